@@ -1,0 +1,191 @@
+// The commands of lorvane-cli.
+#include "cli/Commands.h"
+
+#include "input/StringParcer.h"
+
+#include <algorithm>
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 10;
+
+std::string Upper(std::string text) {
+    for (char& ch : text)
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
+    return text;
+}
+
+int Usage(const std::string& error) {
+    std::cerr << "lorvane-cli: " << error << '\n'
+              << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
+    return 2;
+}
+
+void ApplyNames(TCarnoGrid& grid, const std::string& list) {
+    TStringParcer parser;
+    parser.Text = list;
+    parser.Parse(',');
+    for (std::size_t i = 0; i < parser.Items.size() && i < 8; ++i)
+        grid.VariableNames[i + 1] = Upper(parser.Items[i]).substr(0, kMaxNameLength);
+}
+
+/// Writes the non-target value into every empty data cell, as Analyze does.
+void FillEmptyCells(TCarnoGrid& grid) {
+    const std::string value = grid.GlueMethod == gmDNF ? "0" : "1";
+    for (int c = 1; c <= grid.DataCols(); ++c)
+        for (int r = 1; r <= grid.DataRows(); ++r)
+            if (grid.Cells(c, r).empty())
+                grid.SetCells(c, r, value);
+}
+
+int Analyze(CliContext& ctx, const CliOptions& options) {
+    ctx.grid.GlueMethod = options.Has("pos") ? gmKNF : gmDNF;
+    FillEmptyCells(ctx.grid);
+    ctx.grid.Test();
+    if (ctx.tree.Count() == 0)
+        return 1;
+    if (options.Has("levels"))
+        for (const TLevelItem& level : ctx.grid.TermLevels())
+            ctx.out << "LEVEL " << level.size << ' ' << level.terms.size() << '\n';
+    for (const std::string& line : ctx.tree.Lines())
+        ctx.out << line << '\n';
+    return 0;
+}
+
+int Show(CliContext& ctx, const CliOptions&) {
+    const TCarnoGrid& grid = ctx.grid;
+    const int n = grid.GetVariableCount();
+    std::string corner;
+    for (int i = 1; i <= n; ++i) {
+        if (i == n / 2 + 1)
+            corner += "\\";
+        corner += grid.VariableNames[static_cast<std::size_t>(i)];
+    }
+    std::size_t width = grid.ColLabel(1).size();
+    for (int c = 1; c <= grid.DataCols(); ++c)
+        for (int r = 1; r <= grid.DataRows(); ++r)
+            width = std::max(width, grid.Cells(c, r).size());
+    const std::size_t left = std::max(corner.size(), grid.RowLabel(1).size());
+    auto pad = [](const std::string& text, std::size_t to) {
+        return std::string(to > text.size() ? to - text.size() : 0, ' ') + text;
+    };
+    ctx.out << pad(corner, left);
+    for (int c = 1; c <= grid.DataCols(); ++c)
+        ctx.out << ' ' << pad(grid.ColLabel(c), width);
+    ctx.out << '\n';
+    for (int r = 1; r <= grid.DataRows(); ++r) {
+        ctx.out << pad(grid.RowLabel(r), left);
+        for (int c = 1; c <= grid.DataCols(); ++c) {
+            const std::string& text = grid.Cells(c, r);
+            ctx.out << ' ' << pad(text.empty() ? "." : text, width);
+        }
+        ctx.out << '\n';
+    }
+    return 0;
+}
+
+int Sets(CliContext& ctx, const CliOptions&) {
+    std::string ones, zeros, dontCares;
+    ctx.grid.MapToSets(ones, zeros, dontCares);
+    ctx.out << "1: " << ones << "\n0: " << zeros << "\n*: " << dontCares << '\n';
+    return 0;
+}
+
+using Command = std::function<int(CliContext&, const CliOptions&)>;
+
+const std::map<std::string, Command>& CommandTable() {
+    static const std::map<std::string, Command> table = {
+        {"analyze", Analyze},
+        {"show", Show},
+        {"sets", Sets},
+    };
+    return table;
+}
+
+} // namespace
+
+CliContext::CliContext(std::ostream& output) : out(output) {
+    grid.SetMessageBox(&messages);
+    grid.SetTreeView(&tree);
+    grid.SetProgress(&progress);
+}
+
+int BuildMap(CliContext& ctx, const CliOptions& options) {
+    TCarnoGrid& grid = ctx.grid;
+    grid.SetVariableCount(options.vars);
+    if (options.mapFile && !grid.LoadFromFile(*options.mapFile))
+        return 1;
+    if (options.names)
+        ApplyNames(grid, *options.names);
+    const std::pair<const std::optional<std::string>*, const char*> sets[] = {
+        {&options.ones, "1"}, {&options.zeros, "0"}, {&options.dontCares, "*"}};
+    for (const auto& [text, value] : sets)
+        if (*text && !grid.AnalyzeWorkString(**text, value))
+            return 1;
+    if (options.formula) {
+        if (const int position = grid.ValidateFormulaString(*options.formula)) {
+            grid.Message(TCarnoGrid::FormulaMessage(position), MsgKind::Error, MsgButtons::Ok);
+            return 1;
+        }
+        grid.FormulaType = options.formulaType == "pos" ? ftPOS : ftSOP;
+        grid.AnalyzeFormulaString(*options.formula);
+    }
+    for (const CellOption& cell : options.cells) {
+        if (cell.col < 1 || cell.col > grid.DataCols() || cell.row < 1 ||
+            cell.row > grid.DataRows())
+            return Usage("--cell " + std::to_string(cell.col) + "," + std::to_string(cell.row) +
+                         " lies outside the map");
+        grid.SetCells(cell.col, cell.row, cell.text);
+    }
+    return 0;
+}
+
+int RunCommand(CliContext& ctx, const CliOptions& options) {
+    const auto& table = CommandTable();
+    const auto it = table.find(options.command);
+    if (it == table.end())
+        return Usage(options.command.empty() ? "no command given"
+                                             : "unknown command '" + options.command + "'");
+    return it->second(ctx, options);
+}
+
+const char* UsageText() {
+    return R"(lorvane-cli - minimize Boolean functions of 2 to 8 variables with a Karnaugh map
+
+usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]
+
+The map is built from the map options, always in this order:
+  --vars N             number of variables, 2..8 (default 4)
+  --map FILE           load a map file; its variable count wins
+  --names A,B,...      variable names (upper-cased, at most 10 characters each)
+  --ones SET           set cells to "1"; SET lists minterm numbers and ranges: 0,2,5-7
+  --zeros SET          set cells to "0"
+  --dc SET             set cells to "*" (don't care)
+  --formula TEXT       fill from a formula such as "A*|B+C" ("|" negates)
+  --formula-type T     sop (default: products joined by "+") or pos (sums joined by "*")
+  --cell C,R=TEXT      set the text of data column C, row R (from 1); repeatable
+
+Commands:
+  analyze [--pos] [--levels]
+                       fill empty cells with the non-target value and minimize; prints the
+                       result line, then each term on its own line indented by two spaces.
+                       --pos gives a product of sums; --levels first prints one line
+                       "LEVEL size count" per term level. Exit status 1 if a cell is invalid.
+  show                 print the map with its Gray-code labels ("." for an empty cell)
+  sets                 print the 1-set, 0-set and don't-care set of the map
+
+Messages go to standard error as "information: ...", "warning: ..." or "error: ...";
+questions are answered OK/Yes. Usage errors exit with status 2.
+
+Examples:
+  lorvane-cli analyze --vars 3 --ones 2,3,5,7
+  lorvane-cli analyze --vars 4 --ones 0-3 --dc 5 --pos
+  lorvane-cli analyze --vars 8 --ones 0-255 --levels
+  lorvane-cli show --vars 4 --formula "A*|B+C*D"
+  lorvane-cli sets --vars 3 --cell 1,1=1 --cell 2,2=*
+)";
+}

@@ -1,0 +1,29 @@
+// The commands of lorvane-cli, each run on a map built from the map options.
+#pragma once
+
+#include "cli/CliOptions.h"
+#include "cli/ConsolePorts.h"
+#include "engine/CarnoGrid.h"
+
+#include <iosfwd>
+
+/// The map and the console ports a command works with.
+struct CliContext {
+    TCarnoGrid grid;
+    ConsoleMessageBox messages;
+    ConsoleTree tree;
+    ConsoleProgress progress;
+    std::ostream& out;
+
+    explicit CliContext(std::ostream& output);
+};
+
+/// Builds the map from the map options in their fixed order. Returns the exit status to end
+/// with (1 after a refused map file, set text or formula; 2 for a usage error), or 0.
+[[nodiscard]] int BuildMap(CliContext& ctx, const CliOptions& options);
+
+/// Runs the named command; returns the process exit status.
+[[nodiscard]] int RunCommand(CliContext& ctx, const CliOptions& options);
+
+/// The text printed by --help.
+[[nodiscard]] const char* UsageText();

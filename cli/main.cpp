@@ -1,0 +1,22 @@
+// lorvane-cli: builds a map from the command line and runs one command on it.
+#include "cli/Commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    CliOptions options;
+    if (const auto error = ParseCommandLine(args, options)) {
+        std::cerr << "lorvane-cli: " << *error << '\n'
+                  << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
+        return 2;
+    }
+    if (options.help || args.empty()) {
+        std::cout << UsageText();
+        return options.help ? 0 : 2;
+    }
+    CliContext ctx(std::cout);
+    if (const int status = BuildMap(ctx, options))
+        return status;
+    return RunCommand(ctx, options);
+}

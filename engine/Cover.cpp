@@ -1,0 +1,142 @@
+// Cover selection, its two clean-up passes, term texts and the Analyze driver.
+#include "engine/CarnoGrid.h"
+
+namespace {
+
+std::uint8_t TargetCode(TGlueMethod method) { return method == gmDNF ? 0 : 1; }
+
+bool OnlyDontCares(const TTermItem& term) {
+    for (const TCellItem& cell : term.cells)
+        if (cell.code != 2)
+            return false;
+    return true;
+}
+
+CellSet TargetCells(const TTermItem& term, std::uint8_t targetCode) {
+    CellSet set;
+    for (const TCellItem& cell : term.cells)
+        if (cell.code == targetCode)
+            set.Insert(CellSet::Index(cell.col, cell.row));
+    return set;
+}
+
+} // namespace
+
+void TCarnoGrid::TakeTerm(TTermItem& term) {
+    m_resultTerms.push_back(term);
+    m_resultTerms.back().taken = false;
+    term.taken = true;
+    for (const TCellItem& cell : term.cells) {
+        const int index = CellSet::Index(cell.col, cell.row);
+        if (cell.code == 2 || m_covered.Contains(index))
+            continue;
+        m_covered.Insert(index);
+        m_coveredCells.push_back(cell);
+    }
+}
+
+void TCarnoGrid::ChooseCover() {
+    // The largest terms lie in the level before the last one, which is always empty.
+    for (std::size_t level = m_termLevels.size() - 2; level > 0 && !AllCovered(); --level) {
+        std::vector<TTermItem>& terms = m_termLevels[level].terms;
+        for (TTermItem& term : terms)
+            if (OnlyDontCares(term))
+                term.taken = true;
+        // Each round takes the last term not taken yet, so the level is used from its end.
+        for (auto it = terms.rbegin(); it != terms.rend() && !AllCovered(); ++it)
+            if (!it->taken)
+                TakeTerm(*it);
+    }
+    for (const TTermItem& single : m_termLevels[0].terms)
+        m_resultTerms.push_back(single);
+}
+
+void TCarnoGrid::RemoveContainedTerms() {
+    for (std::size_t i = 0; i < m_resultTerms.size();) {
+        bool contained = false;
+        for (std::size_t j = 0; j < m_resultTerms.size() && !contained; ++j)
+            contained = j != i && m_resultTerms[i].set.IsSubsetOf(m_resultTerms[j].set);
+        if (contained)
+            m_resultTerms.erase(m_resultTerms.begin() + static_cast<std::ptrdiff_t>(i));
+        else
+            ++i;
+    }
+}
+
+void TCarnoGrid::RemoveRedundantTerms() {
+    const std::uint8_t target = TargetCode(GlueMethod);
+    // Removals take effect at once: each term is judged against the list as it stands.
+    for (std::size_t i = 0; i < m_resultTerms.size();) {
+        const TTermItem& p = m_resultTerms[i];
+        const CellSet pTargets = TargetCells(p, target);
+        const int pTargetCount = pTargets.Count();
+        CellSet others;
+        bool dominated = false;
+        for (std::size_t j = 0; j < m_resultTerms.size(); ++j) {
+            if (j == i)
+                continue;
+            const TTermItem& q = m_resultTerms[j];
+            others |= q.set;
+            if (TargetCells(q, target).Count() > pTargetCount && pTargets.IsSubsetOf(q.set))
+                dominated = true;
+        }
+        int shared = 0;
+        for (const TCellItem& cell : p.cells)
+            if (cell.code == target && others.Contains(CellSet::Index(cell.col, cell.row)))
+                ++shared;
+        if (shared == p.CellCount() || dominated)
+            m_resultTerms.erase(m_resultTerms.begin() + static_cast<std::ptrdiff_t>(i));
+        else
+            ++i;
+    }
+}
+
+std::string TCarnoGrid::TermText(const TTermItem& term) const {
+    if (term.cells.empty())
+        return {};
+    auto digitsOf = [this](const TCellItem& cell) { return RowLabel(cell.row) + ColLabel(cell.col); };
+    std::string pattern = digitsOf(term.cells.front());
+    for (const TCellItem& cell : term.cells) {
+        const std::string digits = digitsOf(cell);
+        for (std::size_t i = 0; i < pattern.size(); ++i)
+            if (digits[i] != pattern[i])
+                pattern[i] = '*';
+    }
+    std::size_t last = 1;
+    for (std::size_t i = pattern.size(); i >= 1; --i)
+        if (pattern[i - 1] != '*') {
+            last = i;
+            break;
+        }
+    const bool sop = GlueMethod == gmDNF;
+    const std::string op = sop ? "*" : "+";
+    const std::string zeroMark = sop ? "|" : "";
+    const std::string oneMark = sop ? "" : "|";
+    std::string text;
+    for (std::size_t i = 1; i <= pattern.size(); ++i) {
+        const char digit = pattern[i - 1];
+        if (digit == '*')
+            continue;
+        text += (digit == '0' ? zeroMark : oneMark) + VariableNames[i];
+        if (i != last)
+            text += op;
+    }
+    return text;
+}
+
+void TCarnoGrid::Test() {
+    if (!ValidateCells())
+        return;
+    Glue();
+    if (TreeView) {
+        std::string root = ResultText;
+        if (root.empty() && !m_resultTerms.empty())
+            root = ConstantText();
+        TreeView->InsertRoot(root);
+        for (const TTermItem& term : m_resultTerms) {
+            const std::string text = TermText(term);
+            TreeView->AddChild(text.empty() ? ConstantText() : text);
+        }
+    }
+    Message("Analyze Complete.", MsgKind::Information, MsgButtons::Ok);
+}

@@ -1,0 +1,183 @@
+// Term gluing: pairs of neighbouring cells, then terms of twice the size, level by level.
+#include "engine/CarnoGrid.h"
+#include "engine/Neighbours.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+std::string TargetText(TGlueMethod method) { return method == gmDNF ? "1" : "0"; }
+
+} // namespace
+
+void TCarnoGrid::AdvanceProgress(int step) const {
+    if (Progress)
+        Progress->SetPosition(Progress->Position() + step);
+}
+
+void TCarnoGrid::Glue() {
+    m_coveredCells.clear();
+    m_covered = CellSet{};
+    m_resultTerms.clear();
+    m_termLevels.clear();
+
+    const int cols = DataCols();
+    const int rows = DataRows();
+    if (Progress)
+        Progress->SetMax(cols * rows);
+    m_termLevels.reserve(10);
+    m_termLevels.push_back(TLevelItem{{}, 1});
+    m_termLevels.push_back(TLevelItem{{}, 2});
+    m_targetCount = 0;
+    BlockWidth = 4;
+    for (int c = 1; c <= cols; ++c)
+        for (int r = 1; r <= rows; ++r) {
+            CellSet& around = m_neighbours[static_cast<std::size_t>(CellSet::Index(c, r))];
+            around = CellSet{};
+            for (const CellPos& p : NeighbourCells(c, r, cols, rows, BlockWidth))
+                around.Insert(CellSet::Index(p.col, p.row));
+        }
+
+    int targets = 0;
+    BuildPairs(targets);
+    m_targetCount = targets;
+    if (Progress)
+        Progress->SetMax(Progress->Max() + targets * targets);
+    BuildLevels();
+
+    ChooseCover();
+    RemoveContainedTerms();
+    RemoveRedundantTerms();
+
+    if (Progress)
+        Progress->SetPosition(Progress->Max());
+    ResultText.clear();
+    const char* separator = GlueMethod == gmDNF ? "+" : "*";
+    for (std::size_t i = 0; i < m_resultTerms.size(); ++i) {
+        if (i > 0)
+            ResultText += separator;
+        ResultText += TermText(m_resultTerms[i]);
+    }
+}
+
+void TCarnoGrid::BuildPairs(int& targetCount) {
+    const std::string target = TargetText(GlueMethod);
+    const auto targetCode = static_cast<std::uint8_t>(GlueMethod == gmDNF ? 0 : 1);
+    const int cols = DataCols();
+    const int rows = DataRows();
+    std::unordered_set<CellSet, CellSetHash> pairs;
+    auto addPair = [&](const TCellItem& p, const TCellItem& q) {
+        TTermItem term;
+        term.Append(p);
+        term.Append(q);
+        if (pairs.insert(term.set).second)
+            m_termLevels[1].terms.push_back(std::move(term));
+    };
+
+    for (int c = 1; c <= cols; ++c) {
+        for (int r = 1; r <= rows; ++r) {
+            AdvanceProgress(1);
+            const std::string& text = Cells(c, r);
+            const bool isTarget = text == target;
+            if (!isTarget && text != "*")
+                continue;
+            const TCellItem p{static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(r),
+                              CellCode(text)};
+            bool found = false;
+            for (const CellPos& n : NeighbourCells(c, r, cols, rows, BlockWidth)) {
+                const std::string& other = Cells(n.col, n.row);
+                const bool partner = isTarget ? (other == text || other == "*")
+                                              : (other == "*" || other == target);
+                if (!partner)
+                    continue;
+                addPair(p, {static_cast<std::uint8_t>(n.col), static_cast<std::uint8_t>(n.row),
+                            CellCode(other)});
+                found = true;
+            }
+            if (!isTarget)
+                continue;
+            ++targetCount;
+            if (!found) {
+                TTermItem single;
+                single.Append({p.col, p.row, targetCode});
+                m_termLevels[0].terms.push_back(std::move(single));
+            }
+        }
+    }
+}
+
+void TCarnoGrid::BuildLevels() {
+    int expected = 2;
+    for (std::size_t i = 0; i < m_termLevels.size(); ++i) {
+        if (m_termLevels[i].size != expected || m_termLevels[i].terms.empty())
+            continue;
+        expected *= 2;
+        m_termLevels.push_back(TLevelItem{{}, expected});
+        GlueLevel(m_termLevels[i].terms, m_termLevels.back().terms);
+    }
+}
+
+void TCarnoGrid::GlueLevel(const std::vector<TTermItem>& terms, std::vector<TTermItem>& glued) {
+    const int mapCells = DataCols() * DataRows();
+    const int count = static_cast<int>(terms.size());
+    // A term can only glue with a term that holds a free neighbour of its first cell, unless
+    // the two are disjoint halves of the whole map; index the terms by the cells they hold.
+    std::array<std::vector<int>, 256> holders;
+    for (int t = 0; t < count; ++t)
+        terms[static_cast<std::size_t>(t)].set.ForEach(
+            [&](int cell) { holders[static_cast<std::size_t>(cell)].push_back(t); });
+    const bool halves = count > 0 && 2 * terms.front().CellCount() == mapCells;
+
+    std::unordered_set<CellSet, CellSetHash> seen;
+    std::vector<int> candidates;
+    for (int x = 0; x < count; ++x) {
+        const TTermItem& tx = terms[static_cast<std::size_t>(x)];
+        candidates.clear();
+        if (halves) {
+            for (int y = x + 1; y < count; ++y)
+                candidates.push_back(y);
+        } else {
+            const TCellItem& first = tx.cells.front();
+            m_neighbours[static_cast<std::size_t>(CellSet::Index(first.col, first.row))].ForEach(
+                [&](int cell) {
+                    if (tx.set.Contains(cell))
+                        return;
+                    const auto& list = holders[static_cast<std::size_t>(cell)];
+                    auto from = std::upper_bound(list.begin(), list.end(), x);
+                    candidates.insert(candidates.end(), from, list.end());
+                });
+            std::sort(candidates.begin(), candidates.end());
+            candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+        }
+        for (int y : candidates) {
+            const TTermItem& ty = terms[static_cast<std::size_t>(y)];
+            if (tx.CellCount() != ty.CellCount() || !Gluable(tx, ty))
+                continue;
+            TTermItem joined;
+            joined.cells.reserve(tx.cells.size() + ty.cells.size());
+            for (const TCellItem& cell : tx.cells)
+                joined.Append(cell);
+            for (const TCellItem& cell : ty.cells)
+                joined.Append(cell);
+            if (seen.insert(joined.set).second)
+                glued.push_back(std::move(joined));
+        }
+        AdvanceProgress(1);
+    }
+}
+
+bool TCarnoGrid::Gluable(const TTermItem& x, const TTermItem& y) const {
+    const int mapCells = DataCols() * DataRows();
+    if (x.CellCount() + y.CellCount() == mapCells && !x.set.Intersects(y.set))
+        return true;
+    if (y.CellCount() != x.CellCount())
+        return false;
+    // Every cell of x must reach a cell of y that x does not hold itself.
+    for (const TCellItem& cell : x.cells) {
+        const CellSet& around = m_neighbours[static_cast<std::size_t>(CellSet::Index(cell.col, cell.row))];
+        if (!around.IntersectsOutside(y.set, x.set))
+            return false;
+    }
+    return true;
+}

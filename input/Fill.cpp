@@ -1,0 +1,94 @@
+// Whole-map fills, clearing after a load, and filling from set texts ("0,2,5-7").
+#include "engine/CarnoGrid.h"
+#include "input/StringParcer.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kMaxSetText = 255;
+// Any number above this lies beyond every map; longer digit runs saturate here.
+constexpr long kBeyondAnyMap = 1L << 20;
+
+/// Reads the decimal number at the start of `token` up to its first non-digit; an empty run
+/// reads as 0. Numbers too large for any map saturate instead of overflowing.
+long LeadingNumber(const std::string& token) {
+    long value = 0;
+    for (char ch : token) {
+        if (ch < '0' || ch > '9')
+            break;
+        value = std::min(kBeyondAnyMap, value * 10 + (ch - '0'));
+    }
+    return value;
+}
+
+std::string WithoutSpaces(const std::string& text) {
+    std::string out;
+    for (char ch : text)
+        if (ch != ' ')
+            out += ch;
+    return out;
+}
+
+} // namespace
+
+void TCarnoGrid::FillCard(const std::string& value) {
+    if (TreeView && TreeView->Count() > 0) {
+        if (Message("Results of analyze will be lost, Continue?", MsgKind::Warning,
+                    MsgButtons::OkCancel) == MsgAnswer::Ok)
+            TreeView->Clear();
+    }
+    CleareCard();
+    for (int c = 1; c <= DataCols(); ++c)
+        for (int r = 1; r <= DataRows(); ++r)
+            SetCells(c, r, value);
+}
+
+void TCarnoGrid::CleareCard() {
+    if (FillState == 0)
+        return;
+    for (int c = 1; c <= kStoreSize; ++c)
+        for (int r = 1; r <= kStoreSize; ++r)
+            SetCells(c, r, "");
+    FillState = 0;
+}
+
+bool TCarnoGrid::AnalyzeWorkString(const std::string& setText, const std::string& value) {
+    const std::string text = WithoutSpaces(setText);
+    if (text.size() > kMaxSetText) {
+        Message("Set is too long: at most 255 characters without spaces.", MsgKind::Information,
+                MsgButtons::Ok);
+        return false;
+    }
+    if (text.find_first_not_of("0123456789-,") != std::string::npos) {
+        Message("Invalid symbol in string.", MsgKind::Information, MsgButtons::Ok);
+        return false;
+    }
+    TStringParcer parser;
+    parser.Text = text;
+    parser.Parse(',');
+
+    const long highest = (1L << VariableCount) - 1;
+    auto fill = [&](long m) {
+        const CellPos cell = CellOfMinterm(static_cast<int>(m));
+        SetCells(cell.col, cell.row, value);
+    };
+    for (const std::string& token : parser.Items) {
+        const std::size_t dash = token.find('-');
+        if (dash == std::string::npos) {
+            const long m = LeadingNumber(token);
+            if (m <= highest)
+                fill(m);
+            continue;
+        }
+        long low = LeadingNumber(token.substr(0, dash));
+        long high = LeadingNumber(token.substr(dash + 1));
+        if (high < low)
+            std::swap(low, high);
+        if (high > highest)
+            continue;
+        for (long m = low; m <= high; ++m)
+            fill(m);
+    }
+    return true;
+}

@@ -1,0 +1,126 @@
+// The formula language: validation of operands and writing a formula into the map.
+#include "engine/CarnoGrid.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::size_t kMaxFormula = 255;
+
+std::string WithoutSpaces(const std::string& text) {
+    std::string out;
+    for (char ch : text)
+        if (ch != ' ')
+            out += ch;
+    return out;
+}
+
+std::string Upper(std::string text) {
+    for (char& ch : text)
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
+    return text;
+}
+
+/// Splits `text` at every character of `separators`; keeps empty pieces and records where
+/// each piece starts (from 1).
+struct Piece {
+    std::string text;
+    std::size_t start;
+};
+
+std::vector<Piece> Split(const std::string& text, const std::string& separators) {
+    std::vector<Piece> pieces;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && separators.find(text[i]) == std::string::npos)
+            continue;
+        pieces.push_back({text.substr(start, i - start), start + 1});
+        start = i + 1;
+    }
+    return pieces;
+}
+
+/// What a term asks of one variable while it is evaluated.
+enum class Need : std::uint8_t { Any, One, Zero, Contradicted };
+
+} // namespace
+
+std::string TCarnoGrid::FormulaMessage(int validation) {
+    if (validation == kFormulaTooLong)
+        return "Formula is too long: at most 255 characters without spaces.";
+    return "Unknown variable in line.\r\nPosition: " + std::to_string(validation) + ".";
+}
+
+int TCarnoGrid::ValidateFormulaString(const std::string& formula) const {
+    if (formula.empty())
+        return 0;
+    const std::string text = WithoutSpaces(formula);
+    if (text.size() > kMaxFormula)
+        return kFormulaTooLong;
+    for (const Piece& operand : Split(text, "+*")) {
+        std::string name = Upper(operand.text);
+        if (!name.empty() && name[0] == '|')
+            name.erase(0, 1);
+        bool known = false;
+        for (int i = 1; i <= VariableCount && !known; ++i)
+            known = !name.empty() && name == VariableNames[static_cast<std::size_t>(i)];
+        if (!known)
+            return static_cast<int>(operand.start);
+    }
+    return 0;
+}
+
+void TCarnoGrid::AnalyzeFormulaString(const std::string& formula) {
+    const bool sop = FormulaType == ftSOP;
+    const std::string termSeparator = sop ? "+" : "*";
+    const std::string literalSeparator = sop ? "*" : "+";
+    const std::string value = sop ? "1" : "0";
+    if (formula.empty())
+        return;
+    const std::string text = WithoutSpaces(formula);
+    if (text.size() > kMaxFormula)
+        return;
+
+    for (const Piece& term : Split(text, termSeparator)) {
+        if (term.text.empty())
+            continue;
+        std::array<Need, 9> need{};
+        bool contradicted = false;
+        for (const Piece& literal : Split(Upper(term.text), literalSeparator)) {
+            if (literal.text.empty())
+                continue;
+            const bool negated = literal.text[0] == '|';
+            const std::string name = negated ? literal.text.substr(1) : literal.text;
+            int variable = 0;
+            for (int i = 1; i <= VariableCount && variable == 0; ++i)
+                if (name == VariableNames[static_cast<std::size_t>(i)])
+                    variable = i;
+            if (variable == 0)
+                continue;
+            // A product is true where plain literals are 1; a sum is false where they are 0.
+            const Need wanted = (negated != sop) ? Need::One : Need::Zero;
+            Need& current = need[static_cast<std::size_t>(variable)];
+            if (current == Need::Any)
+                current = wanted;
+            else if (current != wanted)
+                current = Need::Contradicted;
+            contradicted = contradicted || current == Need::Contradicted;
+        }
+        if (contradicted)
+            continue;
+        for (int c = 1; c <= DataCols(); ++c) {
+            for (int r = 1; r <= DataRows(); ++r) {
+                const int m = MintermOf(c, r);
+                bool matches = true;
+                for (int v = 1; v <= VariableCount && matches; ++v) {
+                    const Need n = need[static_cast<std::size_t>(v)];
+                    const bool bit = (m >> (VariableCount - v)) & 1;
+                    matches = n == Need::Any || (n == Need::One) == bit;
+                }
+                if (matches)
+                    SetCells(c, r, value);
+            }
+        }
+    }
+}

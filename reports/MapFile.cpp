@@ -1,0 +1,138 @@
+// The map file: a 12-byte header and a byte body or a two-plane bit body.
+#include "engine/CarnoGrid.h"
+#include "reports/FileWriter.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+
+namespace {
+
+constexpr std::array<unsigned char, 4> kSignature = {'C', 'C', 'S', ' '};
+constexpr std::size_t kHeaderSize = 12;
+// The largest file is 268 bytes; anything after the body is never looked at.
+constexpr std::size_t kReadLimit = 4096;
+
+enum HeaderField { kVersion = 4, kVariables = 5, kBitSave = 6, kRows = 7, kCols = 8 };
+
+/// The byte a cell text is stored as, or nothing when the byte body cannot hold the text so
+/// that it reads back the same.
+std::optional<unsigned char> CellByte(const std::string& text) {
+    if (text.empty() || text == "0")
+        return 0;
+    if (text == "1")
+        return 1;
+    if (text == "*")
+        return 2;
+    if (text.size() > 3 || text[0] == '0' || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int value = std::stoi(text);
+    if (value < 3 || value > 255)
+        return std::nullopt;
+    return static_cast<unsigned char>(value);
+}
+
+std::size_t PlaneBytes(int variables) { return ((std::size_t{1} << variables) + 7) / 8; }
+
+std::string Damaged(const std::string& reason) { return "Invalid map file: " + reason; }
+
+/// Checks a whole file against its header; returns the reason it cannot be loaded, if any.
+std::optional<std::string> CheckBody(const std::vector<unsigned char>& data) {
+    if (data.size() < kHeaderSize)
+        return Damaged("the header is incomplete.");
+    const int n = data[kVariables];
+    if (n < 2 || n > 8)
+        return Damaged("the variable count " + std::to_string(n) + " is outside 2..8.");
+    const int rows = data[kRows];
+    const int cols = data[kCols];
+    if (rows != 1 << (n / 2) || cols != 1 << (n - n / 2))
+        return Damaged(std::to_string(rows) + " rows and " + std::to_string(cols) +
+                       " columns do not fit " + std::to_string(n) + " variables.");
+    const std::size_t body = data[kBitSave] ? 2 * PlaneBytes(n) : std::size_t(rows * cols);
+    if (data.size() < kHeaderSize + body)
+        return Damaged("the file ends before its last cell.");
+    return std::nullopt;
+}
+
+bool PlaneBit(const unsigned char* plane, int k) {
+    return plane[k / 8] & (0x80 >> (k % 8));
+}
+
+} // namespace
+
+bool TCarnoGrid::SaveToFile(const std::string& path) {
+    const int rows = DataRows();
+    const int cols = DataCols();
+    std::string bytes = {'C', 'C', 'S', ' ', 1, static_cast<char>(VariableCount),
+                         static_cast<char>(BitSave ? 1 : 0), static_cast<char>(rows),
+                         static_cast<char>(cols), 0, 0, 0};
+    if (BitSave) {
+        const std::size_t planeBytes = PlaneBytes(VariableCount);
+        for (const char* marked : {"1", "*"}) {
+            std::string plane(planeBytes, '\0');
+            for (int k = 0; k < rows * cols; ++k)
+                if (Cells(k / rows + 1, k % rows + 1) == marked)
+                    plane[static_cast<std::size_t>(k / 8)] |= static_cast<char>(0x80 >> (k % 8));
+            bytes += plane;
+        }
+    } else {
+        for (int k = 0; k < rows * cols; ++k) {
+            const auto byte = CellByte(Cells(k / rows + 1, k % rows + 1));
+            // A cell the file cannot hold still takes its place, so the cells after it keep
+            // theirs.
+            if (!byte)
+                Message("File write error", MsgKind::Error, MsgButtons::Ok);
+            bytes += static_cast<char>(byte.value_or(0));
+        }
+    }
+    if (const auto error = WriteFileAtomically(path, bytes)) {
+        Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+bool TCarnoGrid::LoadFromFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::vector<unsigned char> data(kReadLimit);
+    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    data.resize(static_cast<std::size_t>(in.gcount()));
+
+    if (data.size() < kSignature.size() ||
+        !std::equal(kSignature.begin(), kSignature.end(), data.begin())) {
+        Message("File type mistmatch.", MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    if (const auto error = CheckBody(data)) {
+        Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    if (TreeView && TreeView->Count() > 0 &&
+        Message("Results of analyze will be lost, Continue?", MsgKind::Information,
+                MsgButtons::OkCancel) == MsgAnswer::Ok)
+        TreeView->Clear();
+
+    CleareCard();
+    const int n = data[kVariables];
+    SetVariableCount(n);
+    const int rows = data[kRows];
+    const int cells = rows * data[kCols];
+    const unsigned char* body = data.data() + kHeaderSize;
+    if (data[kBitSave]) {
+        const unsigned char* stars = body + PlaneBytes(n);
+        for (int k = 0; k < cells; ++k) {
+            const char* text = PlaneBit(stars, k) ? "*" : PlaneBit(body, k) ? "1" : "0";
+            SetCells(k / rows + 1, k % rows + 1, text);
+        }
+    } else {
+        for (int k = 0; k < cells; ++k) {
+            const int b = body[k];
+            SetCells(k / rows + 1, k % rows + 1, b == 2 ? std::string("*") : std::to_string(b));
+        }
+    }
+    FillState = 2;
+    return true;
+}

@@ -1,0 +1,120 @@
+// Recording fakes of the core's ports and small helpers for building maps in tests.
+#pragma once
+
+#include "engine/CarnoGrid.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+/// Records every message and answers from a script (OK/Yes when the script is empty).
+class FakeMessageBox : public IMessageBox {
+public:
+    struct Shown {
+        std::string text;
+        MsgKind kind;
+        MsgButtons buttons;
+    };
+    MsgAnswer Show(const std::string& text, MsgKind kind, MsgButtons buttons) override {
+        shown.push_back({text, kind, buttons});
+        if (!answers.empty()) {
+            const MsgAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    }
+    [[nodiscard]] std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& s : shown)
+            texts.push_back(s.text);
+        return texts;
+    }
+    std::vector<Shown> shown;
+    std::deque<MsgAnswer> answers;
+};
+
+/// Keeps the tree as lines; children are indented by two spaces.
+class FakeTree : public IResultTree {
+public:
+    [[nodiscard]] int Count() const override { return static_cast<int>(lines.size()); }
+    void Clear() override { lines.clear(); }
+    void InsertRoot(const std::string& caption) override { lines.insert(lines.begin(), caption); }
+    void AddChild(const std::string& caption) override { lines.push_back("  " + caption); }
+    std::vector<std::string> lines;
+};
+
+class FakeProgress : public IProgressBar {
+public:
+    [[nodiscard]] int Max() const override { return max; }
+    void SetMax(int value) override { max = value; }
+    [[nodiscard]] int Position() const override { return position; }
+    void SetPosition(int value) override {
+        position = value;
+        ++updates;
+    }
+    int max = 100;
+    int position = 0;
+    int updates = 0;
+};
+
+class FakeView : public IMapView {
+public:
+    void Repaint() override {
+        ++repaints;
+        filled.clear();
+    }
+    void FillCells(const std::vector<CellPos>& cells, std::uint32_t c) override {
+        filled = cells;
+        color = c;
+    }
+    int repaints = 0;
+    std::vector<CellPos> filled;
+    std::uint32_t color = 0;
+};
+
+/// A map wired to recording ports.
+struct TestMap {
+    TCarnoGrid grid;
+    FakeMessageBox messages;
+    FakeTree tree;
+    FakeProgress progress;
+    FakeView view;
+
+    explicit TestMap(int variables = 4) {
+        grid.SetMessageBox(&messages);
+        grid.SetTreeView(&tree);
+        grid.SetProgress(&progress);
+        grid.SetView(&view);
+        grid.SetVariableCount(variables);
+    }
+    /// Sets the cells of the given minterms to `value`.
+    void Set(const std::vector<int>& minterms, const std::string& value) {
+        for (int m : minterms) {
+            const CellPos cell = grid.CellOfMinterm(m);
+            grid.SetCells(cell.col, cell.row, value);
+        }
+    }
+    /// Sets every data cell to `value`.
+    void FillAll(const std::string& value) {
+        for (int c = 1; c <= grid.DataCols(); ++c)
+            for (int r = 1; r <= grid.DataRows(); ++r)
+                grid.SetCells(c, r, value);
+    }
+    /// Text of the cell of minterm `m`.
+    [[nodiscard]] std::string At(int m) const {
+        const CellPos cell = grid.CellOfMinterm(m);
+        return grid.Cells(cell.col, cell.row);
+    }
+    /// Fills empty cells with the non-target value and runs the analysis, as Analyze does.
+    void Analyze(TGlueMethod method = gmDNF) {
+        grid.GlueMethod = method;
+        const std::string other = method == gmDNF ? "0" : "1";
+        for (int c = 1; c <= grid.DataCols(); ++c)
+            for (int r = 1; r <= grid.DataRows(); ++r)
+                if (grid.Cells(c, r).empty())
+                    grid.SetCells(c, r, other);
+        tree.Clear();
+        grid.Test();
+    }
+};

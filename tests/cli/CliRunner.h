@@ -1,0 +1,37 @@
+// Runs lorvane-cli with arguments and captures its output and exit status.
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+struct CliRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+/// Runs `lorvane-cli ARGS` through the shell; `args` is shell text (quote what needs it).
+inline CliRun RunCli(const std::string& args) {
+    static int counter = 0;
+    const std::string errFile = "cli_stderr_" + std::to_string(++counter) + ".txt";
+    const std::string command = std::string("'") + LORVANE_CLI + "' " + args + " 2>" + errFile;
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    if (FILE* err = fopen(errFile.c_str(), "r")) {
+        while ((n = fread(buffer.data(), 1, buffer.size(), err)) > 0)
+            run.err.append(buffer.data(), n);
+        fclose(err);
+    }
+    std::remove(errFile.c_str());
+    return run;
+}
