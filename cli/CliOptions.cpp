@@ -7,9 +7,9 @@
 namespace {
 
 // Switches that take no value; `--map` is one of them only for the report command.
-const std::set<std::string> kFlags = {"pos",      "levels",   "bit-save", "truth-table",
-                                      "sets",     "map-each", "exact",    "all",
-                                      "verify",   "result",   "help"};
+const std::set<std::string> kFlags = {"pos",    "levels",   "bit-save", "truth-table",
+                                      "sets",   "map-each", "exact",    "all",
+                                      "verify", "result",   "help"};
 
 bool ParseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
@@ -50,7 +50,7 @@ std::optional<std::string> ApplyValue(const std::string& name, const std::string
         return std::nullopt;
     }
     const std::map<std::string, std::optional<std::string>*> texts = {
-        {"map", &out.mapFile}, {"names", &out.names}, {"ones", &out.ones},
+        {"map", &out.mapFile}, {"names", &out.names},  {"ones", &out.ones},
         {"zeros", &out.zeros}, {"dc", &out.dontCares}, {"formula", &out.formula}};
     const auto it = texts.find(name);
     if (it == texts.end())
@@ -61,8 +61,7 @@ std::optional<std::string> ApplyValue(const std::string& name, const std::string
 
 } // namespace
 
-std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
-                                            CliOptions& out) {
+std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args, CliOptions& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.rfind("--", 0) != 0 || arg.size() == 2) {

@@ -11,7 +11,9 @@
 class CellSet {
 public:
     /// Bit index of the data cell in column `col`, row `row` (both counted from 1, up to 16).
-    [[nodiscard]] static constexpr int Index(int col, int row) { return (col - 1) * 16 + (row - 1); }
+    [[nodiscard]] static constexpr int Index(int col, int row) {
+        return (col - 1) * 16 + (row - 1);
+    }
 
     void Insert(int index) { m_words[index >> 6] |= std::uint64_t{1} << (index & 63); }
     [[nodiscard]] bool Contains(int index) const {
@@ -23,7 +25,9 @@ public:
             n += std::popcount(w);
         return n;
     }
-    [[nodiscard]] bool Empty() const { return (m_words[0] | m_words[1] | m_words[2] | m_words[3]) == 0; }
+    [[nodiscard]] bool Empty() const {
+        return (m_words[0] | m_words[1] | m_words[2] | m_words[3]) == 0;
+    }
     /// True when every cell of this set is also in `other`.
     [[nodiscard]] bool IsSubsetOf(const CellSet& other) const {
         for (std::size_t i = 0; i < 4; ++i)

@@ -3,7 +3,9 @@
 
 namespace {
 
-std::uint8_t TargetCode(TGlueMethod method) { return method == gmDNF ? 0 : 1; }
+std::uint8_t TargetCode(TGlueMethod method) {
+    return method == gmDNF ? 0 : 1;
+}
 
 bool OnlyDontCares(const TTermItem& term) {
     for (const TCellItem& cell : term.cells)
@@ -94,7 +96,9 @@ void TCarnoGrid::RemoveRedundantTerms() {
 std::string TCarnoGrid::TermText(const TTermItem& term) const {
     if (term.cells.empty())
         return {};
-    auto digitsOf = [this](const TCellItem& cell) { return RowLabel(cell.row) + ColLabel(cell.col); };
+    auto digitsOf = [this](const TCellItem& cell) {
+        return RowLabel(cell.row) + ColLabel(cell.col);
+    };
     std::string pattern = digitsOf(term.cells.front());
     for (const TCellItem& cell : term.cells) {
         const std::string digits = digitsOf(cell);

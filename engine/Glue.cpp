@@ -7,7 +7,9 @@
 
 namespace {
 
-std::string TargetText(TGlueMethod method) { return method == gmDNF ? "1" : "0"; }
+std::string TargetText(TGlueMethod method) {
+    return method == gmDNF ? "1" : "0";
+}
 
 } // namespace
 
@@ -87,8 +89,8 @@ void TCarnoGrid::BuildPairs(int& targetCount) {
             bool found = false;
             for (const CellPos& n : NeighbourCells(c, r, cols, rows, BlockWidth)) {
                 const std::string& other = Cells(n.col, n.row);
-                const bool partner = isTarget ? (other == text || other == "*")
-                                              : (other == "*" || other == target);
+                const bool partner =
+                    isTarget ? (other == text || other == "*") : (other == "*" || other == target);
                 if (!partner)
                     continue;
                 addPair(p, {static_cast<std::uint8_t>(n.col), static_cast<std::uint8_t>(n.row),
@@ -175,7 +177,8 @@ bool TCarnoGrid::Gluable(const TTermItem& x, const TTermItem& y) const {
         return false;
     // Every cell of x must reach a cell of y that x does not hold itself.
     for (const TCellItem& cell : x.cells) {
-        const CellSet& around = m_neighbours[static_cast<std::size_t>(CellSet::Index(cell.col, cell.row))];
+        const CellSet& around =
+            m_neighbours[static_cast<std::size_t>(CellSet::Index(cell.col, cell.row))];
         if (!around.IntersectsOutside(y.set, x.set))
             return false;
     }

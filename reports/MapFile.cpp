@@ -25,7 +25,8 @@ std::optional<unsigned char> CellByte(const std::string& text) {
         return 1;
     if (text == "*")
         return 2;
-    if (text.size() > 3 || text[0] == '0' || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.size() > 3 || text[0] == '0' ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const int value = std::stoi(text);
     if (value < 3 || value > 255)
@@ -33,9 +34,13 @@ std::optional<unsigned char> CellByte(const std::string& text) {
     return static_cast<unsigned char>(value);
 }
 
-std::size_t PlaneBytes(int variables) { return ((std::size_t{1} << variables) + 7) / 8; }
+std::size_t PlaneBytes(int variables) {
+    return ((std::size_t{1} << variables) + 7) / 8;
+}
 
-std::string Damaged(const std::string& reason) { return "Invalid map file: " + reason; }
+std::string Damaged(const std::string& reason) {
+    return "Invalid map file: " + reason;
+}
 
 /// Checks a whole file against its header; returns the reason it cannot be loaded, if any.
 std::optional<std::string> CheckBody(const std::vector<unsigned char>& data) {
@@ -64,9 +69,18 @@ bool PlaneBit(const unsigned char* plane, int k) {
 bool TCarnoGrid::SaveToFile(const std::string& path) {
     const int rows = DataRows();
     const int cols = DataCols();
-    std::string bytes = {'C', 'C', 'S', ' ', 1, static_cast<char>(VariableCount),
-                         static_cast<char>(BitSave ? 1 : 0), static_cast<char>(rows),
-                         static_cast<char>(cols), 0, 0, 0};
+    std::string bytes = {'C',
+                         'C',
+                         'S',
+                         ' ',
+                         1,
+                         static_cast<char>(VariableCount),
+                         static_cast<char>(BitSave ? 1 : 0),
+                         static_cast<char>(rows),
+                         static_cast<char>(cols),
+                         0,
+                         0,
+                         0};
     if (BitSave) {
         const std::size_t planeBytes = PlaneBytes(VariableCount);
         for (const char* marked : {"1", "*"}) {

@@ -46,8 +46,8 @@ TEST(MapModel, GrayCodeLabels) {
     map.grid.SetVariableCount(3);
     EXPECT_EQ(Labels(map.grid, false), (std::vector<std::string>{"00", "01", "11", "10"}));
     map.grid.SetVariableCount(7);
-    EXPECT_EQ(Labels(map.grid, true), (std::vector<std::string>{"000", "001", "011", "010",
-                                                               "110", "111", "101", "100"}));
+    EXPECT_EQ(Labels(map.grid, true),
+              (std::vector<std::string>{"000", "001", "011", "010", "110", "111", "101", "100"}));
     const std::vector<std::string> sixteen = {"0000", "0001", "0011", "0010", "0110", "0111",
                                               "0101", "0100", "1100", "1101", "1111", "1110",
                                               "1010", "1011", "1001", "1000"};
@@ -81,9 +81,9 @@ TEST(MapModel, MintermNumbering) {
         for (int m = 0; m < 1 << n; ++m) {
             const CellPos cell = map.grid.CellOfMinterm(m);
             EXPECT_EQ(map.grid.MintermOf(cell.col, cell.row), m);
-            EXPECT_EQ(TCarnoGrid::BinaryToByte(map.grid.RowLabel(cell.row) +
-                                               map.grid.ColLabel(cell.col)),
-                      m);
+            EXPECT_EQ(
+                TCarnoGrid::BinaryToByte(map.grid.RowLabel(cell.row) + map.grid.ColLabel(cell.col)),
+                m);
         }
     }
 }
@@ -139,7 +139,7 @@ TEST(MapModel, Conversions) {
 TEST(Neighbours, RuleOnAnAxisOfEight) {
     const std::vector<std::vector<int>> forward = {{2, 4, 8}, {3, 7}, {4, 6}, {5, 5},
                                                    {6, 8},    {7, 3}, {8, 2}, {1}};
-    const std::vector<std::vector<int>> backward = {{8}, {1, 7}, {2, 6}, {3, 5},
+    const std::vector<std::vector<int>> backward = {{8},    {1, 7}, {2, 6}, {3, 5},
                                                     {4, 4}, {5, 3}, {6, 2}, {7, 1}};
     for (int x = 1; x <= 8; ++x) {
         EXPECT_EQ(ForwardPartners(x, 8), forward[static_cast<std::size_t>(x - 1)]) << x;

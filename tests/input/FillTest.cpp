@@ -48,9 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SetCase{"0,2,5-7", {0, 2, 5, 6, 7}}, SetCase{"1, 3", {1, 3}},
                     SetCase{"1,,3", {1, 3}}, SetCase{",1,3", {1, 3}}, SetCase{"1,3,", {1, 3}},
                     SetCase{"8", {}}, SetCase{"6-8", {}}, SetCase{"0-7", {0, 1, 2, 3, 4, 5, 6, 7}},
-                    SetCase{"7-5", {5, 6, 7}}, SetCase{"-2", {0, 1, 2}}, SetCase{"3-", {0, 1, 2, 3}},
-                    SetCase{"1-2-3", {1, 2}}, SetCase{"-", {0}}, SetCase{"   ", {}},
-                    SetCase{"", {}}, SetCase{"99999999999999999999999999,4", {4}},
+                    SetCase{"7-5", {5, 6, 7}}, SetCase{"-2", {0, 1, 2}},
+                    SetCase{"3-", {0, 1, 2, 3}}, SetCase{"1-2-3", {1, 2}}, SetCase{"-", {0}},
+                    SetCase{"   ", {}}, SetCase{"", {}},
+                    SetCase{"99999999999999999999999999,4", {4}},
                     SetCase{"0-99999999999999999999", {}}, SetCase{"007", {7}}));
 
 TEST(SetFill, InvalidSymbolChangesNothingButOtherSetsStillApply) {

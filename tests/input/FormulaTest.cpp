@@ -26,12 +26,13 @@ TEST_P(Validation, ReportsTheFirstBadOperand) {
         << GetParam().formula;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operands, Validation,
-    testing::Values(Position{"", 0}, Position{"   ", 1}, Position{"+A", 1}, Position{"A+", 3},
-                    Position{"A+*B", 3}, Position{"A|B", 1}, Position{"||A", 1}, Position{"D", 1},
-                    Position{"a*|b", 0}, Position{"A + Q", 3}, Position{"A * B + | C", 0},
-                    Position{"A*B*C+|A*B", 0}, Position{"A*(B)", 3}, Position{"A*1", 3}));
+INSTANTIATE_TEST_SUITE_P(Operands, Validation,
+                         testing::Values(Position{"", 0}, Position{"   ", 1}, Position{"+A", 1},
+                                         Position{"A+", 3}, Position{"A+*B", 3}, Position{"A|B", 1},
+                                         Position{"||A", 1}, Position{"D", 1}, Position{"a*|b", 0},
+                                         Position{"A + Q", 3}, Position{"A * B + | C", 0},
+                                         Position{"A*B*C+|A*B", 0}, Position{"A*(B)", 3},
+                                         Position{"A*1", 3}));
 
 TEST(Formula, TooLongFormulasAreRefusedAndChangeNothing) {
     TestMap map(3);

@@ -15,19 +15,32 @@ class MapFile : public testing::Test {
 protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() /
-                ("lorvane_mapfile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("lorvane_mapfile_" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir);
     }
     void TearDown() override { fs::remove_all(m_dir); }
-    [[nodiscard]] std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    [[nodiscard]] std::string Path(const std::string& name) const {
+        return (m_dir / name).string();
+    }
     static std::string Bytes(const std::string& path) { return ReadWholeFile(path).value_or(""); }
     static void Write(const std::string& path, const std::string& bytes) {
         ASSERT_FALSE(WriteFileAtomically(path, bytes).has_value());
     }
     static std::string Header(int n, int bitSave, int rows, int cols) {
-        return std::string{'C', 'C', 'S', ' ', 1, static_cast<char>(n), static_cast<char>(bitSave),
-                           static_cast<char>(rows), static_cast<char>(cols), 0, 0, 0};
+        return std::string{'C',
+                           'C',
+                           'S',
+                           ' ',
+                           1,
+                           static_cast<char>(n),
+                           static_cast<char>(bitSave),
+                           static_cast<char>(rows),
+                           static_cast<char>(cols),
+                           0,
+                           0,
+                           0};
     }
 
     fs::path m_dir;
@@ -111,7 +124,8 @@ TEST_F(MapFile, CellsTheByteBodyCannotHoldAreReportedAndKeepTheirPlaces) {
     map.grid.SetCells(2, 1, "200");
     map.grid.SetCells(2, 2, "1");
     ASSERT_TRUE(map.grid.SaveToFile(Path("m.lvn")));
-    EXPECT_EQ(map.messages.Texts(), (std::vector<std::string>{"File write error", "File write error"}));
+    EXPECT_EQ(map.messages.Texts(),
+              (std::vector<std::string>{"File write error", "File write error"}));
     EXPECT_EQ(Bytes(Path("m.lvn")), (Header(2, 0, 2, 2) + std::string{0, 0, '\xC8', 1}));
 }
 

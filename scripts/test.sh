@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: formatting, the full build (warnings as errors) with
+# its GoogleTest and QtTest suites, the core tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc 2>/dev/null || echo 2)
+
+scripts/deps.sh
+scripts/check-format.sh
+
+echo "== Build and test (warnings as errors)"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLORVANE_WERROR=ON
+cmake --build build/test -j"$jobs"
+(cd build/test && ctest -j"$jobs" --output-on-failure)
+
+echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DLORVANE_UI=OFF -DLORVANE_SANITIZE=ON \
+  -DLORVANE_WERROR=ON
+cmake --build build/asan -j"$jobs"
+(cd build/asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest -j"$jobs" -L core --output-on-failure)
+
+if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
+  echo "== Fuzz targets, briefly, from the seed corpus"
+  scripts/fuzz.sh 5
+fi
+echo "All tests passed."
