@@ -1,0 +1,101 @@
+// The truth-table model: sizing, the input combinations, the transfer into the map and the
+// map as one character per minterm.
+#include "input/TruthTableModel.h"
+
+#include "engine/CarnoGrid.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int kMaxVariables = 8;
+constexpr int kMaxFunctions = 4;
+
+const std::string kEmpty;
+
+/// The row's input digits as one string, or nothing when a cell is not exactly "0" or "1".
+std::optional<std::string> RowDigits(const TTruthTableModel& table, int row) {
+    std::string digits;
+    for (int col = 0; col < table.VariableCount(); ++col) {
+        const std::string& text = table.Cell(col, row);
+        if (text != "0" && text != "1")
+            return std::nullopt;
+        digits += text;
+    }
+    return digits;
+}
+
+} // namespace
+
+TTruthTableModel::TTruthTableModel(IMessageBox* messages)
+    : ColumnNames(1 + kMaxVariables + kMaxFunctions), m_messages(messages) {
+    SetTableSize(m_variableCount, m_functionCount);
+}
+
+bool TTruthTableModel::SetTableSize(int variables, int functions) {
+    if (variables < 2 || variables > kMaxVariables || functions < 1 || functions > kMaxFunctions) {
+        if (m_messages)
+            m_messages->Show("Invalid number of variables", MsgKind::Information, MsgButtons::Ok);
+        return false;
+    }
+    m_variableCount = variables;
+    m_functionCount = functions;
+    // Like a text grid, cells keep their texts when the table is resized around them.
+    m_cells.resize(static_cast<std::size_t>(ColCount()));
+    for (auto& column : m_cells)
+        column.resize(static_cast<std::size_t>(RowCount()));
+    for (int k = 1; k <= functions; ++k)
+        ColumnNames[static_cast<std::size_t>(variables + k)] = "F" + std::to_string(k);
+    Fill();
+    return true;
+}
+
+const std::string& TTruthTableModel::Cell(int col, int row) const {
+    if (col < 0 || col >= ColCount() || row < 1 || row >= RowCount())
+        return kEmpty;
+    return m_cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+}
+
+void TTruthTableModel::SetCell(int col, int row, const std::string& text) {
+    if (col < 0 || col >= ColCount() || row < 1 || row >= RowCount())
+        return;
+    m_cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = text;
+}
+
+void TTruthTableModel::Fill() {
+    const int v = m_variableCount;
+    for (int k = 1; k <= v; ++k)
+        for (int row = 1; row < RowCount(); ++row)
+            SetCell(k - 1, row, ((row - 1) >> (v - k)) & 1 ? "1" : "0");
+    for (int row = 1; row < RowCount(); ++row)
+        SetCell(v, row, "");
+}
+
+void TTruthTableModel::FillCarnoCard(TCarnoGrid& grid) const {
+    const int rowVars = grid.GetRowVarCount();
+    const int colVars = grid.GetColVarCount();
+    for (int row = 1; row < RowCount(); ++row) {
+        const auto digits = RowDigits(*this, row);
+        // Inputs edited into something other than binary digits, or too few digits for the
+        // map, name no cell: the row is left out.
+        if (!digits || static_cast<int>(digits->size()) < std::max(rowVars, colVars))
+            continue;
+        const std::string cellDigits =
+            digits->substr(0, static_cast<std::size_t>(rowVars)) +
+            digits->substr(digits->size() - static_cast<std::size_t>(colVars));
+        const CellPos cell = grid.CellOfMinterm(TCarnoGrid::BinaryToByte(cellDigits));
+        grid.SetCells(cell.col, cell.row, Cell(m_variableCount, row));
+    }
+}
+
+void TCarnoGrid::MapToTruthTable(FunctionTable& table) const {
+    table.VariableCount = VariableCount;
+    table.Values.assign(std::size_t{1} << VariableCount, '\0');
+    for (int m = 0; m < 1 << VariableCount; ++m) {
+        const CellPos cell = CellOfMinterm(m);
+        const std::string& text = Cells(cell.col, cell.row);
+        if (!text.empty())
+            table.Values[static_cast<std::size_t>(m)] = text[0];
+    }
+}
