@@ -1,0 +1,152 @@
+// HTML export: the map as a page, the map as a report fragment with one term coloured, and the
+// truth table as a report fragment built from cell templates.
+#include "engine/CarnoGrid.h"
+#include "input/TruthTableModel.h"
+#include "reports/FileWriter.h"
+#include "reports/Template.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kMapTable =
+    R"(  <Table Border="1" bordercolor="#C0C0C0" cellspacing="0" cellpadding="2">)";
+constexpr const char* kTruthTable =
+    R"(<TABLE align="center" border="1" bordercolor="#C0C0C0" cellspacing="0" cellpadding="2" ><TR>)";
+
+/// The variable names with a backslash between the row and the column variables:
+/// "A B \ C D " for four variables.
+std::string CornerText(const TCarnoGrid& grid) {
+    const int n = grid.GetVariableCount();
+    std::string corner;
+    for (int i = 1; i <= n; ++i) {
+        if (i == n / 2 + 1)
+            corner += "\\ ";
+        corner += EscapeHtml(grid.VariableNames[static_cast<std::size_t>(i)]) + " ";
+    }
+    return corner;
+}
+
+/// The header row up to its closing "</TR>": the corner cell and the column labels.
+std::string HeaderCells(const TCarnoGrid& grid) {
+    std::string text = R"(  <TR><TD bgcolor="white">)" + CornerText(grid) + "</TD>";
+    for (int c = 1; c <= grid.DataCols(); ++c)
+        text += R"(<TD bgcolor="gray">)" + grid.ColLabel(c) + "</TD>";
+    return text;
+}
+
+std::string RowLabelCell(const TCarnoGrid& grid, int row) {
+    return R"(  <TR><TD bgcolor="gray"><center>)" + grid.RowLabel(row) + "</center></TD>";
+}
+
+/// Six upper-case hex digits RRGGBB of a colour held as 0x00BBGGRR.
+std::string HexColor(std::uint32_t color) {
+    char digits[7];
+    std::snprintf(digits, sizeof digits, "%02X%02X%02X", color & 0xFFU, (color >> 8) & 0xFFU,
+                  (color >> 16) & 0xFFU);
+    return digits;
+}
+
+/// One data cell of the fragment: coloured when it belongs to the chosen term.
+std::string FragmentCell(const TCarnoGrid& grid, int col, int row, int termNo) {
+    const std::string& value = grid.Cells(col, row);
+    const std::string text = value.empty() ? "&nbsp;" : EscapeHtml(value);
+    if (grid.IsCellOfTerm(termNo, col, row))
+        return R"(<TD bgcolor="#)" + HexColor(grid.TermColor) + R"("><p align="center">)" + text +
+               "</TD>";
+    return R"(<TD bgcolor="white"><p align="center">)" + text + "</TD>";
+}
+
+/// Splits a text into lines at CR LF, LF or CR, as a string list takes a text: a line break
+/// at the very end starts no further line.
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch != '\r' && ch != '\n') {
+            line += ch;
+            continue;
+        }
+        if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        lines.push_back(std::move(line));
+        line.clear();
+    }
+    if (!line.empty())
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+} // namespace
+
+bool TCarnoGrid::SaveToHTMLFile(const std::string& path) {
+    std::string page = std::string("<HTML>") + kCrLf + "  <HEAD>" + kCrLf +
+                       "  <TITLE>Karnaugh Map</TITLE>" + kCrLf +
+                       R"(   <meta name="GENERATOR" content="Lorvane">)" + kCrLf + "  </HEAD>" +
+                       kCrLf + "  <BODY>" + kCrLf + kMapTable + kCrLf;
+    page += HeaderCells(*this) + "</TR>" + kCrLf;
+    for (int r = 1; r <= DataRows(); ++r) {
+        page += RowLabelCell(*this, r);
+        for (int c = 1; c <= DataCols(); ++c)
+            page += R"(<TD bgcolor="white">)" + EscapeHtml(Cells(c, r)) + "</TD>";
+        page += std::string("</TR>") + kCrLf;
+    }
+    page += std::string("  </Table>") + kCrLf + "  </BODY>" + kCrLf + "</HTML>" + kCrLf;
+    if (const auto error = WriteFileAtomically(path, page)) {
+        Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void TCarnoGrid::SaveToHTMLTemp(std::vector<std::string>& list, int termNo) const {
+    // Every piece is followed by a line break; the pieces that end in one of their own leave
+    // an empty line behind them.
+    std::string text = std::string(kMapTable) + kCrLf;
+    text += R"(  <TR><TD bgcolor="white">)" + CornerText(*this) + "</TD>" + kCrLf;
+    for (int c = 1; c <= DataCols(); ++c)
+        text += R"(<TD bgcolor="gray">)" + ColLabel(c) + "</TD>" + kCrLf;
+    text += std::string("</TR>") + kCrLf + kCrLf;
+    for (int r = 1; r <= DataRows(); ++r) {
+        text += RowLabelCell(*this, r) + kCrLf;
+        for (int c = 1; c <= DataCols(); ++c)
+            text += FragmentCell(*this, c, r, termNo) + kCrLf;
+        text += std::string("</TR>") + kCrLf + kCrLf;
+    }
+    text += std::string("  </Table>") + kCrLf + kCrLf;
+    list = SplitLines(text);
+}
+
+std::optional<std::string> TTruthTableModel::SaveToHTMLTemplate(
+    const std::vector<std::string>& headerCell, const std::vector<std::string>& variableCell,
+    const std::vector<std::string>& functionCell, std::vector<std::string>& out) const {
+    const std::string header = TemplateText(headerCell);
+    const std::string variable = TemplateText(variableCell);
+    const std::string function = TemplateText(functionCell);
+    std::vector<std::string> items = {kTruthTable};
+    auto add = [&items](const std::string& pattern, const std::string& argument) {
+        std::string item;
+        auto error = FormatTemplate(pattern, EscapeHtml(argument), item);
+        items.push_back(std::move(item));
+        return error;
+    };
+    const int v = VariableCount();
+    for (int col = 1; col <= v + 1; ++col)
+        if (auto error = add(header, ColumnNames[static_cast<std::size_t>(col)]))
+            return error;
+    items.emplace_back("</TR>");
+    for (int row = 1; row < RowCount(); ++row) {
+        items.emplace_back("<TR>");
+        for (int col = 0; col < v; ++col)
+            if (auto error = add(variable, Cell(col, row)))
+                return error;
+        if (auto error = add(function, Cell(v, row)))
+            return error;
+        items.emplace_back("</TR>");
+    }
+    items.emplace_back("</TABLE>");
+    out = std::move(items);
+    return std::nullopt;
+}
