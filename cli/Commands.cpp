@@ -1,6 +1,7 @@
 // The commands of lorvane-cli.
 #include "cli/Commands.h"
 
+#include "cli/FileCommands.h"
 #include "input/StringParcer.h"
 
 #include <algorithm>
@@ -95,18 +96,32 @@ int Sets(CliContext& ctx, const CliOptions&) {
     return 0;
 }
 
+/// Loads the map file; a file that is missing, which the map leaves unreported, gets a message
+/// here so that a script sees why nothing ran.
+bool LoadMapFile(CliContext& ctx, const std::string& path) {
+    const int shownBefore = ctx.messages.Shown();
+    if (ctx.grid.LoadFromFile(path))
+        return true;
+    if (ctx.messages.Shown() == shownBefore)
+        ctx.grid.Message("Cannot open map file \"" + path + "\".", MsgKind::Error, MsgButtons::Ok);
+    return false;
+}
+
 using Command = std::function<int(CliContext&, const CliOptions&)>;
 
 const std::map<std::string, Command>& CommandTable() {
     static const std::map<std::string, Command> table = {
-        {"analyze", Analyze},
-        {"show", Show},
-        {"sets", Sets},
+        {"analyze", Analyze}, {"show", Show}, {"sets", Sets},
+        {"truth", Truth},     {"save", Save}, {"html", Html},
     };
     return table;
 }
 
 } // namespace
+
+int UsageError(const std::string& error) {
+    return Usage(error);
+}
 
 CliContext::CliContext(std::ostream& output) : out(output) {
     grid.SetMessageBox(&messages);
@@ -117,7 +132,7 @@ CliContext::CliContext(std::ostream& output) : out(output) {
 int BuildMap(CliContext& ctx, const CliOptions& options) {
     TCarnoGrid& grid = ctx.grid;
     grid.SetVariableCount(options.vars);
-    if (options.mapFile && !grid.LoadFromFile(*options.mapFile))
+    if (options.mapFile && !LoadMapFile(ctx, *options.mapFile))
         return 1;
     if (options.names)
         ApplyNames(grid, *options.names);
@@ -177,6 +192,12 @@ Commands:
                        "LEVEL size count" per term level. Exit status 1 if a cell is invalid.
   show                 print the map with its Gray-code labels ("." for an empty cell)
   sets                 print the 1-set, 0-set and don't-care set of the map
+  truth                print the truth table: each input combination, a space and the
+                       value of its cell (nothing after the space for an empty cell)
+  save FILE [--bit-save]
+                       write the map file (byte per cell, or two bit planes with --bit-save);
+                       exit status 1 if it could not be written or a cell could not be stored
+  html FILE            write the map as an HTML page
 
 Messages go to standard error as "information: ...", "warning: ..." or "error: ...";
 questions are answered OK/Yes. Usage errors exit with status 2.
@@ -187,5 +208,9 @@ Examples:
   lorvane-cli analyze --vars 8 --ones 0-255 --levels
   lorvane-cli show --vars 4 --formula "A*|B+C*D"
   lorvane-cli sets --vars 3 --cell 1,1=1 --cell 2,2=*
+  lorvane-cli truth --vars 3 --formula "A*B+C" --formula-type pos
+  lorvane-cli save m.lvn --vars 2 --ones 0,3 --dc 1 --bit-save
+  lorvane-cli analyze --map m.lvn
+  lorvane-cli html map.htm --map m.lvn --names x,y
 )";
 }

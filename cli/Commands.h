@@ -22,6 +22,9 @@ struct CliContext {
 /// with (1 after a refused map file, set text or formula; 2 for a usage error), or 0.
 [[nodiscard]] int BuildMap(CliContext& ctx, const CliOptions& options);
 
+/// Prints a usage error with the usage line; returns the exit status 2.
+[[nodiscard]] int UsageError(const std::string& error);
+
 /// Runs the named command; returns the process exit status.
 [[nodiscard]] int RunCommand(CliContext& ctx, const CliOptions& options);
 

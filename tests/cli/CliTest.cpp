@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 TEST(Cli, AnalyzePrintsTheResultTree) {
@@ -62,6 +66,102 @@ TEST(Cli, ShowAndSets) {
                         "   1  .  .  1  .\n");
     const CliRun sets = RunCli("sets --vars 2 --ones 0,3 --dc 1");
     EXPECT_EQ(sets.out, "1: 0,3\n0: \n*: 1\n");
+}
+
+TEST(Cli, FormulaSetsAndTruthTable) {
+    const CliRun sets = RunCli("sets --vars 3 --formula 'A*B+C'");
+    EXPECT_EQ(sets.status, 0);
+    EXPECT_EQ(sets.out, "1: 1,5,3,7,6\n0: \n*: \n");
+
+    const CliRun truth = RunCli("truth --vars 3 --formula 'A*B+C' --formula-type pos");
+    EXPECT_EQ(truth.status, 0);
+    EXPECT_EQ(truth.out, "000 0\n001 0\n010 0\n011 0\n100 0\n101 \n110 \n111 \n");
+    EXPECT_EQ(truth.err, "");
+
+    const CliRun cells = RunCli("truth --vars 2 --cell 1,1=1 --cell 2,2=*x --cell 1,2=7");
+    EXPECT_EQ(cells.out, "00 1\n01 \n10 7\n11 *\n");
+}
+
+class CliFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("lorvane_cli_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
+                 "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    [[nodiscard]] std::string Path(const std::string& name) const {
+        return (m_dir / name).string();
+    }
+    [[nodiscard]] std::string Read(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+    }
+    std::filesystem::path m_dir;
+};
+
+TEST_F(CliFiles, SaveAndLoadAMapFile) {
+    const CliRun save =
+        RunCli("save '" + Path("m.lvn") + "' --vars 2 --ones 0,3 --dc 1 --bit-save");
+    EXPECT_EQ(save.status, 0);
+    EXPECT_EQ(save.err, "");
+    EXPECT_EQ(Read("m.lvn"), std::string("CCS \x01\x02\x01\x02\x02\0\0\0\x90\x20", 14));
+    const CliRun sets = RunCli("sets --map '" + Path("m.lvn") + "'");
+    EXPECT_EQ(sets.status, 0);
+    EXPECT_EQ(sets.out, "1: 0,3\n0: 2\n*: 1\n");
+
+    const CliRun bytes = RunCli("save '" + Path("b.lvn") + "' --vars 4 --ones 0-15");
+    EXPECT_EQ(bytes.status, 0);
+    EXPECT_EQ(Read("b.lvn"), std::string("CCS \x01\x04\0\x04\x04\0\0\0", 12) + std::string(16, 1));
+    const CliRun analyze = RunCli("analyze --map '" + Path("b.lvn") + "' --vars 2");
+    EXPECT_EQ(analyze.status, 0);
+    EXPECT_EQ(analyze.out, "1\n  1\n");
+}
+
+TEST_F(CliFiles, SaveReportsWhatItCannotWrite) {
+    const CliRun lossy = RunCli("save '" + Path("l.lvn") + "' --vars 2 --cell 1,1=abc");
+    EXPECT_EQ(lossy.status, 1);
+    EXPECT_EQ(lossy.err, "error: File write error\n");
+    EXPECT_EQ(Read("l.lvn").size(), 16U);
+
+    const CliRun nowhere = RunCli("save '" + Path("no/such/m.lvn") + "' --vars 2");
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_NE(nowhere.err.find("error: Cannot create file"), std::string::npos);
+
+    for (const char* args : {"save", "save a.lvn b.lvn", "html", "html a.htm b.htm"})
+        EXPECT_EQ(RunCli(args).status, 2) << args;
+}
+
+TEST_F(CliFiles, HtmlWritesThePage) {
+    const CliRun html = RunCli("html '" + Path("m.htm") + "' --vars 2 --names 'x,<y>' --ones 0");
+    EXPECT_EQ(html.status, 0);
+    const std::string page = Read("m.htm");
+    EXPECT_EQ(page.rfind("<HTML>\r\n", 0), 0U);
+    EXPECT_NE(page.find(R"(<TD bgcolor="white">X \ &lt;Y&gt; </TD>)"), std::string::npos);
+    EXPECT_NE(page.find(R"(<center>0</center></TD><TD bgcolor="white">1</TD>)"), std::string::npos);
+    EXPECT_EQ(RunCli("html '" + Path("no/such/m.htm") + "'").status, 1);
+}
+
+TEST_F(CliFiles, DamagedMapFilesAreRefused) {
+    const std::string header = std::string("CCS \x01\x04\0\x04\x04\0\0\0", 12);
+    Write("truncated.lvn", header + std::string(10, 1));
+    Write("nine.lvn", std::string("CCS \x01\x09\0\x10\x20\0\0\0", 12) + std::string(512, 1));
+    Write("disagree.lvn", std::string("CCS \x01\x04\0\x08\x02\0\0\0", 12) + std::string(16, 1));
+    Write("other.lvn", "GIF89a");
+    for (const char* name : {"truncated.lvn", "nine.lvn", "disagree.lvn", "other.lvn"}) {
+        const CliRun run = RunCli(std::string("analyze --map '") + Path(name) + "'");
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_EQ(run.out, "") << name;
+        EXPECT_EQ(run.err.rfind("error: ", 0), 0U) << name << ": " << run.err;
+    }
+    EXPECT_NE(RunCli("analyze --map '" + Path("nine.lvn") + "'").err.find("9"), std::string::npos);
+    const CliRun missing = RunCli("analyze --map '" + Path("missing.lvn") + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "error: Cannot open map file \"" + Path("missing.lvn") + "\".\n");
 }
 
 } // namespace
