@@ -59,6 +59,12 @@ public:
             m_words[i] &= other.m_words[i];
         return *this;
     }
+    /// Removes every cell of `other` from this set.
+    CellSet& Remove(const CellSet& other) {
+        for (std::size_t i = 0; i < 4; ++i)
+            m_words[i] &= ~other.m_words[i];
+        return *this;
+    }
     [[nodiscard]] CellSet operator&(const CellSet& other) const {
         CellSet r = *this;
         r &= other;
@@ -70,6 +76,26 @@ public:
         return r;
     }
     [[nodiscard]] bool operator==(const CellSet& other) const = default;
+
+    /// For a set indexed by minterm number: the set with bit `bit` (0..7) of every member
+    /// flipped, i.e. the mirror image across one variable.
+    [[nodiscard]] CellSet Flipped(int bit) const {
+        CellSet r;
+        if (bit >= 6) {
+            const std::size_t step = std::size_t{1} << (bit - 6);
+            for (std::size_t i = 0; i < 4; ++i)
+                r.m_words[i] = m_words[i ^ step];
+            return r;
+        }
+        static constexpr std::uint64_t kLow[6] = {0x5555555555555555ULL, 0x3333333333333333ULL,
+                                                  0x0F0F0F0F0F0F0F0FULL, 0x00FF00FF00FF00FFULL,
+                                                  0x0000FFFF0000FFFFULL, 0x00000000FFFFFFFFULL};
+        const std::uint64_t low = kLow[bit];
+        const int shift = 1 << bit;
+        for (std::size_t i = 0; i < 4; ++i)
+            r.m_words[i] = ((m_words[i] & low) << shift) | ((m_words[i] >> shift) & low);
+        return r;
+    }
 
     [[nodiscard]] std::size_t Hash() const {
         std::uint64_t h = 0x9E3779B97F4A7C15ULL;

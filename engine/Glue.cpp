@@ -3,6 +3,7 @@
 #include "engine/Neighbours.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -33,13 +34,14 @@ void TCarnoGrid::Glue() {
     m_termLevels.push_back(TLevelItem{{}, 2});
     m_targetCount = 0;
     BlockWidth = 4;
-    for (int c = 1; c <= cols; ++c)
+    for (int c = 1; c <= cols; ++c) {
         for (int r = 1; r <= rows; ++r) {
             CellSet& around = m_neighbours[static_cast<std::size_t>(CellSet::Index(c, r))];
             around = CellSet{};
             for (const CellPos& p : NeighbourCells(c, r, cols, rows, BlockWidth))
                 around.Insert(CellSet::Index(p.col, p.row));
         }
+    }
 
     int targets = 0;
     BuildPairs(targets);
@@ -123,12 +125,18 @@ void TCarnoGrid::BuildLevels() {
 void TCarnoGrid::GlueLevel(const std::vector<TTermItem>& terms, std::vector<TTermItem>& glued) {
     const int mapCells = DataCols() * DataRows();
     const int count = static_cast<int>(terms.size());
-    // A term can only glue with a term that holds a free neighbour of its first cell, unless
-    // the two are disjoint halves of the whole map; index the terms by the cells they hold.
-    std::array<std::vector<int>, 256> holders;
-    for (int t = 0; t < count; ++t)
-        terms[static_cast<std::size_t>(t)].set.ForEach(
-            [&](int cell) { holders[static_cast<std::size_t>(cell)].push_back(t); });
+    // Two terms glue only as mirror images across one variable, or as the two disjoint halves
+    // of the whole map; so the partners worth testing are found by looking the mirror images
+    // up, with each term's cells held as a set of minterm numbers.
+    std::vector<CellSet> minterms(terms.size());
+    std::unordered_map<CellSet, int, CellSetHash> indexOf;
+    indexOf.reserve(terms.size());
+    for (int t = 0; t < count; ++t) {
+        const auto at = static_cast<std::size_t>(t);
+        for (const TCellItem& cell : terms[at].cells)
+            minterms[at].Insert(MintermOf(cell.col, cell.row));
+        indexOf.emplace(minterms[at], t);
+    }
     const bool halves = count > 0 && 2 * terms.front().CellCount() == mapCells;
 
     std::unordered_set<CellSet, CellSetHash> seen;
@@ -140,30 +148,26 @@ void TCarnoGrid::GlueLevel(const std::vector<TTermItem>& terms, std::vector<TTer
             for (int y = x + 1; y < count; ++y)
                 candidates.push_back(y);
         } else {
-            const TCellItem& first = tx.cells.front();
-            m_neighbours[static_cast<std::size_t>(CellSet::Index(first.col, first.row))].ForEach(
-                [&](int cell) {
-                    if (tx.set.Contains(cell))
-                        return;
-                    const auto& list = holders[static_cast<std::size_t>(cell)];
-                    auto from = std::upper_bound(list.begin(), list.end(), x);
-                    candidates.insert(candidates.end(), from, list.end());
-                });
+            for (int bit = 0; bit < VariableCount; ++bit) {
+                const auto it = indexOf.find(minterms[static_cast<std::size_t>(x)].Flipped(bit));
+                if (it != indexOf.end() && it->second > x)
+                    candidates.push_back(it->second);
+            }
             std::sort(candidates.begin(), candidates.end());
-            candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
         }
         for (int y : candidates) {
             const TTermItem& ty = terms[static_cast<std::size_t>(y)];
             if (tx.CellCount() != ty.CellCount() || !Gluable(tx, ty))
                 continue;
-            TTermItem joined;
+            // Many pairs glue to the same term; only a new one is built.
+            if (!seen.insert(tx.set | ty.set).second)
+                continue;
+            TTermItem& joined = glued.emplace_back();
             joined.cells.reserve(tx.cells.size() + ty.cells.size());
             for (const TCellItem& cell : tx.cells)
                 joined.Append(cell);
             for (const TCellItem& cell : ty.cells)
                 joined.Append(cell);
-            if (seen.insert(joined.set).second)
-                glued.push_back(std::move(joined));
         }
         AdvanceProgress(1);
     }
