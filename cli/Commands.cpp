@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/FileCommands.h"
+#include "cli/ReportCommand.h"
 #include "input/StringParcer.h"
 
 #include <algorithm>
@@ -44,10 +45,7 @@ void FillEmptyCells(TCarnoGrid& grid) {
 }
 
 int Analyze(CliContext& ctx, const CliOptions& options) {
-    ctx.grid.GlueMethod = options.Has("pos") ? gmKNF : gmDNF;
-    FillEmptyCells(ctx.grid);
-    ctx.grid.Test();
-    if (ctx.tree.Count() == 0)
+    if (!AnalyzeMap(ctx, options.Has("pos")))
         return 1;
     if (options.Has("levels"))
         for (const TLevelItem& level : ctx.grid.TermLevels())
@@ -111,8 +109,8 @@ using Command = std::function<int(CliContext&, const CliOptions&)>;
 
 const std::map<std::string, Command>& CommandTable() {
     static const std::map<std::string, Command> table = {
-        {"analyze", Analyze}, {"show", Show}, {"sets", Sets},
-        {"truth", Truth},     {"save", Save}, {"html", Html},
+        {"analyze", Analyze}, {"show", Show}, {"sets", Sets},     {"truth", Truth},
+        {"save", Save},       {"html", Html}, {"report", Report},
     };
     return table;
 }
@@ -121,6 +119,13 @@ const std::map<std::string, Command>& CommandTable() {
 
 int UsageError(const std::string& error) {
     return Usage(error);
+}
+
+bool AnalyzeMap(CliContext& ctx, bool pos) {
+    ctx.grid.GlueMethod = pos ? gmKNF : gmDNF;
+    FillEmptyCells(ctx.grid);
+    ctx.grid.Test();
+    return ctx.tree.Count() != 0;
 }
 
 CliContext::CliContext(std::ostream& output) : out(output) {
@@ -198,6 +203,10 @@ Commands:
                        write the map file (byte per cell, or two bit planes with --bit-save);
                        exit status 1 if it could not be written or a cell could not be stored
   html FILE            write the map as an HTML page
+  report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos]
+                       analyze and write the HTML report, built from the templates in the
+                       program folder; the switches add the truth table, the map beside the
+                       result, the sets and one map per term
 
 Messages go to standard error as "information: ...", "warning: ..." or "error: ...";
 questions are answered OK/Yes. Usage errors exit with status 2.
@@ -212,5 +221,6 @@ Examples:
   lorvane-cli save m.lvn --vars 2 --ones 0,3 --dc 1 --bit-save
   lorvane-cli analyze --map m.lvn
   lorvane-cli html map.htm --map m.lvn --names x,y
+  lorvane-cli report out.htm --vars 3 --ones 2,3,5,7 --sets --truth-table --map --map-each
 )";
 }

@@ -25,6 +25,10 @@ struct CliContext {
 /// Prints a usage error with the usage line; returns the exit status 2.
 [[nodiscard]] int UsageError(const std::string& error);
 
+/// Fills the empty cells with the non-target value and analyses the map as the Analyze command
+/// does (`pos`: product of sums). Returns false when the map was refused.
+[[nodiscard]] bool AnalyzeMap(CliContext& ctx, bool pos);
+
 /// Runs the named command; returns the process exit status.
 [[nodiscard]] int RunCommand(CliContext& ctx, const CliOptions& options);
 

@@ -58,27 +58,6 @@ std::string FragmentCell(const TCarnoGrid& grid, int col, int row, int termNo) {
     return R"(<TD bgcolor="white"><p align="center">)" + text + "</TD>";
 }
 
-/// Splits a text into lines at CR LF, LF or CR, as a string list takes a text: a line break
-/// at the very end starts no further line.
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch != '\r' && ch != '\n') {
-            line += ch;
-            continue;
-        }
-        if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        lines.push_back(std::move(line));
-        line.clear();
-    }
-    if (!line.empty())
-        lines.push_back(std::move(line));
-    return lines;
-}
-
 } // namespace
 
 bool TCarnoGrid::SaveToHTMLFile(const std::string& path) {

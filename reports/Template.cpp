@@ -1,5 +1,7 @@
-// Filling a text template that holds one "%s" slot, and escaping text for HTML.
+// Template texts: filling one "%s" slot, joining and splitting lines, escaping text for HTML.
 #include "reports/Template.h"
+
+#include <algorithm>
 
 std::optional<std::string> FormatTemplate(std::string_view pattern, std::string_view argument,
                                           std::string& out) {
@@ -35,6 +37,19 @@ std::string TemplateText(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::size_t start = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    std::vector<std::string> lines;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++start;
+    }
+    return lines;
 }
 
 std::string EscapeHtml(std::string_view text) {

@@ -1,4 +1,4 @@
-// Filling a text template that holds one "%s" slot, and escaping text for HTML.
+// Template texts: filling one "%s" slot, joining and splitting lines, escaping text for HTML.
 #pragma once
 
 #include <optional>
@@ -14,6 +14,10 @@ FormatTemplate(std::string_view pattern, std::string_view argument, std::string&
 
 /// The whole text of a template list: every line followed by CR LF.
 [[nodiscard]] std::string TemplateText(const std::vector<std::string>& lines);
+
+/// The lines of a text, split at CR LF, LF or CR as a string list takes a text: a line end at
+/// the very end starts no further line. A leading UTF-8 byte-order mark is dropped.
+[[nodiscard]] std::vector<std::string> SplitLines(std::string_view text);
 
 /// `text` with "&", "<", ">" and the double quote written as character references.
 [[nodiscard]] std::string EscapeHtml(std::string_view text);

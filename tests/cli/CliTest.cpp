@@ -164,4 +164,44 @@ TEST_F(CliFiles, DamagedMapFilesAreRefused) {
     EXPECT_EQ(missing.err, "error: Cannot open map file \"" + Path("missing.lvn") + "\".\n");
 }
 
+TEST_F(CliFiles, ReportWritesACompleteReportWithTermMaps) {
+    const CliRun run = RunCli("report '" + Path("out.htm") +
+                              "' --vars 3 --ones 2,3,5,7 --sets --truth-table --map --map-each");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "information: Analyze Complete.\n");
+    const std::string report = Read("out.htm");
+    EXPECT_EQ(report.rfind("<!DOCTYPE html>\r\n", 0), 0U);
+    EXPECT_EQ(report.substr(report.size() - 9), "</html>\r\n");
+    for (const char* part :
+         {"<b>D</b>isjunctive", "<td>Number of Variables</td><td>3</td>",
+          "<tr><td>1</td><td>5,3,7,2</td></tr><tr><td>0</td><td>0,4,1,6</td></tr>", "<th>A</th>",
+          "<th>F1</th>", "Y(A,B,C)=\"|A*B+A*C\"", "Term[1]=\"|A*B\"", "Term[2]=\"A*C\""})
+        EXPECT_NE(report.find(part), std::string::npos) << part;
+    EXPECT_EQ(report.find("<%"), std::string::npos);
+    EXPECT_EQ(report.find("Term[3]"), std::string::npos);
+    // The map beside the formula and one map per term.
+    std::size_t maps = 0;
+    for (auto at = report.find("<Table Border"); at != std::string::npos;
+         at = report.find("<Table Border", at + 1))
+        ++maps;
+    EXPECT_EQ(maps, 3U);
+
+    const CliRun pos = RunCli("report '" + Path("pos.htm") + "' --vars 3 --zeros 0,3,5 --pos");
+    EXPECT_EQ(pos.status, 0);
+    EXPECT_NE(Read("pos.htm").find("Y(A,B,C)=\"A+B+C*|A+B+|C*A+|B+|C\""), std::string::npos);
+}
+
+TEST_F(CliFiles, ReportFailuresWriteNothing) {
+    for (const char* args : {"report", "report a.htm b.htm"})
+        EXPECT_EQ(RunCli(args).status, 2) << args;
+    Write("file", "a file where the report's folder should be");
+    const CliRun nowhere = RunCli("report '" + Path("file") + "/r.htm' --vars 2");
+    EXPECT_EQ(nowhere.status, 1);
+    const CliRun refused = RunCli("report '" + Path("r.htm") + "' --vars 2 --cell 1,1=x");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "error: Invalid data in cell.\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("r.htm")));
+}
+
 } // namespace

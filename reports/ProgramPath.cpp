@@ -1,0 +1,46 @@
+// Paths of the data files below the program folder, found without regard to letter case.
+#include "reports/ProgramPath.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    auto lower = [](unsigned char ch) { return ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+               return lower(static_cast<unsigned char>(x)) == lower(static_cast<unsigned char>(y));
+           });
+}
+
+/// The entry of `dir` named `name`: the exact name when it exists, else the first entry whose
+/// name differs only in letter case, else `name` itself.
+std::string FindEntry(const fs::path& dir, const std::string& name) {
+    std::error_code error;
+    if (fs::exists(dir / name, error))
+        return name;
+    for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (SameIgnoringCase(entry, name))
+            return entry;
+    }
+    return name;
+}
+
+} // namespace
+
+std::string ResolveProgramPath(const std::string& folder, const std::string& relative) {
+    fs::path path = folder.empty() ? fs::path(".") : fs::path(folder);
+    std::size_t start = 0;
+    while (start <= relative.size()) {
+        const std::size_t end = std::min(relative.find_first_of("\\/", start), relative.size());
+        const std::string part = relative.substr(start, end - start);
+        if (!part.empty())
+            path /= FindEntry(path, part);
+        start = end + 1;
+    }
+    return path.string();
+}
