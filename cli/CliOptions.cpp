@@ -50,8 +50,9 @@ std::optional<std::string> ApplyValue(const std::string& name, const std::string
         return std::nullopt;
     }
     const std::map<std::string, std::optional<std::string>*> texts = {
-        {"map", &out.mapFile}, {"names", &out.names},  {"ones", &out.ones},
-        {"zeros", &out.zeros}, {"dc", &out.dontCares}, {"formula", &out.formula}};
+        {"map", &out.mapFile},  {"pla", &out.plaFile},    {"notation", &out.notation},
+        {"names", &out.names},  {"ones", &out.ones},      {"zeros", &out.zeros},
+        {"dc", &out.dontCares}, {"formula", &out.formula}};
     const auto it = texts.find(name);
     if (it == texts.end())
         return "unknown option --" + name;

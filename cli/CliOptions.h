@@ -19,12 +19,14 @@ struct CliOptions {
     std::vector<std::string> arguments; ///< positional arguments after the command
     int vars = 4;
     std::optional<std::string> mapFile;
+    std::optional<std::string> plaFile;
     std::optional<std::string> names;
     std::optional<std::string> ones;
     std::optional<std::string> zeros;
     std::optional<std::string> dontCares;
     std::optional<std::string> formula;
     std::string formulaType = "sop";
+    std::optional<std::string> notation; ///< for the expr command
     std::vector<CellOption> cells;
     std::set<std::string> flags; ///< switches without a value, such as "pos" or "levels"
     bool help = false;

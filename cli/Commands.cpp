@@ -2,8 +2,10 @@
 #include "cli/Commands.h"
 
 #include "cli/FileCommands.h"
+#include "cli/InterchangeCommands.h"
 #include "cli/ReportCommand.h"
 #include "input/StringParcer.h"
+#include "reports/Pla.h"
 
 #include <algorithm>
 #include <functional>
@@ -109,8 +111,9 @@ using Command = std::function<int(CliContext&, const CliOptions&)>;
 
 const std::map<std::string, Command>& CommandTable() {
     static const std::map<std::string, Command> table = {
-        {"analyze", Analyze}, {"show", Show}, {"sets", Sets},     {"truth", Truth},
-        {"save", Save},       {"html", Html}, {"report", Report},
+        {"analyze", Analyze},  {"show", Show},          {"sets", Sets},     {"truth", Truth},
+        {"save", Save},        {"html", Html},          {"report", Report}, {"pla", plaCommand},
+        {"expr", exprCommand}, {"image", imageCommand},
     };
     return table;
 }
@@ -138,6 +141,8 @@ int BuildMap(CliContext& ctx, const CliOptions& options) {
     TCarnoGrid& grid = ctx.grid;
     grid.SetVariableCount(options.vars);
     if (options.mapFile && !LoadMapFile(ctx, *options.mapFile))
+        return 1;
+    if (options.plaFile && !loadPla(grid, *options.plaFile))
         return 1;
     if (options.names)
         ApplyNames(grid, *options.names);
@@ -181,6 +186,8 @@ usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]
 The map is built from the map options, always in this order:
   --vars N             number of variables, 2..8 (default 4)
   --map FILE           load a map file; its variable count wins
+  --pla FILE           load a single-output PLA file (2 to 8 inputs; .ilb names become the
+                       variable names); its input count wins
   --names A,B,...      variable names (upper-cased, at most 10 characters each)
   --ones SET           set cells to "1"; SET lists minterm numbers and ranges: 0,2,5-7
   --zeros SET          set cells to "0"
@@ -203,6 +210,15 @@ Commands:
                        write the map file (byte per cell, or two bit planes with --bit-save);
                        exit status 1 if it could not be written or a cell could not be stored
   html FILE            write the map as an HTML page
+  pla FILE [--result] [--pos]
+                       write the map as a PLA file (.type fd: one line per "1" and "*" cell);
+                       with --result analyze and write the result's cubes instead (a sum of
+                       products as .type f, with --pos a product of sums as .type r)
+  expr [--notation N] [--pos]
+                       analyze and print the result in notation N: plain (default), verilog,
+                       vhdl, latex or c
+  image FILE [--pos]   analyze and draw the map with the result's groups: FILE.svg gives SVG,
+                       FILE.tex a TikZ picture (PNG is made by the desktop program)
   report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos]
                        analyze and write the HTML report, built from the templates in the
                        program folder; the switches add the truth table, the map beside the
@@ -221,6 +237,12 @@ Examples:
   lorvane-cli save m.lvn --vars 2 --ones 0,3 --dc 1 --bit-save
   lorvane-cli analyze --map m.lvn
   lorvane-cli html map.htm --map m.lvn --names x,y
+  lorvane-cli pla f.pla --vars 4 --ones 0-3 --dc 5
+  lorvane-cli analyze --pla f.pla
+  lorvane-cli pla min.pla --result --pla f.pla
+  lorvane-cli expr --notation verilog --vars 3 --ones 2,3,5,7
+  lorvane-cli expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7
+  lorvane-cli image map.svg --vars 8 --formula "A*B+|C*D*E+F*|G*H"
   lorvane-cli report out.htm --vars 3 --ones 2,3,5,7 --sets --truth-table --map --map-each
 )";
 }

@@ -4,6 +4,8 @@
 #include "engine/CarnoGrid.h"
 
 #include <deque>
+#include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -117,4 +119,26 @@ struct TestMap {
         tree.Clear();
         grid.Test();
     }
+};
+
+/// A folder of its own for the files one test writes, removed with its content at the end.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& tag)
+        : m_dir(std::filesystem::temp_directory_path() /
+                ("lorvane_" + tag + "_" + std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(m_dir);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_dir, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    [[nodiscard]] std::string Path(const std::string& name) const {
+        return (m_dir / name).string();
+    }
+
+private:
+    std::filesystem::path m_dir;
 };

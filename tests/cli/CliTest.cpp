@@ -204,4 +204,95 @@ TEST_F(CliFiles, ReportFailuresWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(Path("r.htm")));
 }
 
+// --- interchange: PLA files, result notations, map images ------------------------------------
+
+TEST(CliInterchange, ExprPrintsTheResultInTheChosenNotation) {
+    const CliRun verilog = RunCli("expr --notation verilog --vars 3 --ones 2,3,5,7");
+    EXPECT_EQ(verilog.status, 0);
+    EXPECT_EQ(verilog.out, "assign F = (~A & B) | (A & C);\n");
+    EXPECT_EQ(verilog.err, "information: Analyze Complete.\n");
+    EXPECT_EQ(RunCli("expr --vars 3 --ones 2,3,5,7").out, "|A*B+A*C\n");
+    EXPECT_EQ(RunCli("expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7").out,
+              "(A + C)(A + \\overline{B} + \\overline{D})\n");
+    EXPECT_EQ(RunCli("expr --notation vhdl --vars 2 --ones 0-3").out, "F <= '1';\n");
+    EXPECT_EQ(RunCli("expr --notation c --pos --vars 2 --ones 0-3").out, "1\n");
+
+    EXPECT_EQ(RunCli("expr --notation basic --vars 2").status, 2);
+    EXPECT_EQ(RunCli("expr out.txt --vars 2").status, 2);
+    const CliRun refused = RunCli("expr --vars 2 --cell 1,1=x");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+}
+
+TEST_F(CliFiles, PlaWrittenByPlaIsReadBackByAnalyze) {
+    const std::string map = "--vars 5 --names p,q,r,s,t --ones 0-3,17,30 --dc 5,6";
+    const CliRun write = RunCli("pla '" + Path("m.pla") + "' " + map);
+    EXPECT_EQ(write.status, 0);
+    EXPECT_EQ(write.err, "");
+    EXPECT_NE(Read("m.pla").find(".ilb P Q R S T\n.ob F\n.type fd\n.p 8\n"), std::string::npos);
+    // Empty cells come back as "0"; the 1-set and the don't-care set are the same.
+    const std::string sets = RunCli("sets --pla '" + Path("m.pla") + "'").out;
+    EXPECT_EQ(sets.substr(0, sets.find('\n')), "1: 0,1,17,3,2,30");
+    EXPECT_EQ(sets.substr(sets.rfind("*:")), "*: 6,5\n");
+    const CliRun analyze = RunCli("analyze --pla '" + Path("m.pla") + "'");
+    EXPECT_EQ(analyze.status, 0);
+    EXPECT_EQ(analyze.out, RunCli("analyze " + map).out);
+
+    // The result as a PLA file reads back as the same function, and so the same result.
+    for (const std::string kind : {"", " --pos"}) {
+        const CliRun result = RunCli("pla '" + Path("r.pla") + "' --result" + kind + " " + map);
+        EXPECT_EQ(result.status, 0) << kind;
+        EXPECT_EQ(RunCli("analyze" + kind + " --pla '" + Path("r.pla") + "'").out,
+                  RunCli("analyze" + kind + " " + map).out)
+            << kind;
+    }
+}
+
+TEST_F(CliFiles, PlaRefusalsAndUsage) {
+    Write("bad.pla", ".i 3\n.type fd\n01 1\n");
+    const CliRun bad = RunCli("show --pla '" + Path("bad.pla") + "'");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "error: Invalid PLA file, line 3: the cube \"011\" has 3 characters; .i and "
+                       ".o ask for 4.\n");
+    const CliRun missing = RunCli("show --pla '" + Path("none.pla") + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "error: Cannot read file \"" + Path("none.pla") + "\".\n");
+
+    Write("two.pla", ".i 2\n.o 2\n11 11\n");
+    const CliRun two = RunCli("sets --pla '" + Path("two.pla") + "'");
+    EXPECT_EQ(two.status, 0);
+    EXPECT_EQ(two.out, "1: 3\n0: 0,2,1\n*: \n");
+    EXPECT_EQ(two.err, "information: The PLA file has 2 outputs; the map holds the first one.\n");
+
+    const CliRun invalid = RunCli("pla '" + Path("x.pla") + "' --vars 2 --cell 1,1=x");
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(Path("x.pla")));
+    for (const char* args : {"pla", "pla a.pla b.pla", "image", "image a.svg b.svg"})
+        EXPECT_EQ(RunCli(args).status, 2) << args;
+}
+
+TEST_F(CliFiles, ImageWritesSvgAndTikzByExtension) {
+    const std::string map = "--vars 4 --ones 0,2,8,10,5,7";
+    const CliRun svg = RunCli("image '" + Path("m.svg") + "' " + map);
+    EXPECT_EQ(svg.status, 0);
+    const std::string picture = Read("m.svg");
+    EXPECT_EQ(picture.rfind("<?xml", 0), 0U);
+    EXPECT_NE(picture.find("<title>|B*|D</title>"), std::string::npos);
+    EXPECT_NE(picture.find("<title>|A*B*D</title>"), std::string::npos);
+
+    const CliRun tex = RunCli("image '" + Path("m.tex") + "' --pos " + map);
+    EXPECT_EQ(tex.status, 0);
+    EXPECT_NE(Read("m.tex").find("\\begin{tikzpicture}"), std::string::npos);
+
+    const CliRun png = RunCli("image '" + Path("m.png") + "' " + map);
+    EXPECT_EQ(png.status, 1);
+    EXPECT_EQ(png.err, "error: PNG images are made by the desktop program (File, Export Map "
+                       "Image...); write .svg or .tex here.\n");
+    const CliRun other = RunCli("image '" + Path("m.gif") + "' " + map);
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(other.err, "error: Unknown image type: the file name must end in .svg or .tex.\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("m.png")));
+}
+
 } // namespace

@@ -1,0 +1,62 @@
+// Fuzz target: PLA texts read, put into a map, written again and read back the same.
+#include "FuzzSupport.h"
+#include "reports/Pla.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+void CheckRefusal(const PlaError& error, const std::string& text) {
+    Require(!error.message.empty(), "a refusal has a message");
+    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    Require(error.line >= 0 && error.line <= lines, "a refusal names a line of the text");
+}
+
+void CheckFunction(const PlaFunction& function) {
+    Require(function.inputs >= 2 && function.inputs <= 8, "2 to 8 inputs");
+    Require(function.values.size() == std::size_t{1} << function.inputs, "one value per minterm");
+    for (char value : function.values)
+        Require(value == '1' || value == '0' || value == '*', "values are 1, 0 or *");
+    Require(function.names.empty() ||
+                (function.names.size() == static_cast<std::size_t>(function.inputs) &&
+                 variableNamesProblem(function.names).empty()),
+            "names are all valid or not taken");
+}
+
+/// Puts the function into a map and checks that the map written as PLA reads back the same.
+void CheckRoundTrip(const PlaFunction& function) {
+    SilentMessages messages;
+    CountingTree tree;
+    TCarnoGrid grid;
+    grid.SetMessageBox(&messages);
+    grid.SetTreeView(&tree);
+    applyPla(grid, function);
+    Require(grid.GetVariableCount() == function.inputs, "the map takes the input count");
+    for (std::size_t m = 0; m < function.values.size(); ++m) {
+        const CellPos cell = grid.CellOfMinterm(static_cast<int>(m));
+        Require(grid.Cells(cell.col, cell.row) == std::string(1, function.values[m]),
+                "every cell takes its minterm's value");
+    }
+    auto again = parsePla(mapPlaText(grid));
+    const auto* read = std::get_if<PlaFunction>(&again);
+    Require(read != nullptr, "a written map is read back");
+    Require(read->values == function.values, "a written map reads back the same values");
+    if (!function.names.empty())
+        Require(read->names == function.names, "a written map reads back the same names");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    auto result = parsePla(text);
+    if (const auto* error = std::get_if<PlaError>(&result)) {
+        CheckRefusal(*error, text);
+        return 0;
+    }
+    const PlaFunction& function = std::get<PlaFunction>(result);
+    CheckFunction(function);
+    CheckRoundTrip(function);
+    return 0;
+}

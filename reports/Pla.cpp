@@ -1,0 +1,461 @@
+// PLA files: reading a single-output function into the map, writing the map and a result.
+#include "reports/Pla.h"
+#include "reports/FileWriter.h"
+
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <set>
+
+namespace {
+
+constexpr int kMinInputs = 2;
+constexpr int kMaxInputs = 8;
+constexpr std::size_t kMaxNameLength = 10;
+// Eight inputs need at most 256 cube lines; anything this large is not a map's PLA file.
+constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{4} << 20;
+
+/// Which sets the cubes of a .type give: ON-set "f", don't-care set "d", OFF-set "r".
+struct PlaType {
+    bool on = true;
+    bool dc = true;
+    bool off = false;
+};
+
+std::optional<PlaType> typeNamed(std::string_view name) {
+    static const std::array<std::pair<std::string_view, PlaType>, 6> kTypes = {{
+        {"f", {true, false, false}},
+        {"fd", {true, true, false}},
+        {"fr", {true, false, true}},
+        {"fdr", {true, true, true}},
+        {"r", {false, false, true}},
+        {"dr", {false, true, true}},
+    }};
+    for (const auto& [typeName, type] : kTypes)
+        if (typeName == name)
+            return type;
+    return std::nullopt;
+}
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\f' || ch == '\v';
+}
+
+std::vector<std::string> wordsOf(std::string_view line) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (i > start)
+            words.emplace_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+bool parseCount(const std::string& word, int& value) {
+    const char* end = word.data() + word.size();
+    const auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    return ec == std::errc() && ptr == end && value >= 0;
+}
+
+std::string upper(std::string text) {
+    for (char& ch : text)
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
+    return text;
+}
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string countsDiffer(std::string_view what, std::size_t count, std::string_view keyword,
+                         int expected) {
+    return "the number of " + std::string(what) + " (" + std::to_string(count) + ") differs from " +
+           std::string(keyword) + " (" + std::to_string(expected) + ").";
+}
+
+/// The lines of the file that put one minterm into each set (0: none).
+struct MintermSource {
+    int on = 0;
+    int off = 0;
+    int dc = 0;
+};
+
+/// Reads a PLA text line by line; the first refused line ends the reading.
+class PlaReader {
+public:
+    std::variant<PlaFunction, PlaError> read(std::string_view text) {
+        std::size_t start = 0;
+        while (start < text.size() && !m_ended) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            ++m_line;
+            if (auto error = readLine(text.substr(start, end - start)))
+                return PlaError{m_line, *error};
+            start = end + 1;
+        }
+        return finish();
+    }
+
+private:
+    using Error = std::optional<std::string>;
+
+    Error readLine(std::string_view line) {
+        const std::vector<std::string> words = wordsOf(line.substr(0, line.find('#')));
+        if (words.empty())
+            return std::nullopt;
+        if (words[0][0] == '.')
+            return keyword(words);
+        return cube(words);
+    }
+
+    Error keyword(const std::vector<std::string>& words) {
+        const std::string& key = words[0];
+        if (key == ".e" || key == ".end") {
+            m_ended = true;
+            return std::nullopt;
+        }
+        if (key == ".ilb" || key == ".ob")
+            return nameList(words);
+        using Handler = Error (PlaReader::*)(const std::string&);
+        static const std::array<std::pair<std::string_view, Handler>, 4> kSingleValued = {{
+            {".i", &PlaReader::inputCount},
+            {".o", &PlaReader::outputCount},
+            {".p", &PlaReader::announcedCount},
+            {".type", &PlaReader::type},
+        }};
+        for (const auto& [name, handler] : kSingleValued) {
+            if (name != key)
+                continue;
+            if (words.size() != 2)
+                return inQuotes(key) + " expects one value.";
+            return (this->*handler)(words[1]);
+        }
+        return "the keyword " + inQuotes(key) + " is not understood.";
+    }
+
+    Error inputCount(const std::string& value) {
+        if (m_inputs)
+            return ".i is given twice.";
+        int count = 0;
+        if (!parseCount(value, count))
+            return ".i expects a number, not " + inQuotes(value) + ".";
+        if (count < kMinInputs || count > kMaxInputs)
+            return ".i " + value + ": a map holds 2 to 8 inputs.";
+        m_inputs = count;
+        m_sources.assign(std::size_t{1} << count, {});
+        return std::nullopt;
+    }
+
+    Error outputCount(const std::string& value) {
+        if (m_outputsGiven)
+            return ".o is given twice.";
+        if (m_cubes > 0)
+            return ".o comes after the first cube; it must come before.";
+        if (!parseCount(value, m_outputs) || m_outputs < 1)
+            return ".o expects a number of at least 1, not " + inQuotes(value) + ".";
+        m_outputsGiven = true;
+        return std::nullopt;
+    }
+
+    Error announcedCount(const std::string& value) {
+        if (m_announcedLine)
+            return ".p is given twice.";
+        if (!parseCount(value, m_announced))
+            return ".p expects a number, not " + inQuotes(value) + ".";
+        m_announcedLine = m_line;
+        return std::nullopt;
+    }
+
+    Error type(const std::string& value) {
+        if (m_typeGiven)
+            return ".type is given twice.";
+        if (m_cubes > 0)
+            return ".type comes after the first cube; it must come before.";
+        const auto known = typeNamed(value);
+        if (!known)
+            return "the type " + inQuotes(value) +
+                   " is not understood; f, fd, fr, fdr, r or dr are.";
+        m_type = *known;
+        m_typeGiven = true;
+        return std::nullopt;
+    }
+
+    Error nameList(const std::vector<std::string>& words) {
+        const bool inputs = words[0] == ".ilb";
+        int& line = inputs ? m_inputNamesLine : m_outputNamesLine;
+        if (line)
+            return words[0] + " is given twice.";
+        line = m_line;
+        (inputs ? m_inputNames : m_outputNames).assign(words.begin() + 1, words.end());
+        return std::nullopt;
+    }
+
+    Error cube(const std::vector<std::string>& words) {
+        if (!m_inputs)
+            return "a cube comes before .i.";
+        std::string chars;
+        for (const std::string& word : words)
+            chars += word;
+        const auto width = static_cast<std::size_t>(m_inputs) + static_cast<std::size_t>(m_outputs);
+        if (chars.size() != width)
+            return "the cube " + inQuotes(chars) + " has " + std::to_string(chars.size()) +
+                   " characters; .i and .o ask for " + std::to_string(width) + ".";
+        const std::string inputs = chars.substr(0, static_cast<std::size_t>(m_inputs));
+        if (const auto bad = inputs.find_first_not_of("01-"); bad != std::string::npos)
+            return "the cube " + inQuotes(chars) + " holds " + inQuotes(inputs.substr(bad, 1)) +
+                   " among its inputs; inputs are 0, 1 or -.";
+        if (const auto bad = chars.find_first_not_of("01-~", inputs.size());
+            bad != std::string::npos)
+            return "the cube " + inQuotes(chars) + " holds " + inQuotes(chars.substr(bad, 1)) +
+                   " among its outputs; outputs are 0, 1, - or ~.";
+        ++m_cubes;
+        return expand(inputs, chars[inputs.size()]);
+    }
+
+    /// Puts every minterm of the cube into the set its first output names under the type.
+    Error expand(const std::string& inputs, char output) {
+        int MintermSource::*set = nullptr;
+        if (output == '1' && m_type.on)
+            set = &MintermSource::on;
+        else if (output == '0' && m_type.off)
+            set = &MintermSource::off;
+        else if (output == '-' && m_type.dc)
+            set = &MintermSource::dc;
+        if (!set)
+            return std::nullopt;
+        unsigned care = 0;
+        unsigned value = 0;
+        for (char ch : inputs) {
+            care = care << 1 | (ch != '-');
+            value = value << 1 | (ch == '1');
+        }
+        for (unsigned m = 0; m < m_sources.size(); ++m) {
+            if ((m & care) != value)
+                continue;
+            MintermSource& source = m_sources[m];
+            if (source.*set == 0)
+                source.*set = m_line;
+            if (source.on && source.off)
+                return "minterm " + std::to_string(m) + " is in the ON-set on line " +
+                       std::to_string(source.on) + " and in the OFF-set on line " +
+                       std::to_string(source.off) + ".";
+        }
+        return std::nullopt;
+    }
+
+    std::variant<PlaFunction, PlaError> finish() {
+        if (!m_inputs)
+            return PlaError{0, "the file has no .i line."};
+        if (m_inputNamesLine && m_inputNames.size() != static_cast<std::size_t>(m_inputs))
+            return PlaError{m_inputNamesLine,
+                            countsDiffer(".ilb names", m_inputNames.size(), ".i", m_inputs)};
+        if (m_outputNamesLine && m_outputNames.size() != static_cast<std::size_t>(m_outputs))
+            return PlaError{m_outputNamesLine,
+                            countsDiffer(".ob names", m_outputNames.size(), ".o", m_outputs)};
+        if (m_announcedLine && m_announced != m_cubes)
+            return PlaError{
+                m_announcedLine,
+                countsDiffer("cubes", static_cast<std::size_t>(m_cubes), ".p", m_announced)};
+        PlaFunction function;
+        function.inputs = m_inputs;
+        for (const MintermSource& source : m_sources)
+            function.values.push_back(valueOf(source));
+        takeNames(function);
+        if (m_outputs > 1)
+            function.notes.push_back("The PLA file has " + std::to_string(m_outputs) +
+                                     " outputs; the map holds the first one" +
+                                     (m_outputNames.empty() ? "" : ", " + m_outputNames[0]) + ".");
+        return function;
+    }
+
+    /// A named don't care wins; unnamed minterms take what the type leaves them.
+    [[nodiscard]] char valueOf(const MintermSource& source) const {
+        if (source.dc)
+            return '*';
+        if (source.on)
+            return '1';
+        if (source.off)
+            return '0';
+        if (!m_type.off)
+            return '0';
+        return m_type.on ? '*' : '1';
+    }
+
+    void takeNames(PlaFunction& function) const {
+        if (!m_inputNamesLine)
+            return;
+        std::vector<std::string> names;
+        for (const std::string& name : m_inputNames)
+            names.push_back(upper(name));
+        const std::string problem = variableNamesProblem(names);
+        if (problem.empty())
+            function.names = std::move(names);
+        else
+            function.notes.push_back(
+                "The input names of the PLA file are not used as variable names: " + problem);
+    }
+
+    int m_line = 0;
+    bool m_ended = false;
+    int m_inputs = 0;
+    int m_outputs = 1;
+    bool m_outputsGiven = false;
+    PlaType m_type;
+    bool m_typeGiven = false;
+    int m_announced = 0;
+    int m_announcedLine = 0;
+    int m_cubes = 0;
+    std::vector<std::string> m_inputNames;
+    int m_inputNamesLine = 0;
+    std::vector<std::string> m_outputNames;
+    int m_outputNamesLine = 0;
+    std::vector<MintermSource> m_sources;
+};
+
+std::string errorText(const PlaError& error) {
+    if (error.line == 0)
+        return "Invalid PLA file: " + error.message;
+    return "Invalid PLA file, line " + std::to_string(error.line) + ": " + error.message;
+}
+
+std::vector<std::string> mapNames(const TCarnoGrid& grid) {
+    const auto n = static_cast<std::size_t>(grid.GetVariableCount());
+    return {grid.VariableNames.begin() + 1, grid.VariableNames.begin() + 1 + n};
+}
+
+/// The lines before the cubes; .ilb only when the names can be read back as names.
+std::string header(const TCarnoGrid& grid, std::string_view type, std::size_t cubes) {
+    std::string text = ".i " + std::to_string(grid.GetVariableCount()) + "\n.o 1\n";
+    const std::vector<std::string> names = mapNames(grid);
+    if (variableNamesProblem(names).empty()) {
+        text += ".ilb";
+        for (const std::string& name : names)
+            text += " " + name;
+        text += "\n";
+    }
+    return text + ".ob F\n.type " + std::string(type) + "\n.p " + std::to_string(cubes) + "\n";
+}
+
+std::string mintermDigits(int minterm, int variables) {
+    std::string digits;
+    for (int i = variables - 1; i >= 0; --i)
+        digits += (minterm >> i & 1) ? '1' : '0';
+    return digits;
+}
+
+bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
+    if (const auto error = WriteFileAtomically(path, text)) {
+        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::variant<PlaFunction, PlaError> parsePla(std::string_view text) {
+    return PlaReader().read(text);
+}
+
+std::string variableNamesProblem(const std::vector<std::string>& names) {
+    std::set<std::string> seen;
+    for (const std::string& name : names) {
+        if (name.empty())
+            return "a name is empty.";
+        if (name.size() > kMaxNameLength)
+            return inQuotes(name) + " is longer than 10 characters.";
+        for (char ch : name)
+            if (ch == '+' || ch == '*' || ch == '|' || ch == '#' || isBlank(ch) || ch == '\n')
+                return inQuotes(name) + " holds " + inQuotes(std::string(1, ch)) + ".";
+        if (!seen.insert(name).second)
+            return inQuotes(name) + " is named twice.";
+    }
+    return {};
+}
+
+void applyPla(TCarnoGrid& grid, const PlaFunction& function) {
+    IResultTree* tree = grid.GetTreeView();
+    if (tree && tree->Count() > 0 &&
+        grid.Message("Results of analyze will be lost, Continue?", MsgKind::Information,
+                     MsgButtons::OkCancel) == MsgAnswer::Ok)
+        tree->Clear();
+    grid.CleareCard();
+    grid.SetVariableCount(function.inputs);
+    for (std::size_t m = 0; m < function.values.size(); ++m) {
+        const CellPos cell = grid.CellOfMinterm(static_cast<int>(m));
+        grid.SetCells(cell.col, cell.row, std::string(1, function.values[m]));
+    }
+    for (std::size_t i = 0; i < function.names.size(); ++i)
+        grid.VariableNames[i + 1] = function.names[i];
+    grid.FillState = 2;
+    for (const std::string& note : function.notes)
+        grid.Message(note, MsgKind::Information, MsgButtons::Ok);
+}
+
+bool loadPla(TCarnoGrid& grid, const std::string& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxFileSize) {
+        grid.Message(errorText({0, "the file is larger than 4 MB."}), MsgKind::Error,
+                     MsgButtons::Ok);
+        return false;
+    }
+    const auto text = ReadWholeFile(path);
+    if (!text) {
+        grid.Message("Cannot read file " + inQuotes(path) + ".", MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    auto parsed = parsePla(*text);
+    if (const auto* error = std::get_if<PlaError>(&parsed)) {
+        grid.Message(errorText(*error), MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    applyPla(grid, std::get<PlaFunction>(parsed));
+    return true;
+}
+
+std::string mapPlaText(const TCarnoGrid& grid) {
+    const int n = grid.GetVariableCount();
+    std::string cubes;
+    std::size_t count = 0;
+    for (int m = 0; m < 1 << n; ++m) {
+        const CellPos cell = grid.CellOfMinterm(m);
+        const std::string& value = grid.Cells(cell.col, cell.row);
+        if (value != "1" && value != "*")
+            continue;
+        cubes += mintermDigits(m, n) + (value == "1" ? " 1\n" : " -\n");
+        ++count;
+    }
+    return "# Karnaugh map: the \"1\" cells (output 1) and the \"*\" cells (output -); the rest "
+           "is 0\n" +
+           header(grid, "fd", count) + cubes + ".e\n";
+}
+
+std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes) {
+    const bool sop = grid.GlueMethod == gmDNF;
+    std::string text = "# F = " + cubesAs(grid, cubes, Notation::Plain) + "\n";
+    text += sop ? "# sum of products: every cube is one product term, where F is 1\n"
+                : "# product of sums: every cube is where one sum clause, and so F, is 0\n";
+    text += header(grid, sop ? "f" : "r", cubes.size());
+    for (const Cube& cube : cubes)
+        text += cube + (sop ? " 1\n" : " 0\n");
+    return text + ".e\n";
+}
+
+bool saveMapPla(TCarnoGrid& grid, const std::string& path) {
+    if (!grid.ValidateCells())
+        return false;
+    return writeText(grid, path, mapPlaText(grid));
+}
+
+bool saveResultPla(const TCarnoGrid& grid, const std::string& path) {
+    const auto cubes = checkedResultCubes(grid);
+    if (!cubes)
+        return false;
+    return writeText(grid, path, resultPlaText(grid, *cubes));
+}
