@@ -1,6 +1,7 @@
 // The commands of lorvane-cli.
 #include "cli/Commands.h"
 
+#include "cli/AnalyzeExtras.h"
 #include "cli/FileCommands.h"
 #include "cli/InterchangeCommands.h"
 #include "cli/ReportCommand.h"
@@ -47,14 +48,16 @@ void FillEmptyCells(TCarnoGrid& grid) {
 }
 
 int Analyze(CliContext& ctx, const CliOptions& options) {
-    if (!AnalyzeMap(ctx, options.Has("pos")))
+    if (options.Has("exact") && options.Has("levels"))
+        return Usage("--levels lists the gluing's term levels; it does not go with --exact");
+    if (!AnalyzeMap(ctx, options.Has("pos"), options.Has("exact")))
         return 1;
     if (options.Has("levels"))
         for (const TLevelItem& level : ctx.grid.TermLevels())
             ctx.out << "LEVEL " << level.size << ' ' << level.terms.size() << '\n';
     for (const std::string& line : ctx.tree.Lines())
         ctx.out << line << '\n';
-    return 0;
+    return PrintAnalyzeExtras(ctx, options);
 }
 
 int Show(CliContext& ctx, const CliOptions&) {
@@ -124,10 +127,13 @@ int UsageError(const std::string& error) {
     return Usage(error);
 }
 
-bool AnalyzeMap(CliContext& ctx, bool pos) {
+bool AnalyzeMap(CliContext& ctx, bool pos, bool exact) {
     ctx.grid.GlueMethod = pos ? gmKNF : gmDNF;
     FillEmptyCells(ctx.grid);
-    ctx.grid.Test();
+    if (exact)
+        ctx.grid.TestExact();
+    else
+        ctx.grid.Test();
     return ctx.tree.Count() != 0;
 }
 
@@ -197,11 +203,22 @@ The map is built from the map options, always in this order:
   --cell C,R=TEXT      set the text of data column C, row R (from 1); repeatable
 
 Commands:
-  analyze [--pos] [--levels]
+  analyze [--pos] [--levels] [--exact] [--all] [--verify]
                        fill empty cells with the non-target value and minimize; prints the
                        result line, then each term on its own line indented by two spaces.
                        --pos gives a product of sums; --levels first prints one line
                        "LEVEL size count" per term level. Exit status 1 if a cell is invalid.
+                       --exact uses the exact minimizer instead of the gluing: a cover with
+                       the fewest terms, then the fewest literals (a search that takes over a
+                       second stops with its best cover and warns that it is not proven
+                       minimal; --levels does not go with it).
+                       --all then prints every minimum cover, one result line each (the
+                       shown one first, at most 1000), and a line "SOLUTIONS n" with their
+                       number ("SOLUTIONS at least n" when the count was cut short).
+                       --verify finally checks the printed result (and with --all every
+                       listed cover) against the map: each term a whole block, no cell in a
+                       term that is neither target nor "*", every target cell covered; prints
+                       "VERIFY OK", or "VERIFY FAILED: reason" and exits with status 1.
   show                 print the map with its Gray-code labels ("." for an empty cell)
   sets                 print the 1-set, 0-set and don't-care set of the map
   truth                print the truth table: each input combination, a space and the
@@ -231,6 +248,7 @@ Examples:
   lorvane-cli analyze --vars 3 --ones 2,3,5,7
   lorvane-cli analyze --vars 4 --ones 0-3 --dc 5 --pos
   lorvane-cli analyze --vars 8 --ones 0-255 --levels
+  lorvane-cli analyze --exact --all --verify --vars 4 --ones 0,4,5,6,7,11,14 --dc 3,8,10,13
   lorvane-cli show --vars 4 --formula "A*|B+C*D"
   lorvane-cli sets --vars 3 --cell 1,1=1 --cell 2,2=*
   lorvane-cli truth --vars 3 --formula "A*B+C" --formula-type pos

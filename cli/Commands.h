@@ -26,8 +26,9 @@ struct CliContext {
 [[nodiscard]] int UsageError(const std::string& error);
 
 /// Fills the empty cells with the non-target value and analyses the map as the Analyze command
-/// does (`pos`: product of sums). Returns false when the map was refused.
-[[nodiscard]] bool AnalyzeMap(CliContext& ctx, bool pos);
+/// does (`pos`: product of sums; `exact`: with the exact minimizer). Returns false when the map
+/// was refused.
+[[nodiscard]] bool AnalyzeMap(CliContext& ctx, bool pos, bool exact = false);
 
 /// Runs the named command; returns the process exit status.
 [[nodiscard]] int RunCommand(CliContext& ctx, const CliOptions& options);

@@ -137,6 +137,20 @@ public:
     void Glue();
     /// Text of a term in the notation of the formula language ("|A*B" or "A+|B").
     [[nodiscard]] std::string TermText(const TTermItem& term) const;
+    /// The texts of `terms` joined by the term separator, as ResultText is built.
+    [[nodiscard]] std::string JoinTermTexts(const std::vector<TTermItem>& terms) const;
+    /// Root-line caption for `terms`: their joined texts, or the constant when the one term
+    /// spans the whole map; empty without a term.
+    [[nodiscard]] std::string CaptionOf(const std::vector<TTermItem>& terms) const;
+    /// Adds the root line and one child line per result term to the result tree.
+    void ShowResultTree() const;
+    /// Replaces the result by `terms` (in result order) and rebuilds ResultText; lets another
+    /// minimizer's cover, or another minimum cover, be shown like the analysis result.
+    void SetResultTerms(std::vector<TTermItem> terms);
+    /// Like Test, but with the exact minimizer (engine/ExactMinimizer.cpp): validates, finds a
+    /// cover with the fewest terms, then the fewest literals, and writes the result tree; warns
+    /// when the time budget stopped the search before the minimum was proven.
+    void TestExact();
     /// Highlights the cells of result term `index` (from 0) on the view; nothing if none.
     void SelectTerm(int index);
     /// True when result term `k` (from 0) holds the cell (col, row).

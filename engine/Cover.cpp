@@ -128,19 +128,44 @@ std::string TCarnoGrid::TermText(const TTermItem& term) const {
     return text;
 }
 
+std::string TCarnoGrid::JoinTermTexts(const std::vector<TTermItem>& terms) const {
+    const char* separator = GlueMethod == gmDNF ? "+" : "*";
+    std::string text;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += TermText(terms[i]);
+    }
+    return text;
+}
+
+std::string TCarnoGrid::CaptionOf(const std::vector<TTermItem>& terms) const {
+    const std::string text = JoinTermTexts(terms);
+    return text.empty() && !terms.empty() ? ConstantText() : text;
+}
+
+void TCarnoGrid::ShowResultTree() const {
+    if (!TreeView)
+        return;
+    std::string root = ResultText;
+    if (root.empty() && !m_resultTerms.empty())
+        root = ConstantText();
+    TreeView->InsertRoot(root);
+    for (const TTermItem& term : m_resultTerms) {
+        const std::string text = TermText(term);
+        TreeView->AddChild(text.empty() ? ConstantText() : text);
+    }
+}
+
+void TCarnoGrid::SetResultTerms(std::vector<TTermItem> terms) {
+    m_resultTerms = std::move(terms);
+    ResultText = JoinTermTexts(m_resultTerms);
+}
+
 void TCarnoGrid::Test() {
     if (!ValidateCells())
         return;
     Glue();
-    if (TreeView) {
-        std::string root = ResultText;
-        if (root.empty() && !m_resultTerms.empty())
-            root = ConstantText();
-        TreeView->InsertRoot(root);
-        for (const TTermItem& term : m_resultTerms) {
-            const std::string text = TermText(term);
-            TreeView->AddChild(text.empty() ? ConstantText() : text);
-        }
-    }
+    ShowResultTree();
     Message("Analyze Complete.", MsgKind::Information, MsgButtons::Ok);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -293,6 +294,46 @@ TEST_F(CliFiles, ImageWritesSvgAndTikzByExtension) {
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(other.err, "error: Unknown image type: the file name must end in .svg or .tex.\n");
     EXPECT_FALSE(std::filesystem::exists(Path("m.png")));
+}
+
+TEST(CliExact, ExactAllSolutionsAndVerify) {
+    const CliRun full = RunCli("analyze --exact --vars 8 --ones 0-255");
+    EXPECT_EQ(full.status, 0);
+    EXPECT_EQ(full.out, "1\n  1\n");
+    EXPECT_EQ(full.err, "information: Analyze Complete.\n");
+
+    const std::string map = "--vars 4 --ones 0,4,5,6,7,11,14 --dc 3,8,10,13";
+    const CliRun gluing = RunCli("analyze " + map);
+    EXPECT_EQ(std::count(gluing.out.begin(), gluing.out.end(), '\n'), 7); // root and 6 terms
+    const CliRun exact = RunCli("analyze --exact " + map);
+    EXPECT_EQ(exact.status, 0);
+    EXPECT_EQ(exact.out, "|A*B+|A*|C*|D+|B*C*D+B*C*|D\n  |A*B\n  |A*|C*|D\n  |B*C*D\n"
+                         "  B*C*|D\n");
+
+    const CliRun all = RunCli("analyze --exact --all --verify " + map);
+    EXPECT_EQ(all.status, 0);
+    const std::string solutions = all.out.substr(exact.out.size());
+    EXPECT_EQ(solutions.rfind("|A*B+|A*|C*|D+|B*C*D+B*C*|D\n", 0), 0U) << solutions;
+    EXPECT_EQ(std::count(solutions.begin(), solutions.end(), '\n'), 8 + 2);
+    EXPECT_NE(solutions.find("\nSOLUTIONS 8\nVERIFY OK\n"), std::string::npos) << solutions;
+
+    const CliRun pos = RunCli("analyze --exact --pos --all --vars 8 --zeros 0-255");
+    EXPECT_EQ(pos.out, "0\n  0\n0\nSOLUTIONS 1\n");
+    const CliRun none = RunCli("analyze --exact --all --verify --vars 3 --dc 1");
+    EXPECT_EQ(none.out, "\n\nSOLUTIONS 1\nVERIFY OK\n");
+}
+
+TEST(CliExact, VerifyExitStatuses) {
+    const CliRun gluing = RunCli("analyze --verify --vars 3 --ones 2,3,5,7");
+    EXPECT_EQ(gluing.status, 0);
+    EXPECT_EQ(gluing.out, "|A*B+A*C\n  |A*B\n  A*C\nVERIFY OK\n");
+    const CliRun eight = RunCli("analyze --verify --pos --vars 8 --zeros 0-255");
+    EXPECT_EQ(eight.status, 0);
+    EXPECT_NE(eight.out.find("VERIFY OK\n"), std::string::npos);
+    const CliRun invalid = RunCli("analyze --exact --verify --vars 4 --cell 1,1=x");
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.out, "");
+    EXPECT_EQ(RunCli("analyze --exact --levels --vars 4 --ones 1").status, 2);
 }
 
 } // namespace

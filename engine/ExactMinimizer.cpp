@@ -1,0 +1,179 @@
+// The exact minimizer: prime implicants as sub-cubes, the covering problem, the grid's shapes.
+#include "engine/ExactMinimizer.h"
+
+#include "engine/CoverSearch.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+/// Validity of every cube, indexed by mask * 256 + value.
+using CubeTable = std::vector<std::uint8_t>;
+
+std::size_t CubeIndex(int mask, int value) {
+    return static_cast<std::size_t>(mask) * 256 + static_cast<std::size_t>(value);
+}
+
+/// A cube is valid when every minterm of it is a target or don't care: its minterm when it
+/// has no free variable, else both halves split at its lowest free variable. Masks only grow,
+/// so the halves are known before the cube.
+CubeTable ValidCubes(const ExactFunction& function) {
+    const int full = (1 << function.variables) - 1;
+    const CellSet allowed = function.targets | function.dontCares;
+    CubeTable valid(256 * 256, 0);
+    for (int mask = 0; mask <= full; ++mask) {
+        const int low = mask & -mask;
+        const int fixed = full & ~mask;
+        for (int value = fixed;; value = (value - 1) & fixed) {
+            const bool ok = mask == 0 ? allowed.Contains(value)
+                                      : valid[CubeIndex(mask ^ low, value)] &&
+                                            valid[CubeIndex(mask ^ low, value | low)];
+            valid[CubeIndex(mask, value)] = ok ? 1 : 0;
+            if (value == 0)
+                break;
+        }
+    }
+    return valid;
+}
+
+bool IsPrime(const CubeTable& valid, int full, int mask, int value) {
+    if (!valid[CubeIndex(mask, value)])
+        return false;
+    for (int bit = 1; bit <= full; bit <<= 1)
+        if (!(mask & bit) && valid[CubeIndex(mask | bit, value & ~bit)])
+            return false;
+    return true;
+}
+
+bool ResultOrder(const Cube& a, const Cube& b) {
+    const int freeA = std::popcount(a.mask);
+    const int freeB = std::popcount(b.mask);
+    if (freeA != freeB)
+        return freeA > freeB;
+    if (a.value != b.value)
+        return a.value < b.value;
+    return a.mask < b.mask;
+}
+
+std::vector<Cube> CubesOf(const std::vector<Cube>& primes, const std::vector<int>& columns) {
+    std::vector<Cube> cubes;
+    for (int c : columns)
+        cubes.push_back(primes[static_cast<std::size_t>(c)]);
+    return cubes;
+}
+
+} // namespace
+
+int Cube::Literals(int variables) const {
+    return variables - std::popcount(mask);
+}
+
+CellSet Cube::Minterms() const {
+    CellSet set;
+    for (int free = mask;; free = (free - 1) & mask) {
+        set.Insert(value | free);
+        if (free == 0)
+            break;
+    }
+    return set;
+}
+
+std::vector<Cube> PrimeImplicants(const ExactFunction& function) {
+    const int full = (1 << function.variables) - 1;
+    const CubeTable valid = ValidCubes(function);
+    std::vector<Cube> primes;
+    for (int mask = 0; mask <= full; ++mask) {
+        const int fixed = full & ~mask;
+        for (int value = fixed;; value = (value - 1) & fixed) {
+            const Cube cube{static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(mask)};
+            if (IsPrime(valid, full, mask, value) && cube.Minterms().Intersects(function.targets))
+                primes.push_back(cube);
+            if (value == 0)
+                break;
+        }
+    }
+    std::sort(primes.begin(), primes.end(), ResultOrder);
+    return primes;
+}
+
+ExactResult MinimizeExact(const ExactFunction& function, const ExactOptions& options) {
+    const auto start = std::chrono::steady_clock::now();
+    ExactResult result;
+    result.primes = PrimeImplicants(function);
+    CoverTable table;
+    table.rows = function.targets;
+    for (const Cube& prime : result.primes) {
+        table.columns.push_back(prime.Minterms() & function.targets);
+        table.weights.push_back(prime.Literals(function.variables));
+    }
+    CoverRequest request;
+    request.enumerate = options.enumerate;
+    request.limit = std::max<std::size_t>(options.solutionLimit, 1);
+    request.deadline = start + options.budget;
+    const CoverOutcome outcome = SolveCover(table, request);
+
+    result.cover = CubesOf(result.primes, outcome.covers.front());
+    result.terms = outcome.cost.columns;
+    result.literals = outcome.cost.weight;
+    result.proven = outcome.proven;
+    result.countComplete = options.enumerate && outcome.countComplete;
+    if (!options.enumerate)
+        return result;
+    result.solutionCount = outcome.count;
+    for (const std::vector<int>& cover : outcome.covers)
+        result.solutions.push_back(CubesOf(result.primes, cover));
+    return result;
+}
+
+ExactFunction FunctionOfMap(const TCarnoGrid& grid) {
+    ExactFunction function;
+    function.variables = grid.GetVariableCount();
+    const std::string target = grid.GlueMethod == gmDNF ? "1" : "0";
+    for (int m = 0; m < 1 << function.variables; ++m) {
+        const CellPos cell = grid.CellOfMinterm(m);
+        const std::string& text = grid.Cells(cell.col, cell.row);
+        if (text == target)
+            function.targets.Insert(m);
+        else if (text == "*")
+            function.dontCares.Insert(m);
+    }
+    return function;
+}
+
+ExactResult MinimizeExact(const TCarnoGrid& grid, const ExactOptions& options) {
+    return MinimizeExact(FunctionOfMap(grid), options);
+}
+
+std::vector<TTermItem> TermsOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
+    std::vector<TTermItem> terms;
+    for (const Cube& cube : cover) {
+        TTermItem& term = terms.emplace_back();
+        cube.Minterms().ForEach([&](int m) {
+            const CellPos cell = grid.CellOfMinterm(m);
+            term.Append({static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row),
+                         TCarnoGrid::CellCode(grid.Cells(cell.col, cell.row))});
+        });
+    }
+    return terms;
+}
+
+std::string CoverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
+    return grid.CaptionOf(TermsOfCover(grid, cover));
+}
+
+void TCarnoGrid::TestExact() {
+    if (!ValidateCells())
+        return;
+    if (Progress)
+        Progress->SetMax(DataCols() * DataRows());
+    const ExactResult result = MinimizeExact(*this);
+    SetResultTerms(TermsOfCover(*this, result.cover));
+    if (Progress)
+        Progress->SetPosition(Progress->Max());
+    ShowResultTree();
+    if (!result.proven)
+        Message("The search was stopped after one second: the result is not proven minimal.",
+                MsgKind::Warning, MsgButtons::Ok);
+    Message("Analyze Complete.", MsgKind::Information, MsgButtons::Ok);
+}

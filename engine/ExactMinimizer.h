@@ -1,0 +1,90 @@
+// The exact minimizer: all prime implicants and every cover with fewest terms, then literals.
+//
+// Works beside the gluing analysis of TCarnoGrid (which stays the default): it reads the
+// target cells ("1" for a sum of products, "0" for a product of sums) and the don't-care
+// cells of the map, computes every prime implicant as a sub-cube over the minterm numbers,
+// and solves the covering problem exactly (essential primes, row and column dominance,
+// independent components, branch and bound with an independent-set lower bound). Its covers
+// come back as cubes and are turned into the grid's result shapes (TTermItem cell lists,
+// ResultText, the result tree) by the functions below and TCarnoGrid::TestExact.
+#pragma once
+
+#include "engine/CarnoGrid.h"
+#include "engine/CellSet.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// A sub-cube of the minterm numbers: the minterms m with (m & ~mask) == value.
+struct Cube {
+    std::uint8_t value = 0; ///< the fixed variables' bits; no bit of `mask` is set here
+    std::uint8_t mask = 0;  ///< one bit per free variable (bit n - i for variable i)
+
+    [[nodiscard]] bool Contains(int minterm) const { return (minterm & ~mask & 0xFF) == value; }
+    /// Number of literals the term has over `variables` variables.
+    [[nodiscard]] int Literals(int variables) const;
+    /// The minterms of the cube, as a set indexed by minterm number.
+    [[nodiscard]] CellSet Minterms() const;
+    bool operator==(const Cube&) const = default;
+};
+
+/// A Boolean function for the exact minimizer, indexed by minterm number.
+struct ExactFunction {
+    int variables = 4;
+    CellSet targets;   ///< minterms that must be covered
+    CellSet dontCares; ///< minterms that may be covered
+};
+
+/// What the exact minimizer computes besides the one chosen cover.
+struct ExactOptions {
+    /// Count every minimum cover and keep up to `solutionLimit` of them.
+    bool enumerate = false;
+    std::size_t solutionLimit = 1000;
+    /// The search stops after this long with the best cover found (then not proven minimal).
+    std::chrono::milliseconds budget{1000};
+};
+
+/// Outcome of the exact minimizer. Covers list their terms in result order: larger terms
+/// first, then by lowest minterm number, then by the free variables.
+struct ExactResult {
+    /// Every prime implicant that covers a target minterm, in the same order.
+    std::vector<Cube> primes;
+    /// The chosen cover: the first minimum cover in the search's fixed order.
+    std::vector<Cube> cover;
+    int terms = 0;
+    int literals = 0;
+    /// False when the time budget stopped the search before the minimum was proven.
+    bool proven = true;
+    /// Number of minimum covers (fewest terms, then fewest literals) when enumerated.
+    std::uint64_t solutionCount = 0;
+    /// False when the count is only a lower bound (time budget, or more than 2^64).
+    bool countComplete = true;
+    /// Up to the limit of the minimum covers, the chosen cover first, all distinct.
+    std::vector<std::vector<Cube>> solutions;
+};
+
+/// Every prime implicant of the function that covers at least one target, in result order.
+[[nodiscard]] std::vector<Cube> PrimeImplicants(const ExactFunction& function);
+
+/// Minimizes the function exactly.
+[[nodiscard]] ExactResult MinimizeExact(const ExactFunction& function,
+                                        const ExactOptions& options = {});
+
+/// The function the map holds under its GlueMethod; empty cells count as non-target, as
+/// Analyze fills them.
+[[nodiscard]] ExactFunction FunctionOfMap(const TCarnoGrid& grid);
+
+/// Minimizes the function the map holds under its GlueMethod.
+[[nodiscard]] ExactResult MinimizeExact(const TCarnoGrid& grid, const ExactOptions& options = {});
+
+/// The cover as result terms of the map: cells in ascending minterm order, each with the
+/// value code its text has now.
+[[nodiscard]] std::vector<TTermItem> TermsOfCover(const TCarnoGrid& grid,
+                                                  const std::vector<Cube>& cover);
+
+/// The root-line caption the cover would have in the result tree ("1"/"0" for a whole-map
+/// term, empty for no term).
+[[nodiscard]] std::string CoverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover);

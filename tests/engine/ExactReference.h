@@ -1,0 +1,130 @@
+// An independent, deliberately plain exact minimizer that the exact minimizer is checked against.
+//
+// It shares nothing with engine/ExactMinimizer.cpp or engine/CoverSearch.cpp: implicants are
+// found by testing every cube minterm by minterm, and the fewest terms come from an
+// iterative-deepening search over the primes without reductions or Lagrangian bounds.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <set>
+#include <unordered_set>
+#include <vector>
+
+namespace reference {
+
+/// A function over `n` variables: 'T' target, 'D' don't care, '.' neither, per minterm.
+struct Function {
+    int n = 4;
+    std::vector<char> values;
+};
+
+/// A cube over n bits: minterms m with (m & ~mask) == value.
+struct Cube {
+    int value = 0;
+    int mask = 0;
+    bool operator<(const Cube& other) const {
+        return value != other.value ? value < other.value : mask < other.mask;
+    }
+};
+
+inline bool Covers(const Cube& cube, int m) {
+    return (m & ~cube.mask) == cube.value;
+}
+
+inline bool IsImplicant(const Function& f, const Cube& cube) {
+    for (int m = 0; m < (1 << f.n); ++m)
+        if (Covers(cube, m) && f.values[static_cast<std::size_t>(m)] == '.')
+            return false;
+    return true;
+}
+
+/// Every prime implicant that covers at least one target.
+inline std::vector<Cube> Primes(const Function& f) {
+    std::vector<Cube> primes;
+    const int full = (1 << f.n) - 1;
+    for (int mask = 0; mask <= full; ++mask) {
+        for (int value = 0; value <= full; ++value) {
+            if (value & mask)
+                continue;
+            const Cube cube{value, mask};
+            if (!IsImplicant(f, cube))
+                continue;
+            bool prime = true;
+            for (int bit = 1; bit <= full && prime; bit <<= 1)
+                if (!(mask & bit))
+                    prime = !IsImplicant(f, Cube{value & ~bit, mask | bit});
+            bool useful = false;
+            for (int m = 0; m <= full && !useful; ++m)
+                useful = Covers(cube, m) && f.values[static_cast<std::size_t>(m)] == 'T';
+            if (prime && useful)
+                primes.push_back(cube);
+        }
+    }
+    return primes;
+}
+
+using Rows = std::vector<bool>;
+
+class CoverFinder {
+public:
+    explicit CoverFinder(const Function& f) : m_f(f), m_primes(Primes(f)) {}
+
+    /// The fewest primes that cover every target.
+    int MinimumTerms() {
+        Rows left(static_cast<std::size_t>(1 << m_f.n), false);
+        for (std::size_t m = 0; m < left.size(); ++m)
+            left[m] = m_f.values[m] == 'T';
+        for (int k = 0;; ++k)
+            if (Fits(left, k))
+                return k;
+    }
+
+    [[nodiscard]] const std::vector<Cube>& PrimeList() const { return m_primes; }
+
+private:
+    /// True when the rows left can be covered by `k` primes.
+    bool Fits(const Rows& left, int k) {
+        int first = -1;
+        int remaining = 0;
+        for (std::size_t m = 0; m < left.size(); ++m)
+            if (left[m]) {
+                first = first < 0 ? static_cast<int>(m) : first;
+                ++remaining;
+            }
+        if (first < 0)
+            return true;
+        if (k == 0)
+            return false;
+        const auto key = std::pair{left, k};
+        if (m_failed.count(key))
+            return false;
+        int widest = 0;
+        for (const Cube& p : m_primes)
+            widest = std::max(widest, 1 << std::popcount(static_cast<unsigned>(p.mask)));
+        if (remaining > widest * k)
+            return Fail(key);
+        for (const Cube& p : m_primes) {
+            if (!Covers(p, first))
+                continue;
+            Rows next = left;
+            for (std::size_t m = 0; m < next.size(); ++m)
+                if (Covers(p, static_cast<int>(m)))
+                    next[m] = false;
+            if (Fits(next, k - 1))
+                return true;
+        }
+        return Fail(key);
+    }
+
+    bool Fail(const std::pair<Rows, int>& key) {
+        m_failed.insert(key);
+        return false;
+    }
+
+    Function m_f;
+    std::vector<Cube> m_primes;
+    std::set<std::pair<Rows, int>> m_failed;
+};
+
+} // namespace reference
