@@ -45,11 +45,9 @@ public:
     /// The truth table rendered as HTML through three cell templates (header cell, variable
     /// cell, function cell), one output item per formatted piece. Returns an error text when a
     /// template holds a directive other than one "%s" and "%%".
-    [[nodiscard]] std::optional<std::string>
-    SaveToHTMLTemplate(const std::vector<std::string>& headerCell,
-                       const std::vector<std::string>& variableCell,
-                       const std::vector<std::string>& functionCell,
-                       std::vector<std::string>& out) const;
+    [[nodiscard]] std::optional<std::string> SaveToHTMLTemplate(
+        const std::vector<std::string>& headerCell, const std::vector<std::string>& variableCell,
+        const std::vector<std::string>& functionCell, std::vector<std::string>& out) const;
 
 private:
     IMessageBox* m_messages;
