@@ -1,0 +1,326 @@
+// The map grid: label headers, the width rules, editing, moving and sizing, the term highlight.
+#include "app/CarnoGridView.h"
+
+#include "app/GridSupport.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+const QColor kFixedColor(192, 192, 192); // silver
+constexpr int kDefaultRowHeight = 25;
+constexpr int kDefaultColWidth = 25;
+// Successive paints settle the label column within a few steps; this bounds the loop.
+constexpr int kMaxFitSteps = 64;
+
+/// Paints the focused cell in the selection colours ("Fill Cursor") or with a focus frame only.
+class MapCellDelegate : public LiveEditDelegate {
+public:
+    explicit MapCellDelegate(CarnoGridView* view) : LiveEditDelegate(view), m_map(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt(option);
+        if (index == m_map->currentIndex()) {
+            if (m_map->fillCursor()) {
+                opt.state |= QStyle::State_Selected;
+            } else {
+                // The view has already filled a selected cell's row panel: paint it over.
+                opt.state &= ~QStyle::State_Selected;
+                painter->fillRect(option.rect, option.palette.base());
+            }
+        }
+        LiveEditDelegate::paint(painter, opt, index);
+    }
+
+private:
+    const CarnoGridView* m_map;
+};
+
+} // namespace
+
+CarnoGridModel::CarnoGridModel(TCarnoGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_rows(grid.DataRows()), m_cols(grid.DataCols()) {}
+
+int CarnoGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int CarnoGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant CarnoGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return QString::fromStdString(m_grid.Cells(index.column() + 1, index.row() + 1));
+    case Qt::ToolTipRole:
+        return m_hint;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
+    default:
+        return {};
+    }
+}
+
+QVariant CarnoGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::ToolTipRole)
+        return m_hint;
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < m_cols ? QString::fromStdString(m_grid.ColLabel(section + 1)) : QString();
+    return section < m_rows ? QString::fromStdString(m_grid.RowLabel(section + 1)) : QString();
+}
+
+Qt::ItemFlags CarnoGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool CarnoGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    m_grid.SetCells(index.column() + 1, index.row() + 1, value.toString().toStdString());
+    return true;
+}
+
+void CarnoGridModel::refresh() {
+    if (m_rows != m_grid.DataRows() || m_cols != m_grid.DataCols()) {
+        beginResetModel();
+        m_rows = m_grid.DataRows();
+        m_cols = m_grid.DataCols();
+        endResetModel();
+        return;
+    }
+    if (m_rows == 0 || m_cols == 0)
+        return;
+    emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+    emit headerDataChanged(Qt::Vertical, 0, m_rows - 1);
+}
+
+CarnoGridView::CarnoGridView(QWidget* parent)
+    : QTableView(parent), m_model(new CarnoGridModel(m_grid, this)),
+      m_delegate(new MapCellDelegate(this)) {
+    setObjectName(QStringLiteral("CarnoGrid1"));
+    auto silver = [](int) { return kFixedColor; };
+    setHorizontalHeader(new FixedHeader(Qt::Horizontal, silver, this));
+    setVerticalHeader(new FixedHeader(Qt::Vertical, silver, this));
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed);
+    setCornerButtonEnabled(false);
+    setStyleSheet(QStringLiteral("QTableCornerButton::section { background: #c0c0c0; }"));
+    setWordWrap(false);
+    setTabKeyNavigation(true);
+    horizontalHeader()->setMinimumSectionSize(5);
+    verticalHeader()->setMinimumSectionSize(5);
+    verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+    horizontalHeader()->setFixedHeight(kDefaultRowHeight);
+    setResizable(false);
+    setMovable(false);
+    resize(180, 180);
+
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        QHeaderView* header = o == Qt::Horizontal ? horizontalHeader() : verticalHeader();
+        connect(header, &QHeaderView::sectionMoved, this,
+                [this, o](int logical, int oldVisual, int newVisual) {
+                    undoSectionMove(o, logical, oldVisual, newVisual);
+                });
+        connect(header, &QHeaderView::sectionResized, this, [this] {
+            dropHighlight();
+            fitWidths();
+        });
+    }
+    m_grid.SetView(this);
+    fitWidths();
+}
+
+CarnoGridView::~CarnoGridView() {
+    m_grid.SetView(nullptr);
+    setModel(nullptr);
+}
+
+void CarnoGridView::Repaint() {
+    m_highlight.clear();
+    m_model->refresh();
+    fitWidths();
+    viewport()->update();
+}
+
+void CarnoGridView::FillCells(const std::vector<CellPos>& cells, std::uint32_t color) {
+    m_highlight = cells;
+    m_highlightColor = colorFromBgr(color);
+    viewport()->update();
+}
+
+QRect CarnoGridView::cellRect(int col, int row) const {
+    return visualRect(m_model->index(row - 1, col - 1));
+}
+
+void CarnoGridView::setHint(const QString& hint) {
+    m_model->setHint(hint);
+    setToolTip(hint);
+}
+
+void CarnoGridView::setFillCursor(bool on) {
+    m_fillCursor = on;
+    viewport()->update();
+}
+
+void CarnoGridView::setMovable(bool on) {
+    horizontalHeader()->setSectionsMovable(on);
+    verticalHeader()->setSectionsMovable(on);
+}
+
+bool CarnoGridView::movable() const {
+    return horizontalHeader()->sectionsMovable();
+}
+
+void CarnoGridView::setResizable(bool on) {
+    const auto mode = on ? QHeaderView::Interactive : QHeaderView::Fixed;
+    horizontalHeader()->setSectionResizeMode(mode);
+    verticalHeader()->setSectionResizeMode(mode);
+}
+
+bool CarnoGridView::resizable() const {
+    return horizontalHeader()->sectionResizeMode(0) == QHeaderView::Interactive;
+}
+
+QRect CarnoGridView::selectionRect() const {
+    QRect rect;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        rect |= QRect(QPoint(range.left() + 1, range.top() + 1),
+                      QPoint(range.right() + 1, range.bottom() + 1));
+    if (rect.isNull() && currentIndex().isValid())
+        rect = QRect(currentIndex().column() + 1, currentIndex().row() + 1, 1, 1);
+    return rect;
+}
+
+void CarnoGridView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (m_highlight.empty())
+        return;
+    QPainter painter(viewport());
+    for (const CellPos& cell : m_highlight)
+        if (isVisibleCell(cell))
+            painter.fillRect(cellRect(cell.col, cell.row), m_highlightColor);
+}
+
+void CarnoGridView::scrollContentsBy(int dx, int dy) {
+    dropHighlight();
+    QTableView::scrollContentsBy(dx, dy);
+}
+
+void CarnoGridView::resizeEvent(QResizeEvent* event) {
+    dropHighlight();
+    QTableView::resizeEvent(event);
+}
+
+void CarnoGridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    if (capGridFont(this))
+        return; // the capped font arrives as a change of its own
+    dropHighlight();
+    fitWidths();
+}
+
+void CarnoGridView::dropHighlight() {
+    if (m_highlight.empty())
+        return;
+    m_highlight.clear();
+    viewport()->update();
+}
+
+bool CarnoGridView::isVisibleCell(const CellPos& cell) const {
+    return cell.col - 1 >= columnAt(0) && cell.row - 1 >= rowAt(0);
+}
+
+// The label column settles in the band w + 5 < width < w + 20 around its label width w; the
+// data columns widen when their label no longer fits and narrow when it leaves much room.
+void CarnoGridView::fitWidths() {
+    if (m_fitting || m_grid.DataCols() < 1)
+        return;
+    m_fitting = true;
+    const QFontMetrics metrics(font());
+    const int rowLabelWidth = metrics.horizontalAdvance(QString::fromStdString(m_grid.RowLabel(1)));
+    int width = m_defaultColWidth;
+    for (int step = 0; step < kMaxFitSteps; ++step) {
+        const int before = width;
+        if (rowLabelWidth >= width - 5)
+            width += 10;
+        if (rowLabelWidth + 15 <= width - 5)
+            width -= 5;
+        if (width == before)
+            break;
+    }
+    QHeaderView* columns = horizontalHeader();
+    if (width != m_defaultColWidth || columns->defaultSectionSize() != width) {
+        m_defaultColWidth = width;
+        columns->setDefaultSectionSize(width);
+        for (int c = 0; c < columns->count(); ++c)
+            columns->resizeSection(c, width);
+    }
+    verticalHeader()->setFixedWidth(width);
+    const int colLabelWidth = metrics.horizontalAdvance(QString::fromStdString(m_grid.ColLabel(1)));
+    int dataWidth = 0;
+    if (colLabelWidth >= width - 5)
+        dataWidth = width + 10;
+    else if (colLabelWidth + 15 < width - 5)
+        dataWidth = width - 5;
+    if (dataWidth > 0)
+        for (int c = 0; c < columns->count(); ++c)
+            if (columns->sectionSize(c) != dataWidth)
+                columns->resizeSection(c, dataWidth);
+    m_fitting = false;
+}
+
+void CarnoGridView::undoSectionMove(Qt::Orientation orientation, int logical, int oldVisual,
+                                    int newVisual) {
+    Q_UNUSED(logical);
+    QHeaderView* header = orientation == Qt::Horizontal ? horizontalHeader() : verticalHeader();
+    // The labels belong to positions: put the section back and move the values instead.
+    {
+        const QSignalBlocker blocker(header);
+        header->moveSection(newVisual, oldVisual);
+    }
+    moveValues(orientation, oldVisual + 1, newVisual + 1);
+}
+
+void CarnoGridView::moveValues(Qt::Orientation orientation, int from, int to) {
+    const bool columns = orientation == Qt::Horizontal;
+    const int lines = columns ? m_grid.DataCols() : m_grid.DataRows();
+    const int length = columns ? m_grid.DataRows() : m_grid.DataCols();
+    auto at = [columns](int line, int k) { return columns ? CellPos{line, k} : CellPos{k, line}; };
+    std::vector<std::vector<std::string>> values;
+    for (int line = 1; line <= lines; ++line) {
+        std::vector<std::string> texts;
+        for (int k = 1; k <= length; ++k) {
+            const CellPos p = at(line, k);
+            texts.push_back(m_grid.Cells(p.col, p.row));
+        }
+        values.push_back(std::move(texts));
+    }
+    auto moved = values[static_cast<std::size_t>(from - 1)];
+    values.erase(values.begin() + (from - 1));
+    values.insert(values.begin() + (to - 1), std::move(moved));
+    for (int line = 1; line <= lines; ++line)
+        for (int k = 1; k <= length; ++k) {
+            const CellPos p = at(line, k);
+            m_grid.SetCells(
+                p.col, p.row,
+                values[static_cast<std::size_t>(line - 1)][static_cast<std::size_t>(k - 1)]);
+        }
+}

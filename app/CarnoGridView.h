@@ -1,0 +1,106 @@
+// The on-screen Karnaugh map CarnoGrid1: a table view over the map model with label headers,
+// in-place editing, range selection and the term highlight.
+#pragma once
+
+#include "engine/CarnoGrid.h"
+
+#include <QAbstractTableModel>
+#include <QRect>
+#include <QTableView>
+
+#include <vector>
+
+class QStyledItemDelegate;
+
+/// The cells of a TCarnoGrid as a Qt table model: data rows and columns only; the Gray-code
+/// labels are the header texts.
+class CarnoGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit CarnoGridModel(TCarnoGrid& grid, QObject* parent = nullptr);
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    /// The tooltip of every cell and label: the map hint.
+    void setHint(const QString& hint) { m_hint = hint; }
+    /// Brings the views up to date after any change of the map: a new shape resets the model,
+    /// otherwise every cell and label is reported changed.
+    void refresh();
+
+private:
+    TCarnoGrid& m_grid;
+    QString m_hint;
+    int m_rows = 0;
+    int m_cols = 0;
+};
+
+/// The map as the user sees it. It owns the map model and is its view (IMapView): every change
+/// of the map repaints it, and a highlighted term is view state that the next change of the
+/// map, a scroll, a resize or a font change drops.
+class CarnoGridView : public QTableView, public IMapView {
+    Q_OBJECT
+public:
+    explicit CarnoGridView(QWidget* parent = nullptr);
+    ~CarnoGridView() override;
+
+    [[nodiscard]] TCarnoGrid& grid() { return m_grid; }
+    [[nodiscard]] const TCarnoGrid& grid() const { return m_grid; }
+
+    // IMapView
+    void Repaint() override;
+    void FillCells(const std::vector<CellPos>& cells, std::uint32_t color) override;
+
+    /// The highlighted cells, empty when no term is highlighted.
+    [[nodiscard]] const std::vector<CellPos>& highlightedCells() const { return m_highlight; }
+    [[nodiscard]] QRect cellRect(int col, int row) const;
+
+    /// The map hint, shown as the tooltip of the map.
+    void setHint(const QString& hint);
+
+    /// "Fill Cursor": the focused cell is painted in the selection colours.
+    void setFillCursor(bool on);
+    [[nodiscard]] bool fillCursor() const { return m_fillCursor; }
+    /// Rows and columns can be dragged to new places; their values move, the labels stay.
+    void setMovable(bool on);
+    [[nodiscard]] bool movable() const;
+    /// Rows and columns can be resized by dragging their borders.
+    void setResizable(bool on);
+    [[nodiscard]] bool resizable() const;
+
+    /// Whether a cell's in-place editor is open.
+    [[nodiscard]] bool isEditing() const { return state() == EditingState; }
+
+    /// Width of the label column, after the width rules.
+    [[nodiscard]] int defaultColumnWidth() const { return m_defaultColWidth; }
+    /// The selection rectangle in data cells (columns and rows from 1); at least the current
+    /// cell.
+    [[nodiscard]] QRect selectionRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void dropHighlight();
+    void fitWidths();
+    void moveValues(Qt::Orientation orientation, int from, int to);
+    void undoSectionMove(Qt::Orientation orientation, int logical, int oldVisual, int newVisual);
+    [[nodiscard]] bool isVisibleCell(const CellPos& cell) const;
+
+    TCarnoGrid m_grid;
+    CarnoGridModel* m_model;
+    QStyledItemDelegate* m_delegate;
+    std::vector<CellPos> m_highlight;
+    QColor m_highlightColor;
+    int m_defaultColWidth = 25;
+    bool m_fillCursor = true;
+    bool m_fitting = false;
+};

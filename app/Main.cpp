@@ -1,0 +1,624 @@
+// The main window: layout, command table, start-up, variable count, Analyze and the commands.
+#include "app/Main.h"
+
+#include "app/AboutForm.h"
+#include "app/CarnoGridView.h"
+#include "app/GridSupport.h"
+#include "app/HelpForm.h"
+#include "app/Icons.h"
+#include "app/OptionsForm.h"
+#include "app/UpDown.h"
+#include "app/UserDialogs.h"
+#include "input/Input.h"
+#include "input/Input_Formula.h"
+#include "input/TTableForm.h"
+#include "input/TruthTable.h"
+#include "reports/ReportForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMinWidth = 600;
+constexpr int kMinHeight = 305;
+constexpr int kGridWidth = 247;
+constexpr int kToolPanelHeight = 49;
+constexpr int kCountStripHeight = 32;
+constexpr int kButtonBarMinWidth = 330;
+constexpr int kMaxNameLength = 10;
+
+const char* const kOpenFilter = "Karnaugh Map File|*.lvn|All Files|*.*";
+const char* const kSaveFilter =
+    "Karnaugh Map Files|*.lvn|Internet HTML Document|*.htm; *.html|All Files|*.*";
+constexpr int kHtmlFilter = 2;
+constexpr int kAllFilesFilter = 3;
+
+QAction* addCommand(QMenu* menu, const char* name, const char* caption,
+                    const QKeySequence& shortcut, const char* hint,
+                    const std::function<void()>& handler) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    if (hint)
+        action->setToolTip(QString::fromUtf8(hint));
+    QObject::connect(action, &QAction::triggered, menu, [handler] { handler(); });
+    return action;
+}
+
+QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption, const char* hint) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    if (hint)
+        menu->menuAction()->setToolTip(QString::fromUtf8(hint));
+    menu->setToolTipsVisible(true);
+    return menu;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+/// Comic Sans MS where it is installed; a plain sans-serif face where it is not, since the
+/// fallback for a "fantasy" face can be a symbol font.
+QFont captionFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(11);
+    font.setBold(true);
+    return font;
+}
+
+QToolButton* addTool(QLayout* layout, const char* name, const char* caption, const char* tip,
+                     const QIcon& icon, const std::function<void()>& handler) {
+    auto* button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromUtf8(tip));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(28, 28);
+    if (caption) {
+        button->setText(QString::fromUtf8(caption));
+        button->setFont(captionFont());
+    } else {
+        button->setIcon(icon);
+        button->setIconSize(QSize(20, 20));
+    }
+    QObject::connect(button, &QToolButton::clicked, button, [handler] { handler(); });
+    layout->addWidget(button);
+    return button;
+}
+
+void addGap(QBoxLayout* layout) {
+    layout->addSpacing(6);
+}
+
+} // namespace
+
+TForm1::TForm1(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context), CarnoGrid1(new CarnoGridView),
+      TreeView(new QTreeWidget), ProgressBar(new QProgressBar), Edit1(new QLineEdit),
+      UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), PopupMenu1(nullptr),
+      PopupMenu2(nullptr), m_treePort(TreeView), m_progressPort(ProgressBar) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Lorvane"));
+    setWindowIcon(programIcon());
+    setMinimumSize(kMinWidth, kMinHeight);
+    resize(kMinWidth, kMinHeight);
+
+    CreateMenus();
+    QFont mapFont(QStringLiteral("MS Sans Serif"));
+    mapFont.setStyleHint(QFont::SansSerif);
+    mapFont.setPointSize(8);
+    CarnoGrid1->setFont(mapFont);
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+    splitter->setHandleWidth(4);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(CarnoGrid1);
+    splitter->addWidget(CreateRightSide());
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({kGridWidth, kMinWidth - kGridWidth});
+    CarnoGrid1->setMinimumWidth(5);
+    setCentralWidget(splitter);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    CreatePopupMenus();
+    ConnectGrid();
+
+    // Start-up: Report off, ports, the count 4 and the names "A".."H", the hint, a map file.
+    SetReportEnabled(false);
+    Grid().SetTreeView(&m_treePort);
+    Grid().SetProgress(&m_progressPort);
+    Grid().SetMessageBox(m_context.messages);
+    UpDown1->setRange(2, 8);
+    UpDown1->setPosition(4);
+    for (int i = 1; i <= 8; ++i)
+        Grid().VariableNames[static_cast<std::size_t>(i)] =
+            std::string(1, static_cast<char>('A' + i - 1));
+    BuildMapHint();
+    if (!m_context.initialMap.isEmpty())
+        LoadMap(m_context.initialMap);
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() {
+    Grid().SetTreeView(nullptr);
+    Grid().SetProgress(nullptr);
+    Grid().SetMessageBox(nullptr);
+}
+
+TCarnoGrid& TForm1::Grid() {
+    return CarnoGrid1->grid();
+}
+
+void TForm1::CreateMenus() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("N10"));
+    file->setToolTipsVisible(true);
+    addCommand(file, "N18", "Open Map...", Qt::Key_F3, "Open Map", [this] { N18Click(); });
+    addCommand(file, "N5", "Save as...", {}, "Save map", [this] { N5Click(); });
+    addCommand(file, "N19", "Exit", Qt::CTRL | Qt::Key_F4, "Exit program", [this] { N19Click(); });
+
+    QMenu* map = menuBar()->addMenu(QStringLiteral("&Map"));
+    map->setObjectName(QStringLiteral("N11"));
+    map->setToolTipsVisible(true);
+    QMenu* fill = addSubmenu(map, "N20", "Fill With", "Fill map with");
+    addCommand(fill, "N110", "1", Qt::CTRL | Qt::Key_I, nullptr, [this] { FillWith("1"); });
+    addCommand(fill, "N03", "0", Qt::CTRL | Qt::Key_O, nullptr, [this] { FillWith("0"); });
+    addCommand(fill, "N21", "*", Qt::CTRL | Qt::Key_A, nullptr, [this] { FillWith("*"); });
+    addCommand(fill, "N22", "Formula...", Qt::CTRL | Qt::Key_F, nullptr, [this] { N22Click(); });
+    // Ctrl+S is also the File heading's key in the original menus; here it opens the sets.
+    addCommand(fill, "N23", "Set's...", Qt::CTRL | Qt::Key_S, nullptr, [this] { N23Click(); });
+    addCommand(fill, "N28", "Truth Table...", Qt::CTRL | Qt::Key_T, nullptr,
+               [this] { N28Click(); });
+    addCommand(map, "N25", "Analyze", Qt::Key_F5, "Analyze", [this] { N25Click(); });
+    addCommand(map, "N24", "Clear", Qt::CTRL | Qt::Key_X, "Clear map", [this] { FillWith(""); });
+    addSeparator(map, "N32");
+    addCommand(map, "N26", "Map Font...", {}, "Map Font", [this] { N26Click(); });
+    addCommand(map, "N27", "Products Color...", {}, "Product color", [this] { N27Click(); });
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("N12"));
+    addCommand(options, "N13", "Map...", {}, nullptr, [this] { N13Click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("N15"));
+    addCommand(help, "N16", "Help", Qt::Key_F1, nullptr, [this] { N16Click(); });
+    addSeparator(help, "N30");
+    addCommand(help, "N17", "&About...", {}, nullptr, [this] { N17Click(); });
+}
+
+void TForm1::CreatePopupMenus() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    QMenu* fill = addSubmenu(PopupMenu1, "N6", "Fill", nullptr);
+    addCommand(fill, "N01", "1", {}, nullptr, [this] { FillWith("1"); });
+    addCommand(fill, "N02", "0", {}, nullptr, [this] { FillWith("0"); });
+    addCommand(fill, "N7", "*", {}, nullptr, [this] { FillWith("*"); });
+    addCommand(fill, "N9", "Formula...", {}, nullptr, [this] { N22Click(); });
+    addCommand(fill, "N8", "Set's...", {}, nullptr, [this] { N23Click(); });
+    addCommand(fill, "N29", "Truth Table...", {}, nullptr, [this] { N28Click(); });
+    QMenu* mapOptions = addSubmenu(PopupMenu1, "N1", "Map Options", nullptr);
+    addCommand(mapOptions, "N3", "Font ...", {}, nullptr, [this] { N26Click(); });
+    addCommand(mapOptions, "N2", "Products Color...", {}, nullptr, [this] { N27Click(); });
+
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    addCommand(PopupMenu2, "N4", "Font...", {}, nullptr, [this] { N4Click(); });
+    addCommand(PopupMenu2, "N14", "Paste result to FormulaInput", {}, nullptr,
+               [this] { N14Click(); });
+
+    CarnoGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(CarnoGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu1->popup(CarnoGrid1->viewport()->mapToGlobal(at));
+    });
+    TreeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu2->popup(TreeView->viewport()->mapToGlobal(at)); });
+}
+
+QWidget* TForm1::CreateToolPanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setFixedHeight(kToolPanelHeight);
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMinimumWidth(kButtonBarMinWidth);
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(0, 0, 4, 0);
+    buttons->setSpacing(1);
+    addTool(buttons, "SpeedButton1", nullptr, "Open Map", toolIcon(ToolGlyph::Open),
+            [this] { N18Click(); });
+    addTool(buttons, "SpeedButton2", nullptr, "Save as...", toolIcon(ToolGlyph::Save),
+            [this] { N5Click(); });
+    addGap(buttons);
+    addTool(buttons, "SpeedButton3", nullptr, "FormulaInput", toolIcon(ToolGlyph::Formula),
+            [this] { N22Click(); });
+    addTool(buttons, "SpeedButton4", nullptr, "Set's Fill", toolIcon(ToolGlyph::Sets),
+            [this] { N23Click(); });
+    addTool(buttons, "SpeedButton11", nullptr, "Truth Table ", toolIcon(ToolGlyph::TruthTable),
+            [this] { N28Click(); });
+    addGap(buttons);
+    addTool(buttons, "SpeedButton5", "1", "Fill with 1", {}, [this] { FillWith("1"); });
+    addTool(buttons, "SpeedButton6", "0", "Fill with 0", {}, [this] { FillWith("0"); });
+    addTool(buttons, "SpeedButton7", nullptr, "Fill with *", toolIcon(ToolGlyph::Star),
+            [this] { FillWith("*"); });
+    addTool(buttons, "SpeedButton8", nullptr, "Clear Map", toolIcon(ToolGlyph::Clear),
+            [this] { FillWith(""); });
+    addGap(buttons);
+    QToolButton* go = addTool(buttons, "SpeedButton9", "Go", "Analyze", {}, [this] { N25Click(); });
+    go->setFixedWidth(36);
+    go->setStyleSheet(QStringLiteral("QToolButton { color: #008000; }"));
+    addTool(buttons, "SpeedButton10", nullptr, "Options", toolIcon(ToolGlyph::Options),
+            [this] { N13Click(); });
+
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    layout->addWidget(bar);
+    return panel;
+}
+
+QWidget* TForm1::CreateCountStrip() {
+    auto* strip = new QWidget;
+    strip->setObjectName(QStringLiteral("Panel3"));
+    strip->setFixedHeight(kCountStripHeight);
+    auto* label = new QLabel(QStringLiteral("Number of Variables"));
+    label->setObjectName(QStringLiteral("Label1"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFixedWidth(25);
+    Edit1->setAlignment(Qt::AlignCenter);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setFixedHeight(Edit1->sizeHint().height());
+    ReportBtn->setObjectName(QStringLiteral("ReportBtn"));
+    ReportBtn->setText(QStringLiteral("Report"));
+    ReportBtn->setToolTip(QStringLiteral("Create Report"));
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(6, 0, 6, 0);
+    layout->setSpacing(4);
+    layout->addWidget(label);
+    layout->addWidget(Edit1);
+    layout->addSpacing(-4);
+    layout->addWidget(UpDown1);
+    layout->addStretch(1);
+    layout->addWidget(ReportBtn);
+    return strip;
+}
+
+QWidget* TForm1::CreateResultArea() {
+    TreeView->setObjectName(QStringLiteral("TreeView"));
+    TreeView->setHeaderHidden(true);
+    TreeView->setColumnCount(1);
+    TreeView->setIndentation(19);
+    TreeView->setIconSize(QSize(16, 16));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(13);
+    font.setBold(true);
+    TreeView->setFont(font);
+    // The selected term stays visible while the map has the focus.
+    QPalette palette = TreeView->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    TreeView->setPalette(palette);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setFixedHeight(8);
+    auto* area = new QWidget;
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(TreeView, 1);
+    layout->addWidget(ProgressBar);
+    return area;
+}
+
+QWidget* TForm1::CreateRightSide() {
+    auto* side = new QWidget;
+    side->setObjectName(QStringLiteral("Panel1"));
+    side->setMinimumWidth(5);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(CreateToolPanel());
+    layout->addWidget(CreateCountStrip());
+    layout->addWidget(CreateResultArea(), 1);
+    return side;
+}
+
+void TForm1::ConnectGrid() {
+    CarnoGrid1->installEventFilter(this);
+    Edit1->installEventFilter(this);
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+    UpDown1->setChanging(
+        [this](int requested, bool& allow) { UpDown1ChangingEx(requested, allow); });
+    connect(TreeView, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { TreeViewChange(current); });
+    connect(ReportBtn, &QPushButton::clicked, this, &TForm1::ReportBtnClick);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CarnoGrid1 && event->type() == QEvent::KeyPress && !CarnoGrid1->isEditing()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete) {
+            CarnoGrid1KeyDown(key);
+            return true;
+        }
+    }
+    // The menu keys of the map (Ctrl+X, Ctrl+A, ...) win over the edit box's own keys.
+    if (watched == Edit1 && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : findChildren<QAction*>())
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+                return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QString TForm1::MapHint() const {
+    return CarnoGrid1->toolTip();
+}
+
+void TForm1::BuildMapHint() {
+    const TCarnoGrid& grid = CarnoGrid1->grid();
+    const int n = grid.GetVariableCount();
+    QString hint = QStringLiteral("Variables: ");
+    for (int i = 1; i <= n; ++i) {
+        if (i == n / 2 + 1)
+            hint += QStringLiteral("\\ ");
+        hint += QString::fromStdString(grid.VariableNames[static_cast<std::size_t>(i)]) +
+                QLatin1Char(' ');
+    }
+    CarnoGrid1->setHint(hint);
+}
+
+void TForm1::Edit1Change(const QString& text) {
+    bool ok = false;
+    const int count = text.toInt(&ok);
+    if (ok && count >= 2 && count <= 8)
+        Grid().SetVariableCount(count);
+    BuildMapHint();
+}
+
+void TForm1::UpDown1ChangingEx(int requested, bool& allow) {
+    if (requested >= 2 && requested <= 8) {
+        Grid().SetVariableCount(requested);
+        SetReportEnabled(false);
+        allow = true;
+    }
+    BuildMapHint();
+}
+
+void TForm1::SetReportEnabled(bool on) {
+    ReportBtn->setEnabled(on);
+}
+
+void TForm1::CarnoGrid1KeyDown(int key) {
+    if (key != Qt::Key_Delete)
+        return;
+    const QRect selection = CarnoGrid1->selectionRect();
+    if (selection.isNull())
+        return;
+    for (int col = selection.left(); col <= selection.right(); ++col)
+        for (int row = selection.top(); row <= selection.bottom(); ++row)
+            Grid().SetCells(col, row, "");
+}
+
+void TForm1::TreeViewChange(QTreeWidgetItem* node) {
+    if (node && node->parent()) {
+        Grid().SelectTerm(node->parent()->indexOfChild(node));
+        return;
+    }
+    CarnoGrid1->Repaint();
+}
+
+void TForm1::N25Click() {
+    TreeView->clear();
+    TCarnoGrid& grid = Grid();
+    const bool pos = m_windows && m_windows->Options->IsPOS();
+    grid.GlueMethod = pos ? gmKNF : gmDNF;
+    const std::string other = pos ? "1" : "0";
+    for (int col = 1; col <= grid.DataCols(); ++col)
+        for (int row = 1; row <= grid.DataRows(); ++row)
+            if (grid.Cells(col, row).empty())
+                grid.SetCells(col, row, other);
+    grid.Test();
+    ProgressBar->setValue(0);
+    for (int i = 0; i < TreeView->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* root = TreeView->topLevelItem(i);
+        for (int k = 0; k < root->childCount(); ++k)
+            root->child(k)->setIcon(0, resultImage(1));
+    }
+    SetReportEnabled(true);
+}
+
+void TForm1::FillWith(const std::string& value) {
+    Grid().FillCard(value);
+    SetReportEnabled(false);
+}
+
+void TForm1::FillFormulaVariables() {
+    QStringList names;
+    for (int i = 1; i <= Grid().GetVariableCount(); ++i)
+        names << QString::fromStdString(Grid().VariableNames[static_cast<std::size_t>(i)]);
+    m_windows->InputFormula->SetVariables(names);
+}
+
+void TForm1::N22Click() {
+    FillFormulaVariables();
+    if (m_windows->InputFormula->exec() != QDialog::Accepted)
+        return;
+    Grid().AnalyzeFormulaString(m_windows->InputFormula->FormulaText().toStdString());
+    SetReportEnabled(false);
+}
+
+void TForm1::N14Click() {
+    m_windows->InputFormula->SetFormula(QString::fromStdString(Grid().ResultText));
+    FillFormulaVariables();
+    m_windows->InputFormula->exec();
+}
+
+void TForm1::N23Click() {
+    TInputForm* sets = m_windows->InputForm;
+    const int highest = (1 << Grid().GetVariableCount()) - 1;
+    sets->SetRange(QStringLiteral("[0..%1]").arg(highest));
+    if (sets->exec() != QDialog::Accepted)
+        return;
+    const char* const values[] = {"1", "0", "*"};
+    for (int k = 0; k < 3; ++k) {
+        const QString text = sets->SetText(k);
+        if (!text.isEmpty())
+            Grid().AnalyzeWorkString(text.toStdString(), values[k]);
+    }
+    SetReportEnabled(false);
+}
+
+void TForm1::N28Click() {
+    TTruthTable* table = m_windows->TruthTableForm->TruthTable1();
+    table->SetVariableCount(UpDown1->position());
+    for (int i = 1; i <= table->VariableCount(); ++i)
+        table->SetColumnName(i, Grid().VariableNames[static_cast<std::size_t>(i)]);
+    if (m_windows->TruthTableForm->exec() != QDialog::Accepted)
+        return;
+    table->FillCarnoCard(Grid());
+    SetReportEnabled(false);
+}
+
+void TForm1::LoadMap(const QString& path) {
+    Grid().LoadFromFile(QFile::encodeName(path).toStdString());
+    UpDown1->setPosition(Grid().GetVariableCount());
+}
+
+void TForm1::N18Click() {
+    const auto choice = m_context.dialogs->openFile(
+        this, QStringLiteral("Open Map"), QString::fromLatin1(kOpenFilter), QStringLiteral("lvn"));
+    if (choice)
+        LoadMap(choice->path);
+}
+
+void TForm1::SaveMap(const QString& path, int filterIndex) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool html = filterIndex == kHtmlFilter ||
+                      (filterIndex == kAllFilesFilter &&
+                       (suffix == QLatin1String("htm") || suffix == QLatin1String("html")));
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (html)
+        Grid().SaveToHTMLFile(file);
+    else
+        Grid().SaveToFile(file);
+}
+
+void TForm1::N5Click() {
+    const QString name = QStringLiteral("Map%1").arg(SaveCounter);
+    const auto choice =
+        m_context.dialogs->saveFile(this, QStringLiteral("Save As..."),
+                                    QString::fromLatin1(kSaveFilter), QStringLiteral("lvn"), name);
+    if (choice) {
+        const bool replace =
+            !QFileInfo::exists(choice->path) ||
+            m_context.messages->Show("This file already exist, replace ?", MsgKind::Warning,
+                                     MsgButtons::YesNo) == MsgAnswer::Yes;
+        Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
+        if (replace)
+            SaveMap(choice->path, choice->filterIndex);
+    }
+    SaveCounter = static_cast<std::uint8_t>(SaveCounter + 1);
+}
+
+void TForm1::N19Click() {
+    close();
+}
+
+void TForm1::N13Click() {
+    TOptions* options = m_windows->Options;
+    std::array<QString, 8> names;
+    for (int i = 1; i <= 8; ++i)
+        names[static_cast<std::size_t>(i - 1)] =
+            QString::fromStdString(Grid().VariableNames[static_cast<std::size_t>(i)]);
+    options->SetNames(names);
+    options->exec();
+    for (int i = 1; i <= 8; ++i)
+        Grid().VariableNames[static_cast<std::size_t>(i)] =
+            options->Name(i).toUpper().left(kMaxNameLength).toStdString();
+    BuildMapHint();
+    ApplyMapSwitches(options->DrawFocusOn(), options->MovableOn(), options->SizingOn());
+}
+
+void TForm1::ApplyMapSwitches(bool drawFocus, bool movable, bool sizing) {
+    CarnoGrid1->setFillCursor(drawFocus);
+    CarnoGrid1->setMovable(movable);
+    CarnoGrid1->setResizable(sizing);
+}
+
+void TForm1::N26Click() {
+    if (const auto font = m_context.dialogs->chooseFont(this, CarnoGrid1->font()))
+        CarnoGrid1->setFont(*font);
+    CarnoGrid1->Repaint();
+}
+
+void TForm1::N27Click() {
+    if (const auto color = m_context.dialogs->chooseColor(this, colorFromBgr(Grid().TermColor)))
+        Grid().TermColor = bgrFromColor(*color);
+}
+
+void TForm1::N4Click() {
+    if (const auto font = m_context.dialogs->chooseFont(this, TreeView->font()))
+        TreeView->setFont(*font);
+}
+
+void TForm1::N16Click() {
+    THelp* help = m_windows->Help;
+    help->setWindowTitle(QStringLiteral("Help"));
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void TForm1::N17Click() {
+    m_windows->AboutBox->exec();
+}
+
+void TForm1::ReportBtnClick() {
+    m_windows->Report->exec();
+}
+
+bool TForm1::FormCloseQuery() {
+    if (!m_windows || !m_windows->Options->AskExit())
+        return true;
+    return m_context.messages->Show("Do you really want to quit?", MsgKind::Information,
+                                    MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}

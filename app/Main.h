@@ -1,0 +1,110 @@
+// TForm1: the main window with the map, the tool panel, the result tree and every command.
+#pragma once
+
+#include "app/Application.h"
+#include "app/QtPorts.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <string>
+
+class CarnoGridView;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TCarnoGrid;
+class UpDownControl;
+
+/// The single working window. It sequences calls into the map and the dialogs and keeps the
+/// Report command in step with the map; it minimizes and formats nothing itself. Handlers are
+/// named after the control that triggers them, as the language files name the controls.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(const AppContext& context, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    /// Gives the window the other windows, once they all exist.
+    void SetWindows(const AppWindows* windows) { m_windows = windows; }
+
+    [[nodiscard]] TCarnoGrid& Grid();
+    [[nodiscard]] CarnoGridView* MapView() const { return CarnoGrid1; }
+    [[nodiscard]] QTreeWidget* ResultTree() const { return TreeView; }
+    [[nodiscard]] const QString& ProgramFolder() const { return m_context.programFolder; }
+    [[nodiscard]] QString MapHint() const;
+
+    /// Number of the name the save dialog proposes next ("Map0", "Map1", ...).
+    std::uint8_t SaveCounter = 0;
+
+    // Commands: file
+    void N18Click(); ///< Open Map
+    void N5Click();  ///< Save as
+    void N19Click(); ///< Exit
+    // Commands: map
+    void FillWith(const std::string& value); ///< Fill with 1, 0, * or empty (Clear)
+    void N22Click();                         ///< Formula
+    void N23Click();                         ///< Set's
+    void N28Click();                         ///< Truth Table
+    void N25Click();                         ///< Analyze
+    void N26Click();                         ///< Map font
+    void N27Click();                         ///< Products colour
+    void N13Click();                         ///< Options
+    void N16Click();                         ///< Help
+    void N17Click();                         ///< About
+    void N4Click();                          ///< Result font
+    void N14Click();                         ///< Paste result to the formula dialog
+    void ReportBtnClick();
+
+    // Events of the controls
+    void CarnoGrid1KeyDown(int key);
+    void TreeViewChange(QTreeWidgetItem* node);
+    void Edit1Change(const QString& text);
+    void UpDown1ChangingEx(int requested, bool& allow);
+    /// Rebuilds the map hint from the variable count and names.
+    void BuildMapHint();
+    /// Applies the three map switches of the options dialog to the grid.
+    void ApplyMapSwitches(bool drawFocus, bool movable, bool sizing);
+
+signals:
+    /// The window has closed for good; the application ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreatePopupMenus();
+    QWidget* CreateToolPanel();
+    QWidget* CreateCountStrip();
+    QWidget* CreateRightSide();
+    QWidget* CreateResultArea();
+    void ConnectGrid();
+    void LoadMap(const QString& path);
+    void SaveMap(const QString& path, int filterIndex);
+    void FillFormulaVariables();
+    void SetReportEnabled(bool on);
+    [[nodiscard]] bool FormCloseQuery();
+
+    AppContext m_context;
+    const AppWindows* m_windows = nullptr;
+
+    // Created first: the ports below refer to them.
+    CarnoGridView* CarnoGrid1;
+    QTreeWidget* TreeView;
+    QProgressBar* ProgressBar;
+    QLineEdit* Edit1;
+    UpDownControl* UpDown1;
+    QPushButton* ReportBtn;
+    QMenu* PopupMenu1;
+    QMenu* PopupMenu2;
+
+    QtResultTree m_treePort;
+    QtProgressBar m_progressPort;
+};

@@ -1,0 +1,120 @@
+// Qt implementations of the message-box, progress-bar and result-tree ports.
+#include "app/QtPorts.h"
+
+#include "app/Icons.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr qint64 kProgressRefreshMs = 30;
+
+QMessageBox::Icon iconOf(MsgKind kind) {
+    switch (kind) {
+    case MsgKind::Warning:
+        return QMessageBox::Warning;
+    case MsgKind::Error:
+        return QMessageBox::Critical;
+    case MsgKind::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons buttonsOf(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgAnswer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    default:
+        return MsgAnswer::Cancel;
+    }
+}
+
+QString titleForMessages() {
+    const QWidget* active = QApplication::activeModalWidget();
+    if (!active)
+        active = QApplication::activeWindow();
+    if (active && !active->windowTitle().isEmpty())
+        return active->windowTitle();
+    return QStringLiteral("Lorvane");
+}
+
+} // namespace
+
+MsgAnswer QtMessageBox::Show(const std::string& text, MsgKind kind, MsgButtons buttons) {
+    QMessageBox box(iconOf(kind), titleForMessages(), QString::fromStdString(text),
+                    buttonsOf(buttons), QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    // Escape and the close box answer Cancel or No, never OK by accident.
+    if (buttons == MsgButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return answerOf(box.exec());
+}
+
+int QtProgressBar::Max() const {
+    return m_bar->maximum();
+}
+
+void QtProgressBar::SetMax(int max) {
+    m_bar->setMaximum(max);
+}
+
+int QtProgressBar::Position() const {
+    return m_bar->value();
+}
+
+void QtProgressBar::SetPosition(int position) {
+    if (position == m_bar->value())
+        return;
+    m_bar->setValue(position);
+    if (m_sinceUpdate.isValid() && m_sinceUpdate.elapsed() < kProgressRefreshMs)
+        return;
+    m_sinceUpdate.start();
+    m_bar->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+int QtResultTree::Count() const {
+    int count = 0;
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        count += 1 + m_tree->topLevelItem(i)->childCount();
+    return count;
+}
+
+void QtResultTree::Clear() {
+    m_tree->clear();
+}
+
+void QtResultTree::InsertRoot(const std::string& caption) {
+    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(caption)});
+    item->setIcon(0, resultImage(0));
+    m_tree->insertTopLevelItem(0, item);
+}
+
+void QtResultTree::AddChild(const std::string& caption) {
+    QTreeWidgetItem* root = m_tree->topLevelItem(0);
+    if (!root)
+        return;
+    auto* item = new QTreeWidgetItem(root, QStringList{QString::fromStdString(caption)});
+    item->setIcon(0, resultImage(0));
+    root->setExpanded(true);
+}

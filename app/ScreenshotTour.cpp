@@ -1,0 +1,350 @@
+// The screenshot tour: drives the real windows through each input path and dialog and saves
+// what they show.
+#include "app/ScreenshotTour.h"
+
+#include "app/AboutForm.h"
+#include "app/Application.h"
+#include "app/CarnoGridView.h"
+#include "app/HelpForm.h"
+#include "app/Main.h"
+#include "app/OptionsForm.h"
+#include "input/Input.h"
+#include "input/Input_Formula.h"
+#include "input/TTableForm.h"
+#include "input/TruthTable.h"
+#include "reports/RepViewForm.h"
+#include "reports/ReportForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kStepDelayMs = 120;
+constexpr int kModalPollMs = 40;
+constexpr int kModalPollLimit = 200;
+
+using ModalAction = std::function<void(QWidget*)>;
+
+/// Runs `action` on the next modal window as soon as it is up.
+void onModal(const ModalAction& action, int attempt = 0) {
+    QTimer::singleShot(kModalPollMs, [action, attempt] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            action(modal);
+            return;
+        }
+        if (attempt < kModalPollLimit)
+            onModal(action, attempt + 1);
+    });
+}
+
+void click(QWidget* window, const char* button) {
+    if (auto* b = window->findChild<QPushButton*>(QString::fromLatin1(button)))
+        b->click();
+}
+
+void answer(QWidget* box, QMessageBox::StandardButton button) {
+    if (auto* message = qobject_cast<QMessageBox*>(box))
+        message->button(button)->click();
+}
+
+void typeKey(QWidget* target, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+class Tour {
+public:
+    Tour(const AppWindows& windows, QString folder) : w(windows), m_folder(std::move(folder)) {}
+
+    void add(std::function<void()> step) { m_steps.push_back(std::move(step)); }
+    void start() { scheduleNext(); }
+
+    void shot(QWidget* widget, const QString& name) const {
+        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (!widget->grab().save(path))
+            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(path));
+    }
+    /// Saves the modal window, then answers it.
+    ModalAction shotAnd(const QString& name, const ModalAction& then) const {
+        return [this, name, then](QWidget* modal) {
+            shot(modal, name);
+            then(modal);
+        };
+    }
+
+    const AppWindows& w;
+
+private:
+    void scheduleNext() {
+        QTimer::singleShot(kStepDelayMs, [this] {
+            if (m_next >= m_steps.size())
+                return;
+            m_steps[m_next++]();
+            scheduleNext();
+        });
+    }
+
+    QString m_folder;
+    std::vector<std::function<void()>> m_steps;
+    std::size_t m_next = 0;
+};
+
+void setCount(TForm1* form, int count) {
+    form->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::number(count));
+}
+
+void typeIntoMap(TForm1* form) {
+    CarnoGridView* map = form->MapView();
+    form->activateWindow();
+    map->setFocus();
+    for (const auto& [col, row, text] : {std::tuple{1, 1, "1"}, {2, 1, "1"}, {4, 3, "*"}}) {
+        map->setCurrentIndex(map->model()->index(row - 1, col - 1));
+        // Moving to the next cell commits the open editor.
+        typeKey(map, text[0] == '*' ? Qt::Key_Asterisk : Qt::Key_1, QString::fromLatin1(text));
+    }
+    map->setCurrentIndex(map->model()->index(2, 1));
+    typeKey(map, Qt::Key_1, QStringLiteral("1"));
+}
+
+void selectTerm(TForm1* form, int index) {
+    QTreeWidget* tree = form->ResultTree();
+    if (QTreeWidgetItem* root = tree->topLevelItem(0); root && index < root->childCount())
+        tree->setCurrentItem(root->child(index));
+}
+
+void addInputSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] { t.shot(form, QStringLiteral("01-start")); });
+    t.add([&t, form] {
+        typeIntoMap(form);
+        t.shot(form, QStringLiteral("02-typing-in-cells"));
+        form->MapView()->setCurrentIndex(form->MapView()->model()->index(0, 0));
+    });
+    t.add([&t, form] {
+        onModal(
+            t.shotAnd(QStringLiteral("03-sets-dialog"), [](QWidget* d) { click(d, "BitBtn1"); }));
+        auto* sets = t.w.InputForm;
+        sets->SetSetText(0, QStringLiteral("1,3,5-7,13"));
+        sets->SetSetText(1, QStringLiteral("0,2"));
+        sets->SetSetText(2, QStringLiteral("12, 15"));
+        form->N23Click();
+        t.shot(form, QStringLiteral("04-map-from-sets"));
+    });
+    t.add([&t, form] {
+        onModal(t.shotAnd(QStringLiteral("05-analyze-message"),
+                          [](QWidget* box) { answer(box, QMessageBox::Ok); }));
+        form->N25Click();
+        t.shot(form, QStringLiteral("06-analyzed"));
+    });
+    t.add([&t, form] {
+        selectTerm(form, 0);
+        t.shot(form, QStringLiteral("07-term-highlight"));
+        selectTerm(form, 1);
+        t.shot(form, QStringLiteral("08-second-term-highlight"));
+    });
+    t.add([&t, form] {
+        onModal(t.shotAnd(QStringLiteral("09-fill-question"),
+                          [](QWidget* box) { answer(box, QMessageBox::Ok); }));
+        form->FillWith("1");
+        t.shot(form, QStringLiteral("10-filled-with-ones"));
+    });
+}
+
+void addFormulaSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        setCount(form, 5);
+        TInputFormula* formula = t.w.InputFormula;
+        onModal([&t, formula](QWidget* dialog) {
+            formula->SetFormula(QString());
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+            list->setCurrentRow(0);
+            formula->ListBox1DblClick();
+            formula->Button2Click();
+            formula->SetFormula(formula->FormulaText() + QStringLiteral("Q"));
+            onModal(t.shotAnd(QStringLiteral("12-formula-position-message"),
+                              [](QWidget* box) { answer(box, QMessageBox::Ok); }));
+            formula->BitBtn1Click();
+            formula->SetFormula(QStringLiteral("A*|B+C*D*E+|A*|C*|E"));
+            t.shot(dialog, QStringLiteral("11-formula-dialog"));
+            formula->BitBtn1Click();
+        });
+        form->N22Click();
+        t.shot(form, QStringLiteral("13-map-from-formula"));
+    });
+}
+
+void addTruthTableSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        setCount(form, 3);
+        TTruthTable* table = t.w.TruthTableForm->TruthTable1();
+        onModal([&t, table](QWidget* dialog) {
+            const char* const values[] = {"0", "1", "1", "*", "0", "1", "", "1"};
+            for (int row = 1; row <= 8; ++row)
+                table->SetCell(3, row, values[row - 1]);
+            table->setFocus();
+            table->setCurrentIndex(table->model()->index(6, 3));
+            t.shot(dialog, QStringLiteral("14-truth-table"));
+            click(dialog, "BitBtn1");
+        });
+        form->N28Click();
+        t.shot(form, QStringLiteral("15-map-from-truth-table"));
+    });
+}
+
+void addOptionsSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        onModal([&t](QWidget* dialog) {
+            auto* pages = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+            const char* const names[] = {"16-options-map", "17-options-function",
+                                         "18-options-language"};
+            for (int i = 0; i < 3; ++i) {
+                pages->setCurrentIndex(i);
+                t.shot(dialog, QString::fromLatin1(names[i]));
+            }
+            pages->setCurrentIndex(1);
+            dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->setChecked(true);
+            click(dialog, "BitBtn1");
+        });
+        form->N13Click();
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->N25Click();
+        selectTerm(form, 0);
+        t.shot(form, QStringLiteral("19-analyzed-pos-with-term"));
+    });
+}
+
+void addLargeAndSmallMapSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        setCount(form, 8);
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->FillWith("");
+        // The options now ask for a product of sums: the 0-set is the target.
+        t.w.InputForm->SetSetText(0, QStringLiteral("68-127,136-199,216-255"));
+        t.w.InputForm->SetSetText(1, QStringLiteral("0-63,128-135,200-215"));
+        t.w.InputForm->SetSetText(2, QStringLiteral("64-67"));
+        onModal([](QWidget* d) { click(d, "BitBtn1"); });
+        form->N23Click();
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->N25Click();
+        selectTerm(form, 1);
+        t.shot(form, QStringLiteral("20-eight-variables"));
+        form->resize(900, 640);
+        QApplication::processEvents();
+        selectTerm(form, 0);
+        selectTerm(form, 1);
+        t.shot(form, QStringLiteral("21-eight-variables-large-window"));
+        form->resize(600, 305);
+    });
+    t.add([&t, form] {
+        setCount(form, 2);
+        t.shot(form, QStringLiteral("22-two-variables"));
+    });
+}
+
+void addMenuSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        const char* const menus[][2] = {
+            {"PopupMenu1", "23-popup-map"}, {"PopupMenu2", "24-popup-result"},
+            {"N10", "25-menu-file"},        {"N11", "26-menu-map"},
+            {"N20", "27-menu-fill-with"},   {"N15", "28-menu-help"}};
+        for (const auto& [name, file] : menus) {
+            auto* menu = form->findChild<QMenu*>(QString::fromLatin1(name));
+            menu->popup(form->mapToGlobal(QPoint(40, 40)));
+            QApplication::processEvents();
+            t.shot(menu, QString::fromLatin1(file));
+            menu->hide();
+        }
+    });
+}
+
+void addWindowSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        onModal(t.shotAnd(QStringLiteral("29-about"), [](QWidget* d) { click(d, "BitBtn1"); }));
+        form->N17Click();
+        form->N16Click();
+        QApplication::processEvents();
+        t.shot(t.w.Help, QStringLiteral("30-help"));
+        t.w.Help->hide();
+        onModal(t.shotAnd(QStringLiteral("31-report"),
+                          [](QWidget* d) { static_cast<QDialog*>(d)->reject(); }));
+        setCount(form, 4);
+        form->N25Click();
+    });
+    t.add([&t, form] {
+        onModal(t.shotAnd(QStringLiteral("32-save-dialog"),
+                          [](QWidget* d) { static_cast<QDialog*>(d)->reject(); }));
+        form->N5Click();
+        onModal(t.shotAnd(QStringLiteral("33-open-dialog"),
+                          [](QWidget* d) { static_cast<QDialog*>(d)->reject(); }));
+        form->N18Click();
+    });
+    t.add([&t, form] {
+        onModal(t.shotAnd(QStringLiteral("34-quit-question"),
+                          [](QWidget* box) { answer(box, QMessageBox::Yes); }));
+        form->close();
+    });
+}
+
+} // namespace
+
+QString screenshotSettingsFolder() {
+    const QString folder = qEnvironmentVariable("LORVANE_SCREENSHOT_SCRIPT");
+    if (folder.isEmpty())
+        return {};
+    QDir().mkpath(folder);
+    return QFileInfo(folder).absoluteFilePath();
+}
+
+void startScreenshotTourIfAsked(const AppWindows& windows) {
+    const QString folder = qEnvironmentVariable("LORVANE_SCREENSHOT_SCRIPT");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    // The tour lives as long as the program; it ends by closing the main window.
+    static std::unique_ptr<Tour> tour;
+    tour = std::make_unique<Tour>(windows, folder);
+    if (qEnvironmentVariable("LORVANE_SCREENSHOT_TOUR") == QLatin1String("start")) {
+        const QString name = qEnvironmentVariable("LORVANE_SCREENSHOT_NAME", "start");
+        tour->add([name] {
+            QWidget* form = tour->w.Form1;
+            tour->shot(form, name);
+            QApplication::quit();
+        });
+        tour->start();
+        return;
+    }
+    addInputSteps(*tour);
+    addFormulaSteps(*tour);
+    addTruthTableSteps(*tour);
+    addOptionsSteps(*tour);
+    addLargeAndSmallMapSteps(*tour);
+    addMenuSteps(*tour);
+    addWindowSteps(*tour);
+    tour->start();
+}

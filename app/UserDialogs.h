@@ -1,0 +1,46 @@
+// The file, font and colour dialogs behind one interface, so that tests can answer them.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+/// A file chosen in an open or save dialog, with the filter that was selected (from 1).
+struct FileChoice {
+    QString path;
+    int filterIndex = 1;
+};
+
+/// The window system's standard dialogs. Filters are written as "Name|*.a|Other|*.b; *.c",
+/// pairs of a description and patterns separated by "|".
+class IUserDialogs {
+public:
+    virtual ~IUserDialogs() = default;
+    virtual std::optional<FileChoice> openFile(QWidget* parent, const QString& title,
+                                               const QString& filter,
+                                               const QString& defaultSuffix) = 0;
+    virtual std::optional<FileChoice> saveFile(QWidget* parent, const QString& title,
+                                               const QString& filter, const QString& defaultSuffix,
+                                               const QString& fileName) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+};
+
+/// QFileDialog, QFontDialog and QColorDialog.
+class QtUserDialogs : public IUserDialogs {
+public:
+    std::optional<FileChoice> openFile(QWidget* parent, const QString& title, const QString& filter,
+                                       const QString& defaultSuffix) override;
+    std::optional<FileChoice> saveFile(QWidget* parent, const QString& title, const QString& filter,
+                                       const QString& defaultSuffix,
+                                       const QString& fileName) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+};
+
+/// The Qt name filters of a filter written as "Name|*.a|Other|*.b; *.c".
+[[nodiscard]] QStringList qtNameFilters(const QString& filter);
