@@ -75,15 +75,23 @@ struct Relaxation {
     double goal;
 };
 
+/// For every row, the columns that cover it, in column order.
+using RowColumns = std::vector<std::vector<int>>;
+
+RowColumns ColumnsByRow(const CoverTable& table) {
+    RowColumns rowColumns(256);
+    for (std::size_t c = 0; c < table.columns.size(); ++c)
+        table.columns[c].ForEach([&](int row) {
+            rowColumns[static_cast<std::size_t>(row)].push_back(static_cast<int>(c));
+        });
+    return rowColumns;
+}
+
 /// Reductions, bounds and branching shared by both searches.
 class Search {
 public:
-    Search(const CoverTable& table, Clock::time_point deadline)
-        : m_table(table), m_deadline(deadline), m_rowColumns(256) {
-        for (int c = 0; c < ColumnCount(); ++c)
-            table.columns[Index(c)].ForEach(
-                [&](int row) { m_rowColumns[Index(row)].push_back(c); });
-    }
+    Search(const CoverTable& table, const RowColumns& rowColumns, Clock::time_point deadline)
+        : m_table(table), m_deadline(deadline), m_rowColumns(rowColumns) {}
 
     [[nodiscard]] bool TimedOut() const { return m_timedOut; }
 
@@ -162,12 +170,24 @@ protected:
     [[nodiscard]] CoverCost Bound(Node& node, const CoverCost& limit, bool keepEqual, int steps,
                                   bool& excluded) const {
         excluded = false;
-        CoverCost bound = IndependentRowsBound(node);
-        const int columnsLeft = limit.columns - node.cost.columns;
         ActiveColumns active = Activate(node);
+        int lightest = INT_MAX;
+        for (int c : active.columns)
+            lightest = std::min(lightest, Weight(c));
+        // Every column still needed weighs at least as much as the lightest one.
+        auto withLightest = [&](CoverCost bound) {
+            bound.weight = std::max(bound.weight, bound.columns * lightest);
+            return bound;
+        };
+        CoverCost bound = withLightest(IndependentRowsBound(node));
+        const CoverCost reached = node.cost + bound;
+        if (reached > limit || (!keepEqual && reached == limit))
+            return bound;
+        const int columnsLeft = limit.columns - node.cost.columns;
         Relaxation count{node.countMultipliers, active, columnsLeft + 1.0};
         const double countBound = Improve(node, count, steps);
         bound.columns = std::max(bound.columns, CeilBound(countBound));
+        bound = withLightest(bound);
         if (bound.columns > columnsLeft)
             return bound;
         excluded = ExcludeCostly(node, count, countBound, columnsLeft + 1.0);
@@ -405,10 +425,12 @@ private:
         return excluded;
     }
 
+    bool m_timedOut = false;
+
+protected:
     const CoverTable& m_table;
     Clock::time_point m_deadline;
-    std::vector<std::vector<int>> m_rowColumns;
-    bool m_timedOut = false;
+    const RowColumns& m_rowColumns;
 };
 
 /// Branch and bound for one minimum cover, starting from a greedy cover.
@@ -458,45 +480,62 @@ private:
         return cost;
     }
 
-    /// Completes the node to a cover guided by the multipliers: columns of negative reduced
-    /// cost first, then the cheapest per new row, then drops what became redundant. Keeps it
-    /// when it beats the best cover so far.
+    /// Completes the node to a cover guided by the multipliers, in two ways, and keeps a
+    /// completion that beats the best cover so far.
     void TryCompletion(const Node& node) {
+        for (bool rarestRowFirst : {false, true}) {
+            Node done = Complete(node, rarestRowFirst);
+            if (done.cost < m_bestCost) {
+                m_bestCost = done.cost;
+                m_best = done.chosen;
+            }
+        }
+    }
+
+    /// Either the columns of negative reduced cost first and then the cheapest per new row,
+    /// or for the row with the fewest columns left its cheapest column per new row, until
+    /// all is covered; then what became redundant is dropped.
+    [[nodiscard]] Node Complete(const Node& node, bool rarestRowFirst) const {
         Node done = node;
-        std::vector<int> order;
-        for (int c = 0; c < ColumnCount(); ++c)
-            if (node.allowed[Index(c)])
-                order.push_back(c);
-        std::vector<double> reduced(order.size());
-        for (std::size_t k = 0; k < order.size(); ++k)
-            reduced[k] = CountReducedCost(node, order[k]);
+        std::vector<double> reduced(Index(ColumnCount()), 0.0);
+        std::vector<int> all;
         std::vector<int> added;
-        for (std::size_t k = 0; k < order.size(); ++k)
-            if (reduced[k] < 0.0 && Rows(order[k]).Intersects(done.uncovered)) {
-                Take(done, order[k]);
-                added.push_back(order[k]);
+        for (int c = 0; c < ColumnCount(); ++c) {
+            if (!node.allowed[Index(c)])
+                continue;
+            all.push_back(c);
+            reduced[Index(c)] = CountReducedCost(node, c);
+            if (!rarestRowFirst && reduced[Index(c)] < 0.0 && Rows(c).Intersects(done.uncovered)) {
+                Take(done, c);
+                added.push_back(c);
             }
+        }
         while (!done.uncovered.Empty()) {
-            std::size_t pick = order.size();
-            double pickScore = 0.0;
-            for (std::size_t k = 0; k < order.size(); ++k) {
-                const int fresh = (Rows(order[k]) & done.uncovered).Count();
-                if (fresh == 0)
-                    continue;
-                const double score = (std::max(reduced[k], 0.0) + 1e-3) / fresh;
-                if (pick == order.size() || score < pickScore) {
-                    pick = k;
-                    pickScore = score;
-                }
-            }
-            Take(done, order[pick]);
-            added.push_back(order[pick]);
+            const int pick =
+                Cheapest(done, rarestRowFirst ? ColumnsOf(done, BranchRow(done)) : all, reduced);
+            Take(done, pick);
+            added.push_back(pick);
         }
         DropRedundant(node.uncovered, done, added);
-        if (done.cost < m_bestCost) {
-            m_bestCost = done.cost;
-            m_best = done.chosen;
+        return done;
+    }
+
+    /// The candidate with the least reduced cost per newly covered row.
+    [[nodiscard]] int Cheapest(const Node& node, const std::vector<int>& candidates,
+                               const std::vector<double>& reduced) const {
+        int pick = -1;
+        double pickScore = 0.0;
+        for (int c : candidates) {
+            const int fresh = (Rows(c) & node.uncovered).Count();
+            if (fresh == 0)
+                continue;
+            const double score = (std::max(reduced[Index(c)], 0.0) + 1e-3) / fresh;
+            if (pick < 0 || score < pickScore) {
+                pick = c;
+                pickScore = score;
+            }
         }
+        return pick;
     }
 
     /// Drops added columns, heaviest first, whose rows the others still cover.
@@ -559,58 +598,148 @@ private:
     CoverCost m_bestCost;
 };
 
-/// Lists the covers of a known minimum cost in the fixed column order.
+/// Minimum covers of part of the table: how many, and up to the limit of them.
+struct Listing {
+    std::uint64_t count = 0;
+    std::vector<std::vector<int>> covers;
+};
+
+int LowestOf(const CellSet& set) {
+    int lowest = -1;
+    set.ForEach([&](int row) { lowest = lowest < 0 ? row : lowest; });
+    return lowest;
+}
+
+/// Splits a reduced node into components: rows are joined when an allowed column covers both.
+/// Each component starts with nothing chosen and the node's multipliers.
+std::vector<Node> SplitComponents(const Node& node, const CoverTable& table,
+                                  const RowColumns& rowColumns) {
+    std::vector<Node> parts;
+    CellSet left = node.uncovered;
+    while (!left.Empty()) {
+        Node& part = parts.emplace_back();
+        part.allowed.assign(table.columns.size(), 0);
+        part.countMultipliers = node.countMultipliers;
+        part.weightMultipliers = node.weightMultipliers;
+        std::vector<int> queue{LowestOf(left)};
+        part.uncovered.Insert(queue.front());
+        while (!queue.empty()) {
+            const int row = queue.back();
+            queue.pop_back();
+            for (int c : rowColumns[static_cast<std::size_t>(row)]) {
+                const auto column = static_cast<std::size_t>(c);
+                if (!node.allowed[column] || part.allowed[column])
+                    continue;
+                part.allowed[column] = 1;
+                CellSet fresh = table.columns[column] & left;
+                fresh.Remove(part.uncovered);
+                part.uncovered |= fresh;
+                fresh.ForEach([&](int next) { queue.push_back(next); });
+            }
+        }
+        left.Remove(part.uncovered);
+    }
+    return parts;
+}
+
+/// The covers made of the forced columns and one cover of each part, the last part varying
+/// fastest, up to `limit` of them.
+std::vector<std::vector<int>> Combine(const std::vector<int>& forced,
+                                      const std::vector<std::vector<std::vector<int>>>& parts,
+                                      std::size_t limit) {
+    std::vector<std::vector<int>> covers;
+    std::vector<std::size_t> pick(parts.size(), 0);
+    while (covers.size() < limit) {
+        std::vector<int> cover = forced;
+        for (std::size_t p = 0; p < parts.size(); ++p)
+            cover.insert(cover.end(), parts[p][pick[p]].begin(), parts[p][pick[p]].end());
+        std::sort(cover.begin(), cover.end());
+        covers.push_back(std::move(cover));
+        std::size_t p = parts.size();
+        while (p > 0 && ++pick[p - 1] == parts[p - 1].size())
+            pick[--p] = 0;
+        if (p == 0)
+            break;
+    }
+    return covers;
+}
+
+/// Lists the covers of a known minimum cost in the fixed column order. Where the rows left
+/// fall apart into components, each is solved on its own and the counts multiply.
 class Enumerator : public Search {
 public:
-    Enumerator(const CoverTable& table, Clock::time_point deadline, CoverCost target,
+    Enumerator(const CoverTable& table, const RowColumns& rowColumns, Clock::time_point deadline,
                std::size_t limit)
-        : Search(table, deadline), m_target(target), m_limit(limit) {}
+        : Search(table, rowColumns, deadline), m_limit(limit) {}
 
-    void Run(Node root) {
-        StartMultipliers(root);
-        Visit(std::move(root), kRootSteps);
-    }
-    [[nodiscard]] const std::vector<std::vector<int>>& Covers() const { return m_covers; }
-    [[nodiscard]] std::uint64_t Count() const { return m_count; }
-
-private:
-    void Visit(Node node, int steps) {
-        if (CheckTime() || !Reduce(node, Dominance::Strict) || node.cost > m_target)
-            return;
-        if (node.uncovered.Empty()) {
-            if (node.cost == m_target)
-                Record(node.chosen);
-            return;
-        }
+    /// The covers of the node's rows whose cost, with what the node has chosen, is `target`.
+    Listing List(Node node, const CoverCost& target, int steps) {
+        if (CheckTime() || !Reduce(node, Dominance::Strict) || node.cost > target)
+            return {};
+        if (node.uncovered.Empty())
+            return node.cost == target ? Leaf(node.chosen) : Listing{};
         bool excluded = false;
-        if (node.cost + Bound(node, m_target, true, steps, excluded) > m_target)
-            return;
-        if (excluded) {
-            Visit(std::move(node), kNodeSteps);
-            return;
-        }
+        if (node.cost + Bound(node, target, true, steps, excluded) > target)
+            return {};
+        if (excluded)
+            return List(std::move(node), target, kNodeSteps);
+        std::vector<Node> parts = SplitComponents(node, m_table, m_rowColumns);
+        if (parts.size() > 1)
+            return Product(node, parts, target);
+        Listing total;
         for (int c : ColumnsOf(node, BranchRow(node))) {
             Node child = node;
             Take(child, c);
-            Visit(std::move(child), kNodeSteps);
+            Add(total, List(std::move(child), target, kNodeSteps));
             if (TimedOut())
-                return;
+                break;
             node.allowed[Index(c)] = 0;
         }
+        return total;
     }
 
-    void Record(std::vector<int> chosen) {
-        m_count = SaturatingAdd(m_count, 1);
-        if (m_covers.size() >= m_limit)
-            return;
+private:
+    [[nodiscard]] static Listing Leaf(std::vector<int> chosen) {
         std::sort(chosen.begin(), chosen.end());
-        m_covers.push_back(std::move(chosen));
+        return {1, {std::move(chosen)}};
     }
 
-    CoverCost m_target;
+    void Add(Listing& total, Listing more) const {
+        total.count = SaturatingAdd(total.count, more.count);
+        for (std::vector<int>& cover : more.covers)
+            if (total.covers.size() < m_limit)
+                total.covers.push_back(std::move(cover));
+    }
+
+    /// Independent components: each one's minimum decides whether the node can still reach
+    /// the target; if so their covers combine freely.
+    Listing Product(const Node& node, const std::vector<Node>& parts, const CoverCost& target) {
+        std::vector<CoverCost> minima;
+        CoverCost reach = node.cost;
+        for (const Node& part : parts) {
+            Optimizer optimizer(m_table, m_rowColumns, m_deadline);
+            optimizer.Run(part);
+            if (CheckTime())
+                return {};
+            minima.push_back(optimizer.BestCost());
+            reach = reach + minima.back();
+        }
+        if (reach != target)
+            return {};
+        Listing product{1, {}};
+        std::vector<std::vector<std::vector<int>>> lists;
+        for (std::size_t p = 0; p < parts.size(); ++p) {
+            Listing listing = List(parts[p], minima[p], kNodeSteps);
+            if (listing.count == 0)
+                return {};
+            product.count = SaturatingMultiply(product.count, listing.count);
+            lists.push_back(std::move(listing.covers));
+        }
+        product.covers = Combine(node.chosen, lists, m_limit);
+        return product;
+    }
+
     std::size_t m_limit;
-    std::vector<std::vector<int>> m_covers;
-    std::uint64_t m_count = 0;
 };
 
 /// Outcome of one component.
@@ -621,34 +750,6 @@ struct Part {
     std::uint64_t count = 0;
     bool countComplete = true;
 };
-
-/// Splits the reduced root into components: rows are joined when a column covers both.
-std::vector<Node> SplitComponents(const Node& root, const CoverTable& table) {
-    std::vector<Node> parts;
-    CellSet left = root.uncovered;
-    while (!left.Empty()) {
-        CellSet rows;
-        int first = -1;
-        left.ForEach([&](int row) { first = first < 0 ? row : first; });
-        rows.Insert(first);
-        std::vector<char> allowed(table.columns.size(), 0);
-        for (bool grown = true; grown;) {
-            grown = false;
-            for (std::size_t c = 0; c < table.columns.size(); ++c) {
-                if (!root.allowed[c] || allowed[c] || !table.columns[c].Intersects(rows))
-                    continue;
-                allowed[c] = 1;
-                rows |= table.columns[c] & root.uncovered;
-                grown = true;
-            }
-        }
-        left.Remove(rows);
-        Node& part = parts.emplace_back();
-        part.uncovered = rows;
-        part.allowed = std::move(allowed);
-    }
-    return parts;
-}
 
 /// The optimizer's cover first, then the other enumerated ones in their order.
 std::vector<std::vector<int>> ChosenFirst(std::vector<int> chosen,
@@ -661,9 +762,10 @@ std::vector<std::vector<int>> ChosenFirst(std::vector<int> chosen,
     return covers;
 }
 
-Part SolvePart(const CoverTable& table, const Node& node, const CoverRequest& request) {
+Part SolvePart(const CoverTable& table, const RowColumns& rowColumns, const Node& node,
+               const CoverRequest& request) {
     Part part;
-    Optimizer optimizer(table, request.deadline);
+    Optimizer optimizer(table, rowColumns, request.deadline);
     optimizer.Run(node);
     part.cost = optimizer.BestCost();
     part.proven = !optimizer.TimedOut();
@@ -671,52 +773,31 @@ Part SolvePart(const CoverTable& table, const Node& node, const CoverRequest& re
     part.countComplete = part.proven;
     std::vector<std::vector<int>> listed;
     if (request.enumerate && part.proven) {
-        Enumerator enumerator(table, request.deadline, part.cost, request.limit);
-        enumerator.Run(node);
-        listed = enumerator.Covers();
-        part.count = std::max<std::uint64_t>(enumerator.Count(), 1);
+        Enumerator enumerator(table, rowColumns, request.deadline, request.limit);
+        Node start = node;
+        enumerator.StartMultipliers(start);
+        Listing listing = enumerator.List(std::move(start), part.cost, kRootSteps);
+        listed = std::move(listing.covers);
+        part.count = std::max<std::uint64_t>(listing.count, 1);
         part.countComplete = !enumerator.TimedOut();
     }
     part.covers = ChosenFirst(optimizer.Best(), listed, request.limit);
     return part;
 }
-
-/// The covers of the whole table: the root's forced columns with one cover of each part,
-/// the last part varying fastest.
-std::vector<std::vector<int>> Combine(const std::vector<int>& forced,
-                                      const std::vector<Part>& parts, std::size_t limit) {
-    std::vector<std::vector<int>> covers;
-    std::vector<std::size_t> pick(parts.size(), 0);
-    while (covers.size() < limit) {
-        std::vector<int> cover = forced;
-        for (std::size_t p = 0; p < parts.size(); ++p) {
-            const std::vector<int>& chosen = parts[p].covers[pick[p]];
-            cover.insert(cover.end(), chosen.begin(), chosen.end());
-        }
-        std::sort(cover.begin(), cover.end());
-        covers.push_back(std::move(cover));
-        std::size_t p = parts.size();
-        while (p > 0 && ++pick[p - 1] == parts[p - 1].covers.size())
-            pick[--p] = 0;
-        if (p == 0)
-            break;
-    }
-    return covers;
-}
-
 } // namespace
 
 CoverOutcome SolveCover(const CoverTable& table, const CoverRequest& request) {
     CoverOutcome outcome;
+    const RowColumns rowColumns = ColumnsByRow(table);
     Node root;
     root.uncovered = table.rows;
     root.allowed.assign(table.columns.size(), 1);
     [[maybe_unused]] const bool coverable =
-        Search(table, request.deadline).Reduce(root, Dominance::Strict);
+        Search(table, rowColumns, request.deadline).Reduce(root, Dominance::Strict);
     assert(coverable && "every row lies in some column");
     std::vector<Part> parts;
-    for (const Node& node : SplitComponents(root, table))
-        parts.push_back(SolvePart(table, node, request));
+    for (const Node& node : SplitComponents(root, table, rowColumns))
+        parts.push_back(SolvePart(table, rowColumns, node, request));
     outcome.cost = root.cost;
     outcome.count = 1;
     for (const Part& part : parts) {
@@ -727,6 +808,9 @@ CoverOutcome SolveCover(const CoverTable& table, const CoverRequest& request) {
     }
     if (outcome.count == std::numeric_limits<std::uint64_t>::max())
         outcome.countComplete = false;
-    outcome.covers = Combine(root.chosen, parts, std::max<std::size_t>(request.limit, 1));
+    std::vector<std::vector<std::vector<int>>> lists;
+    for (const Part& part : parts)
+        lists.push_back(part.covers);
+    outcome.covers = Combine(root.chosen, lists, std::max<std::size_t>(request.limit, 1));
     return outcome;
 }

@@ -82,7 +82,42 @@ public:
 
     [[nodiscard]] const std::vector<Cube>& PrimeList() const { return m_primes; }
 
+    /// Number of covers with exactly `terms` primes and `literals` literals, when no cover is
+    /// cheaper: each cover is found once, as the first of the rarest minterm's primes it
+    /// holds is taken and the primes tried before it are excluded.
+    std::uint64_t CountCovers(int terms, int literals) {
+        Rows left(static_cast<std::size_t>(1 << m_f.n), false);
+        for (std::size_t m = 0; m < left.size(); ++m)
+            left[m] = m_f.values[m] == 'T';
+        std::vector<bool> excluded(m_primes.size(), false);
+        return Count(left, excluded, terms, literals);
+    }
+
 private:
+    std::uint64_t Count(const Rows& left, std::vector<bool> excluded, int terms, int literals) {
+        int first = -1;
+        for (std::size_t m = 0; m < left.size() && first < 0; ++m)
+            if (left[m])
+                first = static_cast<int>(m);
+        if (first < 0)
+            return terms == 0 && literals == 0 ? 1 : 0;
+        if (terms == 0 || literals < 0)
+            return 0;
+        std::uint64_t count = 0;
+        for (std::size_t p = 0; p < m_primes.size(); ++p) {
+            if (excluded[p] || !Covers(m_primes[p], first))
+                continue;
+            Rows next = left;
+            for (std::size_t m = 0; m < next.size(); ++m)
+                if (Covers(m_primes[p], static_cast<int>(m)))
+                    next[m] = false;
+            const int cost = m_f.n - std::popcount(static_cast<unsigned>(m_primes[p].mask));
+            count += Count(next, excluded, terms - 1, literals - cost);
+            excluded[p] = true;
+        }
+        return count;
+    }
+
     /// True when the rows left can be covered by `k` primes.
     bool Fits(const Rows& left, int k) {
         int first = -1;

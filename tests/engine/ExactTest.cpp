@@ -345,11 +345,12 @@ std::uint64_t BruteForceCount(const ExactFunction& f, const std::vector<Cube>& p
     return count;
 }
 
-void CheckSolutions(const ExactFunction& f, const ExactResult& result, const std::string& where) {
+void CheckSolutions(const ExactFunction& f, const ExactResult& result, const std::string& where,
+                    std::uint64_t limit = 1000) {
     ASSERT_TRUE(result.countComplete) << where;
     ASSERT_FALSE(result.solutions.empty()) << where;
     ASSERT_EQ(result.solutions.front(), result.cover) << where;
-    ASSERT_EQ(result.solutions.size(), std::min<std::uint64_t>(result.solutionCount, 1000))
+    ASSERT_EQ(result.solutions.size(), std::min<std::uint64_t>(result.solutionCount, limit))
         << where;
     std::set<std::vector<std::pair<int, int>>> distinct;
     for (const std::vector<Cube>& cover : result.solutions) {
@@ -379,6 +380,23 @@ TEST(Exact, AllMinimumCoversAreListedDistinctAndValid) {
                   BruteForceCount(f, result.primes, result.terms, result.literals))
             << where;
     }
+}
+
+TEST(Exact, SolutionCountsOfFiveVariableMapsMatchTheReference) {
+    ExactOptions options = Patient(true);
+    options.solutionLimit = 100000;
+    std::mt19937 random(515);
+    std::uint64_t largest = 0;
+    for (int i = 0; i < 150; ++i) {
+        const ExactFunction f = FunctionOf(5, RandomValues(random, 5, 40, 25), gmDNF);
+        const ExactResult result = MinimizeExact(f, options);
+        const std::string where = "step " + std::to_string(i);
+        CheckSolutions(f, result, where, options.solutionLimit);
+        reference::CoverFinder finder(ReferenceOf(f));
+        ASSERT_EQ(result.solutionCount, finder.CountCovers(result.terms, result.literals)) << where;
+        largest = std::max(largest, result.solutionCount);
+    }
+    EXPECT_GT(largest, 10U);
 }
 
 TEST(Exact, SolutionsOfLargerMapsAndTheLimit) {
