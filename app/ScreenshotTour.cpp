@@ -334,7 +334,7 @@ void startScreenshotTourIfAsked(const AppWindows& windows) {
         tour->add([name] {
             QWidget* form = tour->w.Form1;
             tour->shot(form, name);
-            QApplication::quit();
+            QCoreApplication::exit(0);
         });
         tour->start();
         return;

@@ -56,7 +56,9 @@ int main(int argc, char* argv[]) {
 
     LorvaneWindows windows(context);
     TForm1* form1 = windows.windows().Form1;
-    QObject::connect(form1, &TForm1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    // The main window has already agreed to close; ending the loop asks no window again.
+    QObject::connect(
+        form1, &TForm1::closed, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     form1->show();
     startScreenshotTourIfAsked(windows.windows());
     return QApplication::exec();
