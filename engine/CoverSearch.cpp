@@ -484,11 +484,7 @@ private:
     /// completion that beats the best cover so far.
     void TryCompletion(const Node& node) {
         for (bool rarestRowFirst : {false, true}) {
-            Node done = Complete(node, rarestRowFirst);
-            if (done.cost < m_bestCost) {
-                m_bestCost = done.cost;
-                m_best = done.chosen;
-            }
+            Keep(Complete(node, rarestRowFirst));
         }
     }
 
@@ -555,25 +551,22 @@ private:
         }
     }
 
+    /// Searches the node: the covers with the most promising column first, then, in the same
+    /// frame, those without it (so the depth stays the number of columns taken).
     void Visit(Node node, int steps) {
-        if (CheckTime() || !Reduce(node, Dominance::Full))
-            return;
-        if (node.uncovered.Empty()) {
-            if (node.cost < m_bestCost) {
-                m_bestCost = node.cost;
-                m_best = node.chosen;
+        while (!CheckTime() && Reduce(node, Dominance::Full)) {
+            if (node.uncovered.Empty()) {
+                Keep(node);
+                return;
             }
-            return;
-        }
-        bool excluded = false;
-        if (node.cost + Bound(node, m_bestCost, false, steps, excluded) >= m_bestCost)
-            return;
-        if (excluded) {
-            Visit(std::move(node), kNodeSteps);
-            return;
-        }
-        TryCompletion(node);
-        for (int c : PromisingFirst(node, ColumnsOf(node, BranchRow(node)))) {
+            bool excluded = false;
+            if (node.cost + Bound(node, m_bestCost, false, steps, excluded) >= m_bestCost)
+                return;
+            steps = kNodeSteps;
+            if (excluded)
+                continue;
+            TryCompletion(node);
+            const int c = MostPromising(node);
             Node child = node;
             Take(child, c);
             Visit(std::move(child), kNodeSteps);
@@ -581,17 +574,28 @@ private:
         }
     }
 
-    /// Columns whose reduced cost is lowest, then those that cover more rows, then lighter
-    /// ones, are tried first.
-    [[nodiscard]] std::vector<int> PromisingFirst(const Node& node,
-                                                  std::vector<int> columns) const {
-        auto key = [&](int c) {
-            return std::tuple{CountReducedCost(node, c), -(Rows(c) & node.uncovered).Count(),
-                              Weight(c)};
-        };
-        std::stable_sort(columns.begin(), columns.end(),
-                         [&](int a, int b) { return key(a) < key(b); });
-        return columns;
+    void Keep(const Node& node) {
+        if (node.cost >= m_bestCost)
+            return;
+        m_bestCost = node.cost;
+        m_best = node.chosen;
+    }
+
+    /// The column of least reduced cost, then of most rows left, then the lightest.
+    [[nodiscard]] int MostPromising(const Node& node) const {
+        int pick = -1;
+        std::tuple<double, int, int> pickKey;
+        for (int c = 0; c < ColumnCount(); ++c) {
+            if (!node.allowed[Index(c)])
+                continue;
+            const std::tuple key{CountReducedCost(node, c), -(Rows(c) & node.uncovered).Count(),
+                                 Weight(c)};
+            if (pick < 0 || key < pickKey) {
+                pick = c;
+                pickKey = key;
+            }
+        }
+        return pick;
     }
 
     std::vector<int> m_best;
@@ -674,15 +678,14 @@ public:
 
     /// The covers of the node's rows whose cost, with what the node has chosen, is `target`.
     Listing List(Node node, const CoverCost& target, int steps) {
-        if (CheckTime() || !Reduce(node, Dominance::Strict) || node.cost > target)
-            return {};
-        if (node.uncovered.Empty())
-            return node.cost == target ? Leaf(node.chosen) : Listing{};
-        bool excluded = false;
-        if (node.cost + Bound(node, target, true, steps, excluded) > target)
-            return {};
-        if (excluded)
-            return List(std::move(node), target, kNodeSteps);
+        for (bool excluded = true; excluded; steps = kNodeSteps) {
+            if (CheckTime() || !Reduce(node, Dominance::Strict) || node.cost > target)
+                return {};
+            if (node.uncovered.Empty())
+                return node.cost == target ? Leaf(node.chosen) : Listing{};
+            if (node.cost + Bound(node, target, true, steps, excluded) > target)
+                return {};
+        }
         std::vector<Node> parts = SplitComponents(node, m_table, m_rowColumns);
         if (parts.size() > 1)
             return Product(node, parts, target);
