@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -396,6 +397,36 @@ private slots:
         QCOMPARE(edit1(ui)->text(), QStringLiteral("6"));
         QCOMPARE(ui.form()->MapHint(), QStringLiteral("Variables: A B C \\ D E F "));
         QCOMPARE(ui.at(63), std::string("1"));
+    }
+
+    void exampleMapsOpenWithTheirCount() {
+        const QDir examples(QStringLiteral(LORVANE_EXAMPLES));
+        const QStringList maps = examples.entryList({QStringLiteral("*.lvn")});
+        QVERIFY(!maps.isEmpty());
+        for (const QString& name : maps) {
+            QFile file(examples.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const int count = file.read(6).at(5);
+            UiApp ui({}, examples.filePath(name));
+            QVERIFY2(ui.messages.shown.empty(), qPrintable(name));
+            QCOMPARE(ui.grid().GetVariableCount(), count);
+            QCOMPARE(edit1(ui)->text(), QString::number(count));
+            ui.form()->N25Click();
+            QCOMPARE(shownTexts(ui.messages), QStringList{"Analyze Complete."});
+        }
+    }
+
+    void menuKeysWinOverTheCountBoxKeys() {
+        UiApp ui;
+        activate(ui);
+        ui.form()->FillWith("1");
+        edit1(ui)->setFocus();
+        edit1(ui)->selectAll();
+        QTest::keyClick(edit1(ui), Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(ui.cells() == std::vector<std::string>(16, ""));
+        QCOMPARE(edit1(ui)->text(), QStringLiteral("4"));
+        QTest::keyClick(edit1(ui), Qt::Key_Up);
+        QCOMPARE(ui.grid().GetVariableCount(), 5);
     }
 
     void saveProposesCountedNamesAndWraps() {
