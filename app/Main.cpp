@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -33,6 +34,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -352,7 +355,7 @@ QWidget* TForm1::CreateRightSide() {
 
 void TForm1::ConnectGrid() {
     CarnoGrid1->installEventFilter(this);
-    Edit1->installEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     UpDown1->setChanging(
         [this](int requested, bool& allow) { UpDown1ChangingEx(requested, allow); });
@@ -369,15 +372,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // The menu keys of the map (Ctrl+X, Ctrl+A, ...) win over the edit box's own keys.
-    if (watched == Edit1 && event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction* action : findChildren<QAction*>())
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
-                return true;
-    }
+    if (event->type() == QEvent::ShortcutOverride && IsMenuKey(watched, event))
+        return true; // not overridden: the menu command runs
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The menu keys (Ctrl+X, Ctrl+A, ...) win over the keys of the edit boxes in this window, the
+// count box and the map's cell editor, as menu keys do in the original program.
+bool TForm1::IsMenuKey(QObject* watched, QEvent* event) const {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    const QList<QAction*> actions = findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
+        return !action->shortcut().isEmpty() && action->shortcut() == pressed;
+    });
 }
 
 QString TForm1::MapHint() const {

@@ -89,6 +89,7 @@ private:
     void LoadMap(const QString& path);
     void SaveMap(const QString& path, int filterIndex);
     void FillFormulaVariables();
+    [[nodiscard]] bool IsMenuKey(QObject* watched, QEvent* event) const;
     void SetReportEnabled(bool on);
     [[nodiscard]] bool FormCloseQuery();
 

@@ -427,6 +427,17 @@ private slots:
         QCOMPARE(edit1(ui)->text(), QStringLiteral("4"));
         QTest::keyClick(edit1(ui), Qt::Key_Up);
         QCOMPARE(ui.grid().GetVariableCount(), 5);
+
+        CarnoGridView* map = ui.map();
+        map->setFocus();
+        map->setCurrentIndex(map->model()->index(0, 0));
+        QTest::keyClick(map, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(ui.at(0), std::string("*"));
+        QTest::keyClick(map, Qt::Key_1);
+        auto* editor = map->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(ui.cells() == std::vector<std::string>(32, ""));
     }
 
     void saveProposesCountedNamesAndWraps() {
