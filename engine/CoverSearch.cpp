@@ -2,11 +2,14 @@
 //
 // The table is first reduced (essential columns, dominated rows, strictly worse columns) and
 // split into components that share no column. Each component is solved by a branch and bound
-// with full column dominance; when asked, a second search that keeps every column a minimum
-// cover may use lists the minimum covers in the fixed column order. Both branch on the row
-// with the fewest columns: a branch takes one of them and excludes the ones tried before it,
-// so every cover is reached once. Their bounds come from two Lagrangian relaxations of the
-// covering, one counting columns and one summing weights, and from rows that share no column.
+// with full column dominance that takes or leaves the column of least reduced cost, and
+// completes every node greedily to find good covers early. When asked, a second search that
+// keeps every column a minimum cover may use lists the minimum covers in the fixed column
+// order: it branches on the row with the fewest columns, a branch taking one of them and
+// excluding the ones tried before it, so every cover is reached once, and it multiplies the
+// counts of components that fall apart on the way. The bounds come from two Lagrangian
+// relaxations of the covering, one counting columns and one summing weights, from rows that
+// share no column, and from the lightest column's weight.
 #include "engine/CoverSearch.h"
 
 #include <algorithm>

@@ -52,7 +52,8 @@ struct ExactOptions {
 struct ExactResult {
     /// Every prime implicant that covers a target minterm, in the same order.
     std::vector<Cube> primes;
-    /// The chosen cover: the first minimum cover in the search's fixed order.
+    /// The chosen cover: a minimum cover; the search runs in a fixed order, so the same
+    /// function always gives the same cover.
     std::vector<Cube> cover;
     int terms = 0;
     int literals = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 struct CliRun {
     std::string out;
@@ -15,7 +16,9 @@ struct CliRun {
 /// Runs `lorvane-cli ARGS` through the shell; `args` is shell text (quote what needs it).
 inline CliRun RunCli(const std::string& args) {
     static int counter = 0;
-    const std::string errFile = "cli_stderr_" + std::to_string(++counter) + ".txt";
+    // The process id keeps test processes that ctest runs side by side apart.
+    const std::string errFile =
+        "cli_stderr_" + std::to_string(getpid()) + "_" + std::to_string(++counter) + ".txt";
     const std::string command = std::string("'") + LORVANE_CLI + "' " + args + " 2>" + errFile;
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
