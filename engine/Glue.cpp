@@ -56,13 +56,7 @@ void TCarnoGrid::Glue() {
 
     if (Progress)
         Progress->SetPosition(Progress->Max());
-    ResultText.clear();
-    const char* separator = GlueMethod == gmDNF ? "+" : "*";
-    for (std::size_t i = 0; i < m_resultTerms.size(); ++i) {
-        if (i > 0)
-            ResultText += separator;
-        ResultText += TermText(m_resultTerms[i]);
-    }
+    ResultText = JoinTermTexts(m_resultTerms);
 }
 
 void TCarnoGrid::BuildPairs(int& targetCount) {
