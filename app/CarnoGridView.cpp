@@ -207,11 +207,24 @@ QRect CarnoGridView::selectionRect() const {
     return rect;
 }
 
+void CarnoGridView::setShowAllGroups(bool on) {
+    m_showAllGroups = on;
+    viewport()->update();
+}
+
+std::vector<GroupOutline> CarnoGridView::groupOutlines() const {
+    if (!m_showAllGroups)
+        return {};
+    return ::groupOutlines(m_grid, [this](int col, int row) { return cellRect(col, row); });
+}
+
 void CarnoGridView::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
-    if (m_highlight.empty())
-        return;
     QPainter painter(viewport());
+    if (m_showAllGroups && m_grid.DataCols() > 0) {
+        const QRect area = cellRect(1, 1).united(cellRect(m_grid.DataCols(), m_grid.DataRows()));
+        paintGroupOutlines(painter, groupOutlines(), area);
+    }
     for (const CellPos& cell : m_highlight)
         if (isVisibleCell(cell))
             painter.fillRect(cellRect(cell.col, cell.row), m_highlightColor);

@@ -2,6 +2,7 @@
 // in-place editing, range selection and the term highlight.
 #pragma once
 
+#include "app/GroupOutlines.h"
 #include "engine/CarnoGrid.h"
 
 #include <QAbstractTableModel>
@@ -73,6 +74,12 @@ public:
     void setResizable(bool on);
     [[nodiscard]] bool resizable() const;
 
+    /// "Show All Groups": every term of the result drawn at once as a translucent outline.
+    void setShowAllGroups(bool on);
+    [[nodiscard]] bool showAllGroups() const { return m_showAllGroups; }
+    /// The outlines the view draws now: every term's pieces when the switch is on, else none.
+    [[nodiscard]] std::vector<GroupOutline> groupOutlines() const;
+
     /// Whether a cell's in-place editor is open.
     [[nodiscard]] bool isEditing() const { return state() == EditingState; }
 
@@ -103,4 +110,5 @@ private:
     int m_defaultColWidth = 25;
     bool m_fillCursor = true;
     bool m_fitting = false;
+    bool m_showAllGroups = false;
 };

@@ -7,12 +7,14 @@
 #include "app/HelpForm.h"
 #include "app/Icons.h"
 #include "app/OptionsForm.h"
+#include "app/ResultCommands.h"
 #include "app/UpDown.h"
 #include "app/UserDialogs.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
+#include "reports/Pla.h"
 #include "reports/ReportForm.h"
 
 #include <QAction>
@@ -52,6 +54,10 @@ const char* const kSaveFilter =
     "Karnaugh Map Files|*.lvn|Internet HTML Document|*.htm; *.html|All Files|*.*";
 constexpr int kHtmlFilter = 2;
 constexpr int kAllFilesFilter = 3;
+
+bool isPlaFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("pla"), Qt::CaseInsensitive) == 0;
+}
 
 QAction* addCommand(QMenu* menu, const char* name, const char* caption,
                     const QKeySequence& shortcut, const char* hint,
@@ -145,6 +151,9 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     setCentralWidget(splitter);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     CreatePopupMenus();
+    m_commands = new ResultCommands(*this, m_context);
+    m_commands->AddTo(menuBar()->findChild<QMenu*>(QStringLiteral("N10")),
+                      menuBar()->findChild<QMenu*>(QStringLiteral("N11")), PopupMenu1, PopupMenu2);
     ConnectGrid();
 
     // Start-up: Report off, ports, the count 4 and the names "A".."H", the hint, a map file.
@@ -457,14 +466,16 @@ void TForm1::N25Click() {
         for (int row = 1; row <= grid.DataRows(); ++row)
             if (grid.Cells(col, row).empty())
                 grid.SetCells(col, row, other);
-    grid.Test();
+    const bool exact = m_windows && m_windows->Options->ExactMinimum();
+    bool proven = true;
+    if (exact)
+        proven = grid.TestExact();
+    else
+        grid.Test();
     ProgressBar->setValue(0);
-    for (int i = 0; i < TreeView->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* root = TreeView->topLevelItem(i);
-        for (int k = 0; k < root->childCount(); ++k)
-            root->child(k)->setIcon(0, resultImage(1));
-    }
+    markTermLines(TreeView);
     SetReportEnabled(true);
+    m_commands->AfterAnalyze(exact, proven);
 }
 
 void TForm1::FillWith(const std::string& value) {
@@ -520,8 +531,17 @@ void TForm1::N28Click() {
 }
 
 void TForm1::LoadMap(const QString& path) {
-    Grid().LoadFromFile(QFile::encodeName(path).toStdString());
+    const std::string file = QFile::encodeName(path).toStdString();
+    // A PLA file is known by its name; everything else is read as a map file.
+    if (!isPlaFile(path)) {
+        Grid().LoadFromFile(file);
+        UpDown1->setPosition(Grid().GetVariableCount());
+        return;
+    }
+    if (!loadPla(Grid(), file))
+        return;
     UpDown1->setPosition(Grid().GetVariableCount());
+    BuildMapHint(); // the file may have named the variables
 }
 
 void TForm1::N18Click() {
@@ -539,6 +559,8 @@ void TForm1::SaveMap(const QString& path, int filterIndex) {
     const std::string file = QFile::encodeName(path).toStdString();
     if (html)
         Grid().SaveToHTMLFile(file);
+    else if (filterIndex == kAllFilesFilter && isPlaFile(path))
+        saveMapPla(Grid(), file);
     else
         Grid().SaveToFile(file);
 }

@@ -17,6 +17,7 @@ class QPushButton;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ResultCommands;
 class TCarnoGrid;
 class UpDownControl;
 
@@ -106,6 +107,7 @@ private:
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
 
+    ResultCommands* m_commands = nullptr; // owned as a child of the window
     QtResultTree m_treePort;
     QtProgressBar m_progressPort;
 };

@@ -154,10 +154,13 @@ QWidget* TOptions::CreateFunctionPage() {
     radios->addWidget(RadioButton1);
     radios->addWidget(RadioButton2);
     radios->addStretch(1);
+    ExactMin = checkBox("ExactMin", "Exact minimum", false);
+    ExactMin->setToolTip(QStringLiteral("Analyze finds a cover with the fewest terms"));
 
     auto* layout = new QVBoxLayout(sheet);
     layout->addWidget(names);
     layout->addWidget(kind);
+    layout->addWidget(ExactMin);
     layout->addStretch(1);
     return sheet;
 }
@@ -197,6 +200,9 @@ bool TOptions::UseBitSave() const {
 }
 bool TOptions::AskExit() const {
     return askbox->isChecked();
+}
+bool TOptions::ExactMinimum() const {
+    return ExactMin->isChecked();
 }
 bool TOptions::DrawFocusOn() const {
     return DrawFocus->isChecked();
@@ -339,6 +345,8 @@ void TOptions::ApplyOption(const std::string& key, const std::string& value) {
         askbox->setChecked(on);
     else if (sameKey(key, "GlueMethod"))
         (value == "SOP" ? RadioButton1 : RadioButton2)->setChecked(true);
+    else if (sameKey(key, "ExactMinimum"))
+        ExactMin->setChecked(on);
     else if (sameKey(key, "ProductsColor")) {
         // A value that names no colour leaves the products colour as it was.
         if (const auto color = parseColor(value))
@@ -362,6 +370,7 @@ void TOptions::WriteOptions() {
                             {"BitSave", boolText(UseBitSave())},
                             {"AskExit", boolText(AskExit())},
                             {"GlueMethod", IsPOS() ? "POS" : "SOP"},
+                            {"ExactMinimum", boolText(ExactMinimum())},
                             {"ProductsColor", std::to_string(grid.TermColor)},
                             {"MapFont", m_form1.MapView()->font().family().toStdString()},
                             {"ResultFont", m_form1.ResultTree()->font().family().toStdString()}});

@@ -31,6 +31,8 @@ public:
     [[nodiscard]] bool IsPOS() const;
     [[nodiscard]] bool UseBitSave() const;
     [[nodiscard]] bool AskExit() const;
+    /// "Exact minimum": Analyze uses the exact minimizer instead of the gluing analysis.
+    [[nodiscard]] bool ExactMinimum() const;
     [[nodiscard]] bool DrawFocusOn() const;
     [[nodiscard]] bool MovableOn() const;
     [[nodiscard]] bool SizingOn() const;
@@ -49,7 +51,7 @@ public:
     void Button1Click(); ///< Add language
     /// Whether the dialog may close; stores the language list when it may.
     [[nodiscard]] bool FormCloseQuery();
-    /// Writes the nine keys of section "Options".
+    /// Writes the keys of section "Options".
     void WriteOptions();
 
     /// Cleared when the program starts, set by every Ok whose names are all valid.
@@ -87,6 +89,7 @@ private:
     std::array<QLineEdit*, 8> m_names{}; // Edit2 .. Edit9
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
+    QCheckBox* ExactMin;
     QComboBox* ComboBox1;
     QLineEdit* Edit1;
     QPushButton* Button1;

@@ -149,8 +149,9 @@ public:
     void SetResultTerms(std::vector<TTermItem> terms);
     /// Like Test, but with the exact minimizer (engine/ExactMinimizer.cpp): validates, finds a
     /// cover with the fewest terms, then the fewest literals, and writes the result tree; warns
-    /// when the time budget stopped the search before the minimum was proven.
-    void TestExact();
+    /// when the time budget stopped the search before the minimum was proven. Returns false in
+    /// that case only (a refused map returns true: there is no result to doubt).
+    bool TestExact();
     /// Highlights the cells of result term `index` (from 0) on the view; nothing if none.
     void SelectTerm(int index);
     /// True when result term `k` (from 0) holds the cell (col, row).

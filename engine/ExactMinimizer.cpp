@@ -162,9 +162,9 @@ std::string CoverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover)
     return grid.CaptionOf(TermsOfCover(grid, cover));
 }
 
-void TCarnoGrid::TestExact() {
+bool TCarnoGrid::TestExact() {
     if (!ValidateCells())
-        return;
+        return true;
     if (Progress)
         Progress->SetMax(DataCols() * DataRows());
     const ExactResult result = MinimizeExact(*this);
@@ -176,4 +176,5 @@ void TCarnoGrid::TestExact() {
         Message("The search was stopped after one second: the result is not proven minimal.",
                 MsgKind::Warning, MsgButtons::Ok);
     Message("Analyze Complete.", MsgKind::Information, MsgButtons::Ok);
+    return result.proven;
 }

@@ -519,6 +519,11 @@ std::vector<AxisRun> axisRuns(const std::vector<bool>& marked) {
     return runs;
 }
 
+GroupColor groupColor(std::size_t index) {
+    const Rgb& color = kPalette[index % kPalette.size()];
+    return {color.r, color.g, color.b};
+}
+
 std::vector<GroupPiece> groupPieces(const TCarnoGrid& grid, const TTermItem& term) {
     std::vector<bool> cols(static_cast<std::size_t>(grid.DataCols()), false);
     std::vector<bool> rows(static_cast<std::size_t>(grid.DataRows()), false);

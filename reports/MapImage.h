@@ -9,6 +9,7 @@
 
 #include "engine/CarnoGrid.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,15 @@ struct GroupPiece {
     AxisRun cols;
     AxisRun rows;
 };
+
+/// The colour of group `index` (from 0) as red, green and blue from 0 to 255: the colours the
+/// drawings use, repeating after a dozen, so that the window can draw the groups alike.
+struct GroupColor {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+};
+[[nodiscard]] GroupColor groupColor(std::size_t index);
 
 /// The rectangles that draw result term `term` on the current map.
 [[nodiscard]] std::vector<GroupPiece> groupPieces(const TCarnoGrid& grid, const TTermItem& term);

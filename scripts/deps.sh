@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth
 )
 

@@ -42,6 +42,7 @@ private slots:
         const Switches s = switchesOf(ui);
         QVERIFY(!s.movable && !s.sizing && s.drawFocus && !s.bitSave && s.askExit && !s.pos);
         QVERIFY(child<QRadioButton>(ui.w().Options, "RadioButton1")->isChecked());
+        QVERIFY(!ui.w().Options->ExactMinimum());
         QVERIFY(ui.w().Options->Languages().isEmpty());
         QCOMPARE(ui.form()->SaveCounter, 0);
         QCOMPARE(ui.grid().TermColor, 0U);
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(ui.dialogs.saveCalls[0].fileName, QStringLiteral("Map0"));
     }
 
-    void aRunWritesTheNineKeysAndTheNextRunAppliesThem() {
+    void aRunWritesTheOptionKeysAndTheNextRunAppliesThem() {
         UiApp ui;
         TOptions* o = ui.w().Options;
         child<QCheckBox>(o, "MoveColRow")->setChecked(true);
@@ -62,6 +63,7 @@ private slots:
         child<QCheckBox>(o, "BitSave")->setChecked(true);
         child<QCheckBox>(o, "askbox")->setChecked(false);
         child<QRadioButton>(o, "RadioButton2")->setChecked(true);
+        child<QCheckBox>(o, "ExactMin")->setChecked(true);
         ui.grid().TermColor = 0x00336699;
         QFont mapFont = ui.map()->font();
         mapFont.setFamily(QStringLiteral("DejaVu Serif"));
@@ -78,6 +80,7 @@ private slots:
                             "BitSave=true\r\n"
                             "AskExit=false\r\n"
                             "GlueMethod=POS\r\n"
+                            "ExactMinimum=true\r\n"
                             "ProductsColor=3368601\r\n"
                             "MapFont=DejaVu Serif\r\n"
                             "ResultFont=DejaVu Sans Mono\r\n"));
@@ -92,6 +95,7 @@ private slots:
         QVERIFY(!ui.map()->resizable());
         QVERIFY(!ui.map()->fillCursor());
         QCOMPARE(ui.form()->SaveCounter, 1);
+        QVERIFY(ui.w().Options->ExactMinimum());
         ui.form()->N25Click();
         QCOMPARE(ui.grid().GlueMethod, gmKNF);
     }
@@ -106,6 +110,9 @@ private slots:
         QTest::newRow("sop in lower case is POS")
             << QByteArray("GlueMethod=sop") << "RadioButton2" << true;
         QTest::newRow("SOP") << QByteArray("GlueMethod=SOP") << "RadioButton1" << true;
+        QTest::newRow("exact minimum") << QByteArray("exactminimum=true") << "ExactMin" << true;
+        QTest::newRow("exact minimum only for true")
+            << QByteArray("ExactMinimum=yes") << "ExactMin" << false;
         QTest::newRow("sizing") << QByteArray("SIZINGCOLROW=true") << "ColRowSizing" << true;
         QTest::newRow("draw focus off") << QByteArray("DrawFocus=1") << "DrawFocus" << false;
     }

@@ -1,0 +1,194 @@
+// The result and map commands of the main window: all groups on the map, the minimum
+// solutions, "Copy Result As" and "Export Map Image...".
+#include "app/ResultCommands.h"
+
+#include "app/CarnoGridView.h"
+#include "app/Icons.h"
+#include "app/Main.h"
+#include "app/MinimumSolutions.h"
+#include "app/UserDialogs.h"
+#include "reports/FileWriter.h"
+#include "reports/MapImage.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTreeWidget>
+
+#include <array>
+
+namespace {
+
+const char* const kImageFilter =
+    "SVG Image|*.svg|PNG Image|*.png|LaTeX TikZ Picture|*.tex|All Files|*.*";
+// Print quality: 300 dots per inch for a drawing laid out at 96.
+constexpr double kPrintScale = 300.0 / 96.0;
+
+struct NotationItem {
+    const char* name;
+    const char* caption;
+    Notation notation;
+};
+
+constexpr std::array<NotationItem, 5> kNotationItems = {{{"N44", "Plain", Notation::Plain},
+                                                         {"N45", "Verilog", Notation::Verilog},
+                                                         {"N46", "VHDL", Notation::Vhdl},
+                                                         {"N47", "LaTeX", Notation::Latex},
+                                                         {"N48", "C expression", Notation::C}}};
+
+QAction* namedAction(QObject* parent, const char* name, const char* caption) {
+    auto* action = new QAction(QString::fromUtf8(caption), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* findAction(const QMenu* menu, const char* name) {
+    for (QAction* action : menu->actions())
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+void markTermLines(QTreeWidget* tree) {
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* root = tree->topLevelItem(i);
+        for (int k = 0; k < root->childCount(); ++k)
+            root->child(k)->setIcon(0, resultImage(1));
+    }
+}
+
+QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale) {
+    QSvgRenderer renderer(QByteArray::fromStdString(mapSvg(grid, withGroups)));
+    const QSize size = renderer.defaultSize() * scale;
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(scale * 96 / 0.0254));
+    image.setDotsPerMeterY(qRound(scale * 96 / 0.0254));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
+    : QObject(&form), m_form(form), m_context(context) {}
+
+void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMenu* resultPopup) {
+    QAction* exportImage = namedAction(fileMenu, "N42", "Export Map Image...");
+    exportImage->setToolTip(QStringLiteral("Export the map as a picture"));
+    connect(exportImage, &QAction::triggered, this, [this] { N42Click(); });
+    fileMenu->insertAction(findAction(fileMenu, "N19"), exportImage);
+
+    N40 = namedAction(mapMenu, "N40", "Show All Groups");
+    N40->setCheckable(true);
+    N40->setToolTip(QStringLiteral("Draw every term of the result on the map"));
+    connect(N40, &QAction::toggled, this, [this](bool on) { N40Click(on); });
+    mapMenu->addSeparator()->setObjectName(QStringLiteral("N49"));
+    mapMenu->addAction(N40);
+    mapPopup->addAction(N40);
+    AddTreeItems(resultPopup);
+}
+
+void ResultCommands::AddTreeItems(QMenu* resultPopup) {
+    resultPopup->addSeparator()->setObjectName(QStringLiteral("N50"));
+    QAction* solutions = namedAction(resultPopup, "N41", "Minimum Solutions...");
+    connect(solutions, &QAction::triggered, this, [this] { N41Click(); });
+    resultPopup->addAction(solutions);
+    QMenu* copyAs = resultPopup->addMenu(QStringLiteral("Copy Result As"));
+    copyAs->setObjectName(QStringLiteral("N43"));
+    copyAs->menuAction()->setObjectName(QStringLiteral("N43"));
+    for (const NotationItem& item : kNotationItems) {
+        QAction* action = namedAction(copyAs, item.name, item.caption);
+        const Notation notation = item.notation;
+        connect(action, &QAction::triggered, this, [this, notation] { CopyResultAs(notation); });
+        copyAs->addAction(action);
+    }
+    // Both need a result to work on.
+    connect(resultPopup, &QMenu::aboutToShow, this, [this, solutions, copyAs] {
+        solutions->setEnabled(HasResult());
+        copyAs->setEnabled(HasResult());
+    });
+}
+
+bool ResultCommands::HasResult() const {
+    return m_form.ResultTree()->topLevelItemCount() > 0;
+}
+
+void ResultCommands::AfterAnalyze(bool exact, bool proven) {
+    QString text;
+    if (exact)
+        text = exactResultHint(proven);
+    else if (HasResult())
+        text = minimumCoverHint(m_form.Grid());
+    m_form.statusBar()->showMessage(text);
+}
+
+void ResultCommands::N40Click(bool on) {
+    m_form.MapView()->setShowAllGroups(on);
+}
+
+void ResultCommands::N41Click() {
+    if (!chooseMinimumSolution(&m_form, m_form.Grid()))
+        return;
+    QTreeWidget* tree = m_form.ResultTree();
+    tree->clear();
+    m_form.Grid().ShowResultTree();
+    markTermLines(tree);
+    m_form.statusBar()->clearMessage();
+    m_form.Grid().Repaint();
+}
+
+void ResultCommands::CopyResultAs(Notation notation) {
+    if (!HasResult())
+        return;
+    if (const auto text = resultAs(m_form.Grid(), notation))
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+}
+
+void ResultCommands::N42Click() {
+    const auto choice = m_context.dialogs->saveFile(&m_form, QStringLiteral("Export Map Image"),
+                                                    QString::fromLatin1(kImageFilter),
+                                                    QStringLiteral("svg"), QStringLiteral("Map"));
+    if (!choice)
+        return;
+    const bool replace =
+        !QFileInfo::exists(choice->path) ||
+        m_form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
+                              MsgButtons::YesNo) == MsgAnswer::Yes;
+    if (replace)
+        ExportImage(choice->path);
+}
+
+void ResultCommands::ExportImage(const QString& path) {
+    const TCarnoGrid& grid = m_form.Grid();
+    const bool withGroups = N40->isChecked();
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
+        if (!mapImageFormatOf(file)) {
+            grid.Message("Unknown image type: the file name must end in .svg, .png or .tex.",
+                         MsgKind::Error, MsgButtons::Ok);
+            return;
+        }
+        saveMapImage(grid, file, withGroups);
+        return;
+    }
+    if (const auto error =
+            WriteFileAtomically(file, mapPng(grid, withGroups, kPrintScale).toStdString()))
+        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
+}
