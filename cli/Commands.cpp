@@ -6,6 +6,7 @@
 #include "cli/InterchangeCommands.h"
 #include "cli/ReportCommand.h"
 #include "input/StringParcer.h"
+#include "input/TextUtil.h"
 #include "reports/Pla.h"
 
 #include <algorithm>
@@ -16,13 +17,6 @@
 namespace {
 
 constexpr std::size_t kMaxNameLength = 10;
-
-std::string Upper(std::string text) {
-    for (char& ch : text)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return text;
-}
 
 int Usage(const std::string& error) {
     std::cerr << "lorvane-cli: " << error << '\n'
@@ -35,7 +29,7 @@ void ApplyNames(TCarnoGrid& grid, const std::string& list) {
     parser.Text = list;
     parser.Parse(',');
     for (std::size_t i = 0; i < parser.Items.size() && i < 8; ++i)
-        grid.VariableNames[i + 1] = Upper(parser.Items[i]).substr(0, kMaxNameLength);
+        grid.VariableNames[i + 1] = UpperAscii(parser.Items[i]).substr(0, kMaxNameLength);
 }
 
 /// Writes the non-target value into every empty data cell, as Analyze does.

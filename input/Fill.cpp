@@ -1,6 +1,7 @@
 // Whole-map fills, clearing after a load, and filling from set texts ("0,2,5-7").
 #include "engine/CarnoGrid.h"
 #include "input/StringParcer.h"
+#include "input/TextUtil.h"
 
 #include <algorithm>
 
@@ -20,14 +21,6 @@ long LeadingNumber(const std::string& token) {
         value = std::min(kBeyondAnyMap, value * 10 + (ch - '0'));
     }
     return value;
-}
-
-std::string WithoutSpaces(const std::string& text) {
-    std::string out;
-    for (char ch : text)
-        if (ch != ' ')
-            out += ch;
-    return out;
 }
 
 } // namespace
@@ -54,7 +47,7 @@ void TCarnoGrid::CleareCard() {
 }
 
 bool TCarnoGrid::AnalyzeWorkString(const std::string& setText, const std::string& value) {
-    const std::string text = WithoutSpaces(setText);
+    const std::string text = RemoveSpaces(setText);
     if (text.size() > kMaxSetText) {
         Message("Set is too long: at most 255 characters without spaces.", MsgKind::Information,
                 MsgButtons::Ok);

@@ -1,26 +1,12 @@
 // The formula language: validation of operands and writing a formula into the map.
 #include "engine/CarnoGrid.h"
+#include "input/TextUtil.h"
 
 #include <array>
 
 namespace {
 
 constexpr std::size_t kMaxFormula = 255;
-
-std::string WithoutSpaces(const std::string& text) {
-    std::string out;
-    for (char ch : text)
-        if (ch != ' ')
-            out += ch;
-    return out;
-}
-
-std::string Upper(std::string text) {
-    for (char& ch : text)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return text;
-}
 
 /// Splits `text` at every character of `separators`; keeps empty pieces and records where
 /// each piece starts (from 1).
@@ -55,11 +41,11 @@ std::string TCarnoGrid::FormulaMessage(int validation) {
 int TCarnoGrid::ValidateFormulaString(const std::string& formula) const {
     if (formula.empty())
         return 0;
-    const std::string text = WithoutSpaces(formula);
+    const std::string text = RemoveSpaces(formula);
     if (text.size() > kMaxFormula)
         return kFormulaTooLong;
     for (const Piece& operand : Split(text, "+*")) {
-        std::string name = Upper(operand.text);
+        std::string name = UpperAscii(operand.text);
         if (!name.empty() && name[0] == '|')
             name.erase(0, 1);
         bool known = false;
@@ -78,7 +64,7 @@ void TCarnoGrid::AnalyzeFormulaString(const std::string& formula) {
     const std::string value = sop ? "1" : "0";
     if (formula.empty())
         return;
-    const std::string text = WithoutSpaces(formula);
+    const std::string text = RemoveSpaces(formula);
     if (text.size() > kMaxFormula)
         return;
 
@@ -87,7 +73,7 @@ void TCarnoGrid::AnalyzeFormulaString(const std::string& formula) {
             continue;
         std::array<Need, 9> need{};
         bool contradicted = false;
-        for (const Piece& literal : Split(Upper(term.text), literalSeparator)) {
+        for (const Piece& literal : Split(UpperAscii(term.text), literalSeparator)) {
             if (literal.text.empty())
                 continue;
             const bool negated = literal.text[0] == '|';

@@ -1,5 +1,7 @@
 // PLA files: reading a single-output function into the map, writing the map and a result.
 #include "reports/Pla.h"
+
+#include "input/TextUtil.h"
 #include "reports/FileWriter.h"
 
 #include <array>
@@ -60,13 +62,6 @@ bool parseCount(const std::string& word, int& value) {
     const char* end = word.data() + word.size();
     const auto [ptr, ec] = std::from_chars(word.data(), end, value);
     return ec == std::errc() && ptr == end && value >= 0;
-}
-
-std::string upper(std::string text) {
-    for (char& ch : text)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return text;
 }
 
 std::string inQuotes(std::string_view text) {
@@ -291,7 +286,7 @@ private:
             return;
         std::vector<std::string> names;
         for (const std::string& name : m_inputNames)
-            names.push_back(upper(name));
+            names.push_back(UpperAscii(name));
         const std::string problem = variableNamesProblem(names);
         if (problem.empty())
             function.names = std::move(names);
