@@ -15,6 +15,7 @@
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -265,6 +267,63 @@ void addLargeAndSmallMapSteps(Tour& t) {
     });
 }
 
+/// Fills the map from a 1-set and a don't-care set and analyses it, answering the questions.
+void analyzeSets(Tour& t, int count, const char* ones, const char* dontCares) {
+    TForm1* form = t.w.Form1;
+    setCount(form, count);
+    onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+    form->FillWith("");
+    form->Grid().AnalyzeWorkString(ones, "1");
+    form->Grid().AnalyzeWorkString(dontCares, "*");
+    onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+    form->N25Click();
+}
+
+void showAllGroups(TForm1* form, bool on) {
+    if (auto* action = form->findChild<QAction*>(QStringLiteral("N40")))
+        action->setChecked(on);
+}
+
+void addGroupSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        // A sum of products again: the options were left on POS above.
+        t.w.Options->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
+        analyzeSets(t, 4, "0,4,5,6,7,11,14", "3,8,10,13");
+        t.shot(form, QStringLiteral("35-minimum-cover-hint"));
+        showAllGroups(form, true);
+        t.shot(form, QStringLiteral("36-all-groups-four-variables"));
+    });
+    t.add([&t, form] {
+        onModal(t.shotAnd(QStringLiteral("37-minimum-solutions"), [](QWidget* dialog) {
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+            list->setCurrentRow(list->count() - 1);
+            click(dialog, "ShowBtn");
+        }));
+        form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
+        selectTerm(form, 0);
+        t.shot(form, QStringLiteral("38-minimum-solution-shown"));
+    });
+    t.add([&t, form] {
+        // Room for a whole eight-variable map beside the result.
+        auto* splitter = form->findChild<QSplitter*>(QStringLiteral("Splitter1"));
+        form->resize(1000, 660);
+        splitter->setSizes({660, 340});
+        analyzeSets(t, 6, "0,2,8,10,32,34,40,42,5,7,13,15,21,23,29,31,48-51,56-59,60,62,44,46",
+                    "1,9,33");
+        t.shot(form, QStringLiteral("39-all-groups-six-variables"));
+        analyzeSets(t, 8,
+                    "0-3,16-19,128-131,144-147,85,87,93,95,117,119,125,127,200-207,232-239,"
+                    "12,14,44,46,76,78,108,110,160,161,176,177,255",
+                    "4,20,254");
+        t.shot(form, QStringLiteral("40-all-groups-eight-variables"));
+        selectTerm(form, 2);
+        t.shot(form, QStringLiteral("41-all-groups-with-term-highlight"));
+        form->resize(600, 305);
+        splitter->setSizes({247, 353});
+    });
+}
+
 void addMenuSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
@@ -344,6 +403,7 @@ void startScreenshotTourIfAsked(const AppWindows& windows) {
     addTruthTableSteps(*tour);
     addOptionsSteps(*tour);
     addLargeAndSmallMapSteps(*tour);
+    addGroupSteps(*tour);
     addMenuSteps(*tour);
     addWindowSteps(*tour);
     tour->start();
