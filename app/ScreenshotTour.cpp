@@ -8,6 +8,7 @@
 #include "app/HelpForm.h"
 #include "app/Main.h"
 #include "app/OptionsForm.h"
+#include "app/ResultCommands.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -85,6 +87,12 @@ public:
         const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
         if (!widget->grab().save(path))
             std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(path));
+    }
+    /// Saves an image made by the program itself, such as an exported map.
+    void saveImage(const QByteArray& png, const QString& name) const {
+        QFile file(QDir(m_folder).filePath(name + QStringLiteral(".png")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size())
+            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(name));
     }
     /// Saves the modal window, then answers it.
     ModalAction shotAnd(const QString& name, const ModalAction& then) const {
@@ -317,6 +325,7 @@ void addGroupSteps(Tour& t) {
                     "12,14,44,46,76,78,108,110,160,161,176,177,255",
                     "4,20,254");
         t.shot(form, QStringLiteral("40-all-groups-eight-variables"));
+        t.saveImage(mapPng(form->Grid(), true, 1.0), QStringLiteral("42-exported-map-image"));
         selectTerm(form, 2);
         t.shot(form, QStringLiteral("41-all-groups-with-term-highlight"));
         form->resize(600, 305);
