@@ -87,7 +87,13 @@ QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale) {
 }
 
 ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
-    : QObject(&form), m_form(form), m_context(context) {}
+    : QObject(&form), m_form(form), m_context(context) {
+    // What the status bar says belongs to the result shown: it goes with it. The bar is the
+    // receiver, so that the tree emptied while the window is destroyed reaches nothing gone.
+    QStatusBar* bar = form.statusBar();
+    connect(form.ResultTree()->model(), &QAbstractItemModel::modelReset, bar,
+            [bar] { bar->clearMessage(); });
+}
 
 void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMenu* resultPopup) {
     QAction* exportImage = namedAction(fileMenu, "N42", "Export Map Image...");
@@ -150,7 +156,6 @@ void ResultCommands::N41Click() {
     tree->clear();
     m_form.Grid().ShowResultTree();
     markTermLines(tree);
-    m_form.statusBar()->clearMessage();
     m_form.Grid().Repaint();
 }
 

@@ -82,6 +82,16 @@ private slots:
         QCOMPARE(statusText(ui), QStringLiteral("A minimum cover has 4 terms."));
     }
 
+    void hintGoesWithTheResult() {
+        UiApp ui;
+        loadHardMap(ui);
+        ui.form()->N25Click();
+        QVERIFY(!statusText(ui).isEmpty());
+        ui.form()->FillWith("1");
+        QCOMPARE(termLines(ui), -1);
+        QVERIFY(statusText(ui).isEmpty());
+    }
+
     void hintStaysEmptyWhenTheResultIsMinimal() {
         UiApp ui;
         setVariables(ui, 3);
