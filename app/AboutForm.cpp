@@ -1,5 +1,8 @@
-// The "About" box.
+// The "About" box: a map whose groups form one by one, the program's name and version, "Ok".
 #include "app/AboutForm.h"
+
+#include "app/Icons.h"
+#include "app/MapAnimation.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,26 +10,47 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+namespace {
+
+constexpr int kClientWidth = 302;
+constexpr int kClientHeight = 270;
+constexpr int kAnimationWidth = 300;
+constexpr int kAnimationHeight = 225;
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ShockwaveFlash1(new MapAnimation) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
-    auto* title = new QLabel(QStringLiteral("<h2>Lorvane</h2><p>Karnaugh map minimizer<br>for "
-                                            "Boolean functions of 2 to 8 variables</p>"));
-    title->setAlignment(Qt::AlignCenter);
+    setWindowIcon(programIcon());
+    // The animation stands where the original box played its movie, under the same name.
+    ShockwaveFlash1->setObjectName(QStringLiteral("ShockwaveFlash1"));
+    ShockwaveFlash1->setFixedSize(kAnimationWidth, kAnimationHeight);
     auto* bevel = new QFrame;
     bevel->setObjectName(QStringLiteral("Bevel2"));
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
+    auto* name = new QLabel(QStringLiteral("<b>Lorvane</b> %1").arg(Version()));
+    // Left unnamed: the name and version are the same in every language.
+    name->setTextFormat(Qt::RichText);
     auto* ok = new QPushButton(QStringLiteral("Ok"));
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 0);
+    buttons->addWidget(name);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title, 1);
+    layout->setContentsMargins(1, 0, 1, 4);
+    layout->setSpacing(3);
+    layout->addWidget(ShockwaveFlash1, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(bevel);
     layout->addLayout(buttons);
-    setFixedSize(302, 270);
+    setFixedSize(kClientWidth, kClientHeight);
+}
+
+QString TAboutBox::Version() {
+    return QStringLiteral(LORVANE_VERSION);
 }

@@ -5,6 +5,7 @@
 #include "app/HelpForm.h"
 #include "app/Main.h"
 #include "app/OptionsForm.h"
+#include "app/vekLanguage.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
@@ -12,6 +13,8 @@
 #include "reports/ReportForm.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
@@ -21,21 +24,43 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     m_windows.Form1 = m_form1.get();
     m_inputForm = std::make_unique<TInputForm>();
     m_windows.InputForm = m_inputForm.get();
+    translate(m_inputForm.get());
     m_options = std::make_unique<TOptions>(m_context, *m_form1);
     m_windows.Options = m_options.get();
     m_aboutBox = std::make_unique<TAboutBox>();
     m_windows.AboutBox = m_aboutBox.get();
+    translate(m_aboutBox.get());
     m_inputFormula = std::make_unique<TInputFormula>(m_form1->Grid(), *m_context.messages);
     m_windows.InputFormula = m_inputFormula.get();
+    translate(m_inputFormula.get());
     m_truthTableForm = std::make_unique<TTruthTableForm>(m_context.messages);
     m_windows.TruthTableForm = m_truthTableForm.get();
-    m_help = std::make_unique<THelp>();
+    translate(m_truthTableForm.get());
+    m_help = std::make_unique<THelp>(m_context.programFolder);
     m_windows.Help = m_help.get();
-    m_report = std::make_unique<TReport>();
+    m_report = std::make_unique<TReport>(m_context, &m_windows);
     m_windows.Report = m_report.get();
-    m_repView = std::make_unique<TRepView>();
+    translate(m_report.get());
+    m_repView = std::make_unique<TRepView>(m_context);
     m_windows.RepView = m_repView.get();
+    translate(m_repView.get());
     m_form1->SetWindows(&m_windows);
+    QObject::connect(m_options.get(), &TOptions::LanguageChanged, m_options.get(),
+                     [this](const QString& file) { ChangeLanguage(file); });
+}
+
+// The main window and the options dialog translate themselves while they are created.
+void LorvaneWindows::translate(QWidget* window) {
+    (new TvekLanguage(window, m_context))->InitLanguage();
+}
+
+void LorvaneWindows::ChangeLanguage(const QString& file) {
+    // The report dialog and its viewer take a new language at the next start.
+    const std::initializer_list<QWidget*> switched = {
+        m_windows.Form1,        m_windows.InputForm,      m_windows.AboutBox, m_windows.Help,
+        m_windows.InputFormula, m_windows.TruthTableForm, m_windows.Options};
+    for (QWidget* window : switched)
+        TvekLanguage::ApplyTexts(window, file);
 }
 
 // Members go in reverse declaration order: the options dialog before the main window.
@@ -47,4 +72,16 @@ QString executableFolder() {
 
 QString defaultUserConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString defaultUserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+bool canWriteFile(const QString& path) {
+    const QFileInfo file(path);
+    if (file.exists() && !file.isWritable())
+        return false;
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
 }

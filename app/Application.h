@@ -6,6 +6,7 @@
 #include <memory>
 
 class IMessageBox;
+class QWidget;
 class IUserDialogs;
 class TForm1;
 class TInputForm;
@@ -25,6 +26,8 @@ struct AppContext {
     QString settingsFolder;
     /// Where settings go when the settings folder cannot be written.
     QString userConfigFolder;
+    /// Per-user data folder: reports go below it when the program folder cannot be written.
+    QString userDataFolder;
     /// File name of the settings file inside either folder ("lorvane.ini").
     QString settingsFileName = QStringLiteral("lorvane.ini");
     /// The map file named on the command line, if any.
@@ -59,7 +62,12 @@ public:
     [[nodiscard]] const AppWindows& windows() const { return m_windows; }
     [[nodiscard]] const AppContext& context() const { return m_context; }
 
+    /// Applies the language file `file` to the seven windows that switch at once.
+    void ChangeLanguage(const QString& file);
+
 private:
+    void translate(QWidget* window);
+
     AppContext m_context;
     AppWindows m_windows;
     std::unique_ptr<TForm1> m_form1;
@@ -77,3 +85,8 @@ private:
 [[nodiscard]] QString executableFolder();
 /// The per-user configuration folder for settings that cannot live in the program folder.
 [[nodiscard]] QString defaultUserConfigFolder();
+/// Whether a file can be created or replaced at `path`: its folder exists and is writable,
+/// and so is the file if it exists.
+[[nodiscard]] bool canWriteFile(const QString& path);
+/// The per-user data folder for files the program writes but cannot keep in its own folder.
+[[nodiscard]] QString defaultUserDataFolder();

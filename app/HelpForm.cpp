@@ -1,8 +1,41 @@
-// The help window.
+// The help window: one HTML viewer over the help pages below the program folder.
 #include "app/HelpForm.h"
 
-THelp::THelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "app/Icons.h"
+#include "reports/ProgramPath.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+THelp::THelp(const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_programFolder(programFolder), WebBrowser1(new QTextBrowser) {
     setObjectName(QStringLiteral("Help"));
     setWindowTitle(QStringLiteral("Help"));
+    setWindowIcon(programIcon());
     resize(544, 375);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WebBrowser1);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void THelp::View(const QString& page) {
+    const std::string path = ResolveProgramPath(QFile::encodeName(m_programFolder).toStdString(),
+                                                QFile::encodeName(page).toStdString());
+    const QUrl url = QUrl::fromLocalFile(QFile::decodeName(path.c_str()));
+    WebBrowser1->clearHistory();
+    if (WebBrowser1->source() == url)
+        WebBrowser1->reload();
+    else
+        WebBrowser1->setSource(url);
+    WebBrowser1->verticalScrollBar()->setValue(0);
+}
+
+QString THelp::CurrentPage() const {
+    return WebBrowser1->source().toLocalFile();
 }

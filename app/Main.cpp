@@ -10,6 +10,7 @@
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
 #include "app/UserDialogs.h"
+#include "app/vekLanguage.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
@@ -167,6 +168,9 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
         Grid().VariableNames[static_cast<std::size_t>(i)] =
             std::string(1, static_cast<char>('A' + i - 1));
     BuildMapHint();
+    // The language comes before the map file, so that a map's variable count wins over the
+    // count box's text in a language file.
+    (new TvekLanguage(this, m_context))->InitLanguage();
     if (!m_context.initialMap.isEmpty())
         LoadMap(m_context.initialMap);
 
@@ -626,6 +630,7 @@ void TForm1::N4Click() {
 void TForm1::N16Click() {
     THelp* help = m_windows->Help;
     help->setWindowTitle(QStringLiteral("Help"));
+    help->View(QStringLiteral("help\\index.htm"));
     help->show();
     help->raise();
     help->activateWindow();

@@ -3,6 +3,7 @@
 
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
+#include "app/vekLanguage.h"
 #include "engine/Ports.h"
 #include "input/Input.h"
 #include "input/StringParcer.h"
@@ -74,6 +75,12 @@ TOptions::TOptions(const AppContext& context, TForm1& form1, QWidget* parent)
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Options"));
     CreatePages();
+    vekLanguage1 = new TvekLanguage(this, m_context);
+    vekLanguage1->InitLanguage();
+    ComboBox1->setEditText(vekLanguage1->CurrentLanguageName);
+    // Only the user's choices switch the language, not the text set above.
+    connect(ComboBox1, &QComboBox::textActivated, this, &TOptions::ComboBox1Change);
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TOptions::ComboBox1Change);
     // At least the original client size; larger where the fonts need it.
     PageControl1->setMinimumSize(kClientWidth - 12, kClientHeight - 50);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -266,6 +273,14 @@ void TOptions::Button1Click() {
     ComboBox1->addItem(language);
     m_context.messages->Show("Language: \"" + language.toStdString() + "\" installed successfully.",
                              MsgKind::Information, MsgButtons::Ok);
+}
+
+void TOptions::ComboBox1Change(const QString& text) {
+    vekLanguage1->SelectLanguage(text);
+    // Recorded before the file is read: a name of no file still becomes the current language.
+    WriteSection(kLanguage, {{"CurrentLanguage",
+                              QFileInfo(vekLanguage1->LanguageFile).fileName().toStdString()}});
+    emit LanguageChanged(vekLanguage1->LanguageFile);
 }
 
 bool TOptions::FormCloseQuery() {

@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class TvekLanguage;
 
 /// Created once at start, third of the windows: it reads the settings file and applies it to
 /// the main window, and writes section "Options" when it is destroyed at the end of the run.
@@ -49,6 +50,8 @@ public:
 
     void BitBtn1Click(); ///< Ok: validate the names, then ask to close
     void Button1Click(); ///< Add language
+    /// The language combo box's text changed by the user: record the new language and switch.
+    void ComboBox1Change(const QString& text);
     /// Whether the dialog may close; stores the language list when it may.
     [[nodiscard]] bool FormCloseQuery();
     /// Writes the keys of section "Options".
@@ -59,6 +62,10 @@ public:
 
 public slots:
     void done(int result) override;
+
+signals:
+    /// A new language was chosen; `file` is its language file, which may not exist.
+    void LanguageChanged(const QString& file);
 
 private:
     void CreatePages();
@@ -94,4 +101,5 @@ private:
     QLineEdit* Edit1;
     QPushButton* Button1;
     QPushButton* BitBtn1;
+    TvekLanguage* vekLanguage1;
 };

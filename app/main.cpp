@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     AppContext context;
     context.programFolder = executableFolder();
     context.userConfigFolder = defaultUserConfigFolder();
+    context.userDataFolder = defaultUserDataFolder();
     // A screenshot tour keeps its settings beside its pictures, away from the user's.
     context.settingsFolder = screenshotSettingsFolder();
     context.settingsFileName =

@@ -1,11 +1,43 @@
-// TRepView: the "Report View" window.
+// TRepView: the "Report View" window that shows a generated report and saves copies of it.
 #pragma once
+
+#include "app/Application.h"
 
 #include <QWidget>
 
-/// A window of its own, not modal, that shows a generated report.
+#include <cstdint>
+
+class QStatusBar;
+class QTextBrowser;
+class QToolButton;
+
+/// A window of its own, not modal, with the report in an HTML viewer filling it, a button
+/// bar above and a status bar below.
 class TRepView : public QWidget {
     Q_OBJECT
 public:
-    explicit TRepView(QWidget* parent = nullptr);
+    explicit TRepView(const AppContext& context, QWidget* parent = nullptr);
+
+    /// Shows the report file `path` and remembers it as the current report.
+    void View(const QString& path);
+    /// The report shown last; empty until one has been shown.
+    [[nodiscard]] const QString& CurrentReport() const { return m_current; }
+
+    void SpeedButton1Click(); ///< Save Report
+    void SpeedButton2Click(); ///< Open the report in the user's web browser
+
+    /// Number of the name the save dialog proposes next ("Report0", "Report1", ...); wraps
+    /// from 255 to 0.
+    std::uint8_t SaveCounter = 0;
+
+private:
+    QWidget* CreateButtonPanel();
+    [[nodiscard]] bool MayReplace(const QString& path) const;
+
+    AppContext m_context;
+    QString m_current;
+    QTextBrowser* WebBrowser1;
+    QStatusBar* StatusBar1;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
 };

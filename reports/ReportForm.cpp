@@ -1,7 +1,160 @@
-// The "Report" dialog.
+// The "Report" dialog: content switches, Check All, and generating into the report viewer.
 #include "reports/ReportForm.h"
 
-TReport::TReport(QWidget* parent) : QDialog(parent) {
+#include "app/Main.h"
+#include "engine/CarnoGrid.h"
+#include "engine/Ports.h"
+#include "reports/ProgramPath.h"
+#include "reports/RepViewForm.h"
+#include "reports/Report.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kReportFile = "Reports\\report.htm";
+
+QCheckBox* contentBox(const char* name, const char* caption) {
+    auto* box = new QCheckBox(QString::fromUtf8(caption));
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+/// Two ticks, one behind the other: every box checked.
+QIcon checkAllIcon() {
+    QPixmap pixmap(40, 40);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor colors[] = {QColor(120, 160, 120), QColor(0, 128, 0)};
+    for (int i = 0; i < 2; ++i) {
+        painter.setPen(QPen(colors[i], 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF shift(i * 8.0, i * 6.0);
+        painter.drawPolyline(
+            QPolygonF({QPointF(4, 16) + shift, QPointF(12, 24) + shift, QPointF(26, 6) + shift}));
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+QString resolvedPath(const QString& folder, const char* relative) {
+    return QFile::decodeName(
+        ResolveProgramPath(QFile::encodeName(folder).toStdString(), relative).c_str());
+}
+
+} // namespace
+
+TReport::TReport(const AppContext& context, const AppWindows* windows, QWidget* parent)
+    : QDialog(parent), m_context(context), m_windows(windows) {
     setObjectName(QStringLiteral("Report"));
     setWindowTitle(QStringLiteral("Report"));
+    SpeedButton1 = new QToolButton;
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setIcon(checkAllIcon());
+    SpeedButton1->setIconSize(QSize(20, 20));
+    SpeedButton1->setToolTip(QStringLiteral("Check All"));
+    SpeedButton1->setAutoRaise(true);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TReport::SpeedButton1Click);
+    BitBtn2 = new QPushButton(QStringLiteral("&Generate"));
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setToolTip(QStringLiteral("Generate report"));
+    BitBtn2->setDefault(true);
+    connect(BitBtn2, &QPushButton::clicked, this, &TReport::BitBtn2Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SpeedButton1);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateContentGroup());
+    layout->addLayout(buttons);
+    // A dialog without a parent opens centred on the desktop.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGroupBox* TReport::CreateContentGroup() {
+    GroupBox1 = new QGroupBox(QStringLiteral(" Content  "));
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    TTInc = contentBox("TTInc", "Include Truth Table");
+    MapInc = contentBox("MapInc", "Include Karnaugh Map");
+    SetInc = contentBox("SetInc", "Include Set's");
+    MapEach = contentBox("MapEach", "Include Map for  Each Term");
+    auto* layout = new QVBoxLayout(GroupBox1);
+    for (QCheckBox* box : {TTInc, MapInc, SetInc, MapEach})
+        layout->addWidget(box);
+    return GroupBox1;
+}
+
+ReportContent TReport::Content() const {
+    ReportContent content;
+    content.truthTable = TTInc->isChecked();
+    content.map = MapInc->isChecked();
+    content.sets = SetInc->isChecked();
+    content.mapEach = MapEach->isChecked();
+    return content;
+}
+
+void TReport::SpeedButton1Click() {
+    for (QCheckBox* box : {TTInc, MapInc, SetInc, MapEach})
+        box->setChecked(true);
+}
+
+QString TReport::ReportPath() const {
+    const QString inProgram = resolvedPath(m_context.programFolder, kReportFile);
+    const QString folder = QFileInfo(inProgram).absolutePath();
+    // A missing "Reports" folder is created in the program folder when that can be written.
+    const bool writable =
+        QFileInfo(folder).isDir() ? canWriteFile(inProgram) : canWriteFile(folder);
+    if (writable || m_context.userDataFolder.isEmpty())
+        return inProgram;
+    return QDir(m_context.userDataFolder).filePath(QStringLiteral("Reports/report.htm"));
+}
+
+std::vector<std::string> TReport::TreeLines() const {
+    std::vector<std::string> lines;
+    const QTreeWidget* tree = m_windows->Form1->ResultTree();
+    const QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (!root)
+        return lines;
+    lines.push_back(root->text(0).toStdString());
+    for (int k = 0; k < root->childCount(); ++k)
+        lines.push_back(root->child(k)->text(0).toStdString());
+    return lines;
+}
+
+void TReport::SelectTreeLine(int k) const {
+    QTreeWidget* tree = m_windows->Form1->ResultTree();
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (root && k >= 1 && k <= root->childCount())
+        tree->setCurrentItem(root->child(k - 1));
+}
+
+void TReport::BitBtn2Click() {
+    ReportRequest request;
+    request.content = Content();
+    request.treeLines = TreeLines();
+    request.programFolder = QFile::encodeName(m_context.programFolder).toStdString();
+    request.outputPath = QFile::encodeName(ReportPath()).toStdString();
+    request.selectTerm = [this](int k) { SelectTreeLine(k); };
+    const ReportResult result = GenerateReport(m_windows->Form1->Grid(), request);
+    if (result.error) {
+        m_context.messages->Show(*result.error, MsgKind::Error, MsgButtons::Ok);
+        return;
+    }
+    TRepView* viewer = m_windows->RepView;
+    viewer->View(QFile::decodeName(result.path.c_str()));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    accept();
 }
