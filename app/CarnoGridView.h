@@ -61,8 +61,8 @@ public:
     [[nodiscard]] const std::vector<CellPos>& highlightedCells() const { return m_highlight; }
     [[nodiscard]] QRect cellRect(int col, int row) const;
 
-    /// The map hint, shown as the tooltip of the map.
-    void setHint(const QString& hint);
+    /// The map hint, shown as the tooltip of the map (and set so by a language file).
+    Q_INVOKABLE void setHint(const QString& hint);
 
     /// "Fill Cursor": the focused cell is painted in the selection colours.
     void setFillCursor(bool on);

@@ -133,11 +133,19 @@ std::optional<QString> hintOf(QObject* object) {
     return std::nullopt;
 }
 
+/// A control that shows its hint in more places than its tooltip (the map shows it on every
+/// cell) takes it through its own setter.
+bool hasHintSetter(const QObject* object) {
+    return object->metaObject()->indexOfMethod("setHint(QString)") >= 0;
+}
+
 bool setHint(QObject* object, const QString& value) {
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->menuAction()->setToolTip(value);
     else if (auto* action = qobject_cast<QAction*>(object))
         action->setToolTip(value);
+    else if (hasHintSetter(object))
+        QMetaObject::invokeMethod(object, "setHint", Q_ARG(QString, value));
     else if (auto* widget = qobject_cast<QWidget*>(object))
         widget->setToolTip(value);
     else

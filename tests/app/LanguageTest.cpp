@@ -124,7 +124,8 @@ private slots:
                          QStringLiteral("Options.GroupBox2.Hint=Namen"),
                          QStringLiteral("Report.BitBtn2.Caption=&Erstellen"),
                          QStringLiteral("AboutBox.N19.Caption=not this window's"),
-                         QStringLiteral("Form1.SpeedButton9.Caption=a=b")});
+                         QStringLiteral("Form1.SpeedButton9.Caption=a=b"),
+                         QStringLiteral("Form1.CarnoGrid1.Hint=Variablen: A B \\ C D ")});
         ui.writeFile(QStringLiteral("lorvane.ini"), "[Language]\r\nCurrentLanguage=Test.lng\r\n");
         ui.start();
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Quit"));
@@ -139,6 +140,10 @@ private slots:
         QCOMPARE(action(ui, "N16")->text(), QStringLiteral("Help"));
         QVERIFY(action(ui, "N13"));
         QCOMPARE(child<QToolButton>(ui.form(), "SpeedButton9")->text(), QStringLiteral("a=b"));
+        // The map hint shows on the map and on each of its cells until the window rebuilds it.
+        const QString hint = QStringLiteral("Variablen: A B \\ C D ");
+        QCOMPARE(ui.map()->toolTip(), hint);
+        QCOMPARE(ui.map()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), hint);
         QCOMPARE(tabText(ui.w().Options, 0), QStringLiteral("Karte"));
         QCOMPARE(child<QWidget>(ui.w().Options, "GroupBox2")->toolTip(), QStringLiteral("Namen"));
         QCOMPARE(child<QPushButton>(ui.w().Report, "BitBtn2")->text(),
@@ -147,6 +152,20 @@ private slots:
                  QStringLiteral("Test"));
         // The built-in texts still go to the default file.
         QVERIFY(ui.readFile(QStringLiteral("Language.lng")).contains("Form1.N19.Caption=Exit\r\n"));
+    }
+
+    void theDefaultFileGoesToTheUserFolderWhenTheProgramFolderCannotBeWritten() {
+        UiApp ui;
+        ui.stop();
+        AppContext context;
+        context.programFolder = ui.path(QStringLiteral("missing/"));
+        context.userConfigFolder = ui.path(QStringLiteral("user"));
+        context.messages = &ui.messages;
+        context.dialogs = &ui.dialogs;
+        ui.start(context);
+        QVERIFY(ui.readFile(QStringLiteral("user/Language.lng"))
+                    .contains("Form1.N19.Caption=Exit\r\n"));
+        QVERIFY(!QFileInfo::exists(ui.path(QStringLiteral("missing"))));
     }
 
     void writtenTextsEncodeLineBreaks() {
