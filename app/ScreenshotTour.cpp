@@ -350,6 +350,65 @@ void addMenuSteps(Tour& t) {
     });
 }
 
+void addReportSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        analyzeSets(t, 4, "1,3,5,7,13,15", "12");
+        onModal([&t](QWidget* dialog) {
+            auto* report = qobject_cast<TReport*>(dialog);
+            report->SpeedButton1Click();
+            t.shot(dialog, QStringLiteral("43-report-dialog-checked"));
+            report->BitBtn2Click();
+        });
+        form->ReportBtnClick();
+    });
+    t.add([&t] {
+        // Without a window manager "maximized" has no effect: give the viewer a screen's size.
+        t.w.RepView->resize(1000, 860);
+        QApplication::processEvents();
+        t.shot(t.w.RepView, QStringLiteral("44-report-view"));
+        t.w.RepView->hide();
+    });
+}
+
+/// The short tour of one language: the main window with a result, the options dialog, the
+/// report dialog and the about box, saved as "<name>-main" and so on; then the program ends.
+void addLanguageSteps(Tour& t, const QString& name) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form, name] {
+        setCount(form, 4);
+        form->Grid().AnalyzeWorkString("0,2,5,7,8,10,13,15", "1");
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->N25Click();
+        selectTerm(form, 0);
+        t.shot(form, name + QStringLiteral("-main"));
+    });
+    t.add([&t, form, name] {
+        onModal([&t, name](QWidget* dialog) {
+            auto* pages = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+            const char* const pageNames[] = {"-options-map", "-options-function",
+                                             "-options-language"};
+            for (int i = 0; i < 3; ++i) {
+                pages->setCurrentIndex(i);
+                t.shot(dialog, name + QString::fromLatin1(pageNames[i]));
+            }
+            click(dialog, "BitBtn1");
+        });
+        form->N13Click();
+    });
+    t.add([&t, form, name] {
+        onModal(t.shotAnd(name + QStringLiteral("-report"),
+                          [](QWidget* d) { static_cast<QDialog*>(d)->reject(); }));
+        form->ReportBtnClick();
+    });
+    t.add([&t, form, name] {
+        onModal(
+            t.shotAnd(name + QStringLiteral("-about"), [](QWidget* d) { click(d, "BitBtn1"); }));
+        form->N17Click();
+    });
+    t.add([] { QCoreApplication::exit(0); });
+}
+
 void addWindowSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
@@ -407,12 +466,18 @@ void startScreenshotTourIfAsked(const AppWindows& windows) {
         tour->start();
         return;
     }
+    if (qEnvironmentVariable("LORVANE_SCREENSHOT_TOUR") == QLatin1String("language")) {
+        addLanguageSteps(*tour, qEnvironmentVariable("LORVANE_SCREENSHOT_NAME", "language"));
+        tour->start();
+        return;
+    }
     addInputSteps(*tour);
     addFormulaSteps(*tour);
     addTruthTableSteps(*tour);
     addOptionsSteps(*tour);
     addLargeAndSmallMapSteps(*tour);
     addGroupSteps(*tour);
+    addReportSteps(*tour);
     addMenuSteps(*tour);
     addWindowSteps(*tour);
     tour->start();

@@ -11,12 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaProperty>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -29,6 +31,9 @@ namespace {
 const char* const kSection = "Translations";
 const char* const kDefaultFile = "Language.lng";
 const QString kLineBreak = QStringLiteral("~~");
+const char* const kBuiltInFont = "builtInFont";
+constexpr int kSmallestPointSize = 7;
+constexpr int kTextPadding = 4;
 
 enum class TextProperty { Caption, Hint, Text };
 
@@ -105,13 +110,37 @@ std::optional<QString> captionOf(QObject* object) {
     return std::nullopt;
 }
 
+/// Room the text of `button` takes in `font`, with a little space on either side.
+int textWidth(const QAbstractButton* button, const QFont& font) {
+    QString text = button->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return QFontMetrics(font).horizontalAdvance(text) + kTextPadding;
+}
+
+/// A button of fixed width (the map's tool buttons) keeps its place in a tight bar: a longer
+/// text is set in smaller type first, down to kSmallestPointSize, and only then widens it.
+void setButtonText(QAbstractButton* button, const QString& text) {
+    button->setText(text);
+    if (button->minimumWidth() != button->maximumWidth())
+        return;
+    if (!button->property(kBuiltInFont).isValid())
+        button->setProperty(kBuiltInFont, button->font());
+    QFont font = button->property(kBuiltInFont).value<QFont>();
+    while (textWidth(button, font) > button->maximumWidth() &&
+           font.pointSize() > kSmallestPointSize)
+        font.setPointSize(font.pointSize() - 1);
+    button->setFont(font);
+    if (textWidth(button, font) > button->maximumWidth())
+        button->setFixedWidth(textWidth(button, font));
+}
+
 bool setCaption(QObject* object, const QString& value) {
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->setTitle(value);
     else if (auto* action = qobject_cast<QAction*>(object))
         action->setText(value);
     else if (auto* button = qobject_cast<QAbstractButton*>(object))
-        button->setText(value);
+        setButtonText(button, value);
     else if (auto* label = qobject_cast<QLabel*>(object))
         label->setText(value);
     else if (auto* group = qobject_cast<QGroupBox*>(object))

@@ -34,5 +34,18 @@ for scale in 1 2; do
       QT_SCALE_FACTOR=$scale LORVANE_SCREENSHOT_SCRIPT="$folder" \
       timeout 60 xvfb-run -a -s "-screen 0 1280x900x24" "$binary" "$map"
   done
+  # The main window and its dialogs in each shipped language, and in the built-in English.
+  for language in English German Russian; do
+    sub="$folder/language-$language"
+    mkdir -p "$sub"
+    if [ "$language" != English ]; then
+      printf '[Language]\r\nCurrentLanguage=%s.lng\r\n' "$language" >"$sub/lorvane.ini"
+    fi
+    LORVANE_SCREENSHOT_TOUR=language LORVANE_SCREENSHOT_NAME="language-$language" \
+      QT_SCALE_FACTOR=$scale LORVANE_SCREENSHOT_SCRIPT="$sub" \
+      timeout 60 xvfb-run -a -s "-screen 0 1280x900x24" "$binary"
+    mv "$sub"/*.png "$folder"/
+    rm -rf "$sub"
+  done
   echo "Screenshots at ${scale}00 %: $(ls "$folder" | wc -l) files in $folder"
 done

@@ -124,7 +124,7 @@ private slots:
                          QStringLiteral("Options.GroupBox2.Hint=Namen"),
                          QStringLiteral("Report.BitBtn2.Caption=&Erstellen"),
                          QStringLiteral("AboutBox.N19.Caption=not this window's"),
-                         QStringLiteral("Form1.SpeedButton9.Caption=a=b"),
+                         QStringLiteral("Form1.SpeedButton9.Caption=Go=Start now"),
                          QStringLiteral("Form1.CarnoGrid1.Hint=Variablen: A B \\ C D ")});
         ui.writeFile(QStringLiteral("lorvane.ini"), "[Language]\r\nCurrentLanguage=Test.lng\r\n");
         ui.start();
@@ -139,7 +139,13 @@ private slots:
                  QStringLiteral("by its Qt name"));
         QCOMPARE(action(ui, "N16")->text(), QStringLiteral("Help"));
         QVERIFY(action(ui, "N13"));
-        QCOMPARE(child<QToolButton>(ui.form(), "SpeedButton9")->text(), QStringLiteral("a=b"));
+        QCOMPARE(child<QToolButton>(ui.form(), "SpeedButton9")->text(),
+                 QStringLiteral("Go=Start now"));
+        // The fixed-width Go button shows its longer text whole: in smaller type, then wider.
+        auto* go = child<QToolButton>(ui.form(), "SpeedButton9");
+        QVERIFY(go->maximumWidth() > 36);
+        QVERIFY(QFontMetrics(go->font()).horizontalAdvance(go->text()) < go->maximumWidth());
+        QCOMPARE(go->minimumWidth(), go->maximumWidth());
         // The map hint shows on the map and on each of its cells until the window rebuilds it.
         const QString hint = QStringLiteral("Variablen: A B \\ C D ");
         QCOMPARE(ui.map()->toolTip(), hint);
