@@ -7,6 +7,7 @@
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/Main.h"
+#include "app/MapAnimation.h"
 #include "app/OptionsForm.h"
 #include "app/ResultCommands.h"
 #include "input/Input.h"
@@ -350,6 +351,16 @@ void addMenuSteps(Tour& t) {
     });
 }
 
+/// Saves the about box with its animation at the step where every group has formed.
+ModalAction aboutShot(const Tour& t, const QString& name) {
+    return [&t, name](QWidget* box) {
+        if (auto* animation = box->findChild<MapAnimation*>(QStringLiteral("ShockwaveFlash1")))
+            animation->SetStep(MapAnimation::StepCount() - 2);
+        t.shot(box, name);
+        click(box, "BitBtn1");
+    };
+}
+
 void addReportSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
@@ -402,8 +413,7 @@ void addLanguageSteps(Tour& t, const QString& name) {
         form->ReportBtnClick();
     });
     t.add([&t, form, name] {
-        onModal(
-            t.shotAnd(name + QStringLiteral("-about"), [](QWidget* d) { click(d, "BitBtn1"); }));
+        onModal(aboutShot(t, name + QStringLiteral("-about")));
         form->N17Click();
     });
     t.add([] { QCoreApplication::exit(0); });
@@ -412,7 +422,7 @@ void addLanguageSteps(Tour& t, const QString& name) {
 void addWindowSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
-        onModal(t.shotAnd(QStringLiteral("29-about"), [](QWidget* d) { click(d, "BitBtn1"); }));
+        onModal(aboutShot(t, QStringLiteral("29-about")));
         form->N17Click();
         form->N16Click();
         QApplication::processEvents();
