@@ -59,8 +59,20 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
     const std::initializer_list<QWidget*> switched = {
         m_windows.Form1,        m_windows.InputForm,      m_windows.AboutBox, m_windows.Help,
         m_windows.InputFormula, m_windows.TruthTableForm, m_windows.Options};
-    for (QWidget* window : switched)
-        TvekLanguage::ApplyTexts(window, file);
+    // A language file also holds the start texts of the count box and the name boxes; while
+    // the program runs they hold the user's map size and names, which a language leaves alone.
+    const QStringList names = {QStringLiteral("Edit2"), QStringLiteral("Edit3"),
+                               QStringLiteral("Edit4"), QStringLiteral("Edit5"),
+                               QStringLiteral("Edit6"), QStringLiteral("Edit7"),
+                               QStringLiteral("Edit8"), QStringLiteral("Edit9")};
+    for (QWidget* window : switched) {
+        QStringList keep;
+        if (window == m_windows.Form1)
+            keep << QStringLiteral("Edit1");
+        if (window == m_windows.Options)
+            keep = names;
+        TvekLanguage::ApplyTexts(window, file, keep);
+    }
 }
 
 // Members go in reverse declaration order: the options dialog before the main window.

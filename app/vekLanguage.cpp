@@ -343,14 +343,15 @@ std::optional<std::string> TvekLanguage::WriteTexts(QWidget* window, const QStri
     return IniFile(localName(file)).writeValues(kSection, values);
 }
 
-void TvekLanguage::ApplyTexts(QWidget* window, const QString& file) {
+void TvekLanguage::ApplyTexts(QWidget* window, const QString& file, const QStringList& keep) {
     const QList<QObject*> list = components(window);
     for (const std::string& text : IniFile(localName(file)).readSection(kSection)) {
         if (text.find('=') == std::string::npos)
             continue;
         const auto [key, value] = IniFile::splitLine(text);
         const auto line = parseLine(key, value);
-        if (!line || line->window != window->objectName())
+        if (!line || line->window != window->objectName() ||
+            keep.contains(line->component, Qt::CaseInsensitive))
             continue;
         if (QObject* component = findComponent(list, line->component))
             setTextProperty(component, line->property, line->value);

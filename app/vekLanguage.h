@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -42,8 +43,9 @@ public:
     /// message when the file cannot be written.
     static std::optional<std::string> WriteTexts(QWidget* window, const QString& file);
     /// Sets the text properties of `window`'s components that `file` names. Lines for other
-    /// windows, unknown components or properties, and lines without "=" are skipped.
-    static void ApplyTexts(QWidget* window, const QString& file);
+    /// windows, unknown components or properties, lines without "=" and lines for the
+    /// components named in `keep` are skipped.
+    static void ApplyTexts(QWidget* window, const QString& file, const QStringList& keep = {});
 
     /// The default language file "Language.lng": in the program folder, or in the per-user
     /// folder when the program folder cannot be written.

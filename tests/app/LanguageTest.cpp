@@ -244,6 +244,23 @@ private slots:
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Exit"));
     }
 
+    void aLanguageSwitchLeavesTheMapSizeAndTheNamesAsTheUserSetThem() {
+        UiApp ui;
+        installLanguage(ui, QStringLiteral("One"),
+                        {QStringLiteral("Form1.Edit1.Text=4"),
+                         QStringLiteral("Options.Edit2.Text=A"),
+                         QStringLiteral("Form1.N19.Caption=One")});
+        child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("6"));
+        ui.set({40, 63}, "1");
+        child<QLineEdit>(ui.w().Options, "Edit2")->setText(QStringLiteral("X1"));
+        ui.w().Options->ComboBox1Change(QStringLiteral("One"));
+        QCOMPARE(action(ui, "N19")->text(), QStringLiteral("One"));
+        QCOMPARE(ui.grid().GetVariableCount(), 6);
+        QCOMPARE(child<QLineEdit>(ui.form(), "Edit1")->text(), QStringLiteral("6"));
+        QCOMPARE(ui.at(40), std::string("1"));
+        QCOMPARE(ui.w().Options->Name(1), QStringLiteral("X1"));
+    }
+
     void theRecordedLanguageReachesEveryWindowAtTheNextStart() {
         UiApp ui;
         installLanguage(ui, QStringLiteral("One"),
