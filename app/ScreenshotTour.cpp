@@ -30,8 +30,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -378,6 +380,11 @@ void addReportSteps(Tour& t) {
         t.w.RepView->resize(1000, 860);
         QApplication::processEvents();
         t.shot(t.w.RepView, QStringLiteral("44-report-view"));
+        // The end of the report: the result and the map of each term.
+        if (auto* browser = t.w.RepView->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1")))
+            browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        t.shot(t.w.RepView, QStringLiteral("45-report-view-end"));
         t.w.RepView->hide();
     });
 }
