@@ -9,11 +9,13 @@
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
+#include "reports/ProgramPath.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -88,6 +90,12 @@ QString defaultUserConfigFolder() {
 
 QString defaultUserDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString programFile(const QString& programFolder, const QString& relative) {
+    return QFile::decodeName(ResolveProgramPath(QFile::encodeName(programFolder).toStdString(),
+                                                QFile::encodeName(relative).toStdString())
+                                 .c_str());
 }
 
 bool canWriteFile(const QString& path) {

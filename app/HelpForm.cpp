@@ -1,10 +1,9 @@
 // The help window: one HTML viewer over the help pages below the program folder.
 #include "app/HelpForm.h"
 
+#include "app/Application.h"
 #include "app/Icons.h"
-#include "reports/ProgramPath.h"
 
-#include <QFile>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
@@ -25,9 +24,7 @@ THelp::THelp(const QString& programFolder, QWidget* parent)
 }
 
 void THelp::View(const QString& page) {
-    const std::string path = ResolveProgramPath(QFile::encodeName(m_programFolder).toStdString(),
-                                                QFile::encodeName(page).toStdString());
-    const QUrl url = QUrl::fromLocalFile(QFile::decodeName(path.c_str()));
+    const QUrl url = QUrl::fromLocalFile(programFile(m_programFolder, page));
     WebBrowser1->clearHistory();
     if (WebBrowser1->source() == url)
         WebBrowser1->reload();

@@ -3,7 +3,6 @@
 #include "app/vekLanguage.h"
 
 #include "reports/IniFile.h"
-#include "reports/ProgramPath.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -39,10 +38,6 @@ enum class TextProperty { Caption, Hint, Text };
 
 std::string localName(const QString& path) {
     return QFile::encodeName(path).toStdString();
-}
-
-QString programPath(const QString& folder, const QString& relative) {
-    return QFile::decodeName(ResolveProgramPath(localName(folder), relative.toStdString()).c_str());
 }
 
 QString encodeBreaks(QString text) {
@@ -311,7 +306,7 @@ void TvekLanguage::InitLanguage() {
         const QString value = QString::fromStdString(*current);
         const qsizetype dot = value.indexOf(QLatin1Char('.'));
         CurrentLanguageName = dot < 0 ? QString() : value.left(dot);
-        LanguageFile = programPath(m_context.programFolder, QStringLiteral("Languages\\") + value);
+        LanguageFile = programFile(m_context.programFolder, QStringLiteral("Languages\\") + value);
     }
     if (QFileInfo(LanguageFile).isFile())
         ApplyTexts(m_window, LanguageFile);
@@ -319,7 +314,7 @@ void TvekLanguage::InitLanguage() {
 
 void TvekLanguage::SelectLanguage(const QString& name) {
     CurrentLanguageName = name;
-    LanguageFile = programPath(m_context.programFolder,
+    LanguageFile = programFile(m_context.programFolder,
                                QStringLiteral("Languages\\") + name + QStringLiteral(".lng"));
 }
 

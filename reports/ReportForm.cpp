@@ -4,7 +4,6 @@
 #include "app/Main.h"
 #include "engine/CarnoGrid.h"
 #include "engine/Ports.h"
-#include "reports/ProgramPath.h"
 #include "reports/RepViewForm.h"
 #include "reports/Report.h"
 
@@ -46,11 +45,6 @@ QIcon checkAllIcon() {
     }
     painter.end();
     return QIcon(pixmap);
-}
-
-QString resolvedPath(const QString& folder, const char* relative) {
-    return QFile::decodeName(
-        ResolveProgramPath(QFile::encodeName(folder).toStdString(), relative).c_str());
 }
 
 } // namespace
@@ -110,7 +104,8 @@ void TReport::SpeedButton1Click() {
 }
 
 QString TReport::ReportPath() const {
-    const QString inProgram = resolvedPath(m_context.programFolder, kReportFile);
+    const QString inProgram =
+        programFile(m_context.programFolder, QString::fromLatin1(kReportFile));
     const QString folder = QFileInfo(inProgram).absolutePath();
     // A missing "Reports" folder is created in the program folder when that can be written.
     const bool writable =

@@ -127,6 +127,23 @@ private slots:
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(1));
     }
 
+    void generatingTwiceRewritesTheFileAndTheViewerShowsTheNewReport() {
+        UiApp ui;
+        copyData(ui, QStringLiteral("Reports"));
+        analyseExample(ui);
+        withReportDialog(ui, [](TReport* report) { report->BitBtn2Click(); });
+        const QString first = QString::fromStdString(ui.grid().ResultText);
+        ui.set({0}, "1");
+        ui.form()->N25Click();
+        const QString second = QString::fromStdString(ui.grid().ResultText);
+        QVERIFY(first != second);
+        withReportDialog(ui, [](TReport* report) { report->BitBtn2Click(); });
+        const QString shown = child<QTextBrowser>(ui.w().RepView, "WebBrowser1")->toPlainText();
+        QVERIFY(shown.contains(QStringLiteral("\"") + second + QStringLiteral("\"")));
+        QVERIFY(!shown.contains(QStringLiteral("\"") + first + QStringLiteral("\"")));
+        QVERIFY(ui.readFile(QStringLiteral("Reports/report.htm")).contains(second.toUtf8()));
+    }
+
     void aFailedGenerationShowsWhyAndKeepsTheDialogOpen() {
         UiApp ui; // no templates in the program folder
         analyseExample(ui);
