@@ -3,6 +3,8 @@
 
 #include "engine/CarnoGrid.h"
 
+#include <benchmark/benchmark.h>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -41,4 +43,19 @@ inline void Load(TCarnoGrid& grid, const BenchMap& map) {
         const CellPos cell = grid.CellOfMinterm(m);
         grid.SetCells(cell.col, cell.row, map.cells[static_cast<std::size_t>(m)]);
     }
+}
+
+/// Analyses 1000 fixed-seed random 4-variable maps per iteration with `analyze(grid)` and
+/// reports the time per map.
+template <typename Analyze>
+void AnalyzeRandomFourVariableMaps(benchmark::State& state, Analyze analyze) {
+    static const std::vector<BenchMap> maps = RandomMaps(4, 1000, 45, 15, 4);
+    TCarnoGrid grid;
+    for (auto _ : state) {
+        for (const BenchMap& map : maps) {
+            Load(grid, map);
+            analyze(grid);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(maps.size()));
 }

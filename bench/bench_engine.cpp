@@ -39,16 +39,10 @@ void Random8Pos(benchmark::State& state) {
 
 /// Many random 4-variable maps per iteration; reports the time per map.
 void Random4(benchmark::State& state) {
-    static const std::vector<BenchMap> maps = RandomMaps(4, 1000, 45, 15, 4);
-    TCarnoGrid grid;
-    for (auto _ : state) {
-        for (const BenchMap& map : maps) {
-            Load(grid, map);
-            grid.Glue();
-            benchmark::DoNotOptimize(grid.ResultText);
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(maps.size()));
+    AnalyzeRandomFourVariableMaps(state, [](TCarnoGrid& grid) {
+        grid.Glue();
+        benchmark::DoNotOptimize(grid.ResultText);
+    });
 }
 
 } // namespace

@@ -94,16 +94,10 @@ void AllSolutions8(benchmark::State& state) {
 
 /// Many random 4-variable maps per iteration; reports the time per map.
 void Random4(benchmark::State& state) {
-    static const std::vector<BenchMap> maps = RandomMaps(4, 1000, 45, 15, 4);
-    TCarnoGrid grid;
-    for (auto _ : state) {
-        for (const BenchMap& map : maps) {
-            Load(grid, map);
-            const ExactResult result = MinimizeExact(grid);
-            benchmark::DoNotOptimize(result.cover.data());
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(maps.size()));
+    AnalyzeRandomFourVariableMaps(state, [](TCarnoGrid& grid) {
+        const ExactResult result = MinimizeExact(grid);
+        benchmark::DoNotOptimize(result.cover.data());
+    });
 }
 
 } // namespace
