@@ -80,10 +80,6 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
 // Members go in reverse declaration order: the options dialog before the main window.
 LorvaneWindows::~LorvaneWindows() = default;
 
-QString executableFolder() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
-
 QString defaultUserConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
@@ -93,7 +89,7 @@ QString defaultUserDataFolder() {
 }
 
 QString programFile(const QString& programFolder, const QString& relative) {
-    return QFile::decodeName(ResolveProgramPath(QFile::encodeName(programFolder).toStdString(),
+    return QFile::decodeName(resolveProgramPath(QFile::encodeName(programFolder).toStdString(),
                                                 QFile::encodeName(relative).toStdString())
                                  .c_str());
 }

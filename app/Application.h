@@ -81,8 +81,6 @@ private:
     std::unique_ptr<TRepView> m_repView;
 };
 
-/// The program folder of the running executable, ending with "/".
-[[nodiscard]] QString executableFolder();
 /// The per-user configuration folder for settings that cannot live in the program folder.
 [[nodiscard]] QString defaultUserConfigFolder();
 /// The path of the data file `relative` ("help\\index.htm") below `programFolder`, found

@@ -165,8 +165,7 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     UpDown1->setRange(2, 8);
     UpDown1->setPosition(4);
     for (int i = 1; i <= 8; ++i)
-        Grid().VariableNames[static_cast<std::size_t>(i)] =
-            std::string(1, static_cast<char>('A' + i - 1));
+        Grid().SetVariableName(i, std::string(1, static_cast<char>('A' + i - 1)));
     BuildMapHint();
     // The language comes before the map file, so that a map's variable count wins over the
     // count box's text in a language file.
@@ -414,8 +413,7 @@ void TForm1::BuildMapHint() {
     for (int i = 1; i <= n; ++i) {
         if (i == n / 2 + 1)
             hint += QStringLiteral("\\ ");
-        hint += QString::fromStdString(grid.VariableNames[static_cast<std::size_t>(i)]) +
-                QLatin1Char(' ');
+        hint += QString::fromStdString(grid.VariableName(i)) + QLatin1Char(' ');
     }
     CarnoGrid1->setHint(hint);
 }
@@ -461,25 +459,13 @@ void TForm1::TreeViewChange(QTreeWidgetItem* node) {
 }
 
 void TForm1::N25Click() {
-    TreeView->clear();
-    TCarnoGrid& grid = Grid();
     const bool pos = m_windows && m_windows->Options->IsPOS();
-    grid.GlueMethod = pos ? gmKNF : gmDNF;
-    const std::string other = pos ? "1" : "0";
-    for (int col = 1; col <= grid.DataCols(); ++col)
-        for (int row = 1; row <= grid.DataRows(); ++row)
-            if (grid.Cells(col, row).empty())
-                grid.SetCells(col, row, other);
     const bool exact = m_windows && m_windows->Options->ExactMinimum();
-    bool proven = true;
-    if (exact)
-        proven = grid.TestExact();
-    else
-        grid.Test();
+    const AnalyzeOutcome outcome = Grid().Analyze(pos ? gmKNF : gmDNF, exact);
     ProgressBar->setValue(0);
     markTermLines(TreeView);
     SetReportEnabled(true);
-    m_commands->AfterAnalyze(exact, proven);
+    m_commands->AfterAnalyze(exact, outcome.proven);
 }
 
 void TForm1::FillWith(const std::string& value) {
@@ -490,7 +476,7 @@ void TForm1::FillWith(const std::string& value) {
 void TForm1::FillFormulaVariables() {
     QStringList names;
     for (int i = 1; i <= Grid().GetVariableCount(); ++i)
-        names << QString::fromStdString(Grid().VariableNames[static_cast<std::size_t>(i)]);
+        names << QString::fromStdString(Grid().VariableName(i));
     m_windows->InputFormula->SetVariables(names);
 }
 
@@ -514,12 +500,8 @@ void TForm1::N23Click() {
     sets->SetRange(QStringLiteral("[0..%1]").arg(highest));
     if (sets->exec() != QDialog::Accepted)
         return;
-    const char* const values[] = {"1", "0", "*"};
-    for (int k = 0; k < 3; ++k) {
-        const QString text = sets->SetText(k);
-        if (!text.isEmpty())
-            Grid().AnalyzeWorkString(text.toStdString(), values[k]);
-    }
+    Grid().ApplySets(sets->SetText(0).toStdString(), sets->SetText(1).toStdString(),
+                     sets->SetText(2).toStdString());
     SetReportEnabled(false);
 }
 
@@ -527,7 +509,7 @@ void TForm1::N28Click() {
     TTruthTable* table = m_windows->TruthTableForm->TruthTable1();
     table->SetVariableCount(UpDown1->position());
     for (int i = 1; i <= table->VariableCount(); ++i)
-        table->SetColumnName(i, Grid().VariableNames[static_cast<std::size_t>(i)]);
+        table->SetColumnName(i, Grid().VariableName(i));
     if (m_windows->TruthTableForm->exec() != QDialog::Accepted)
         return;
     table->FillCarnoCard(Grid());
@@ -594,13 +576,11 @@ void TForm1::N13Click() {
     TOptions* options = m_windows->Options;
     std::array<QString, 8> names;
     for (int i = 1; i <= 8; ++i)
-        names[static_cast<std::size_t>(i - 1)] =
-            QString::fromStdString(Grid().VariableNames[static_cast<std::size_t>(i)]);
+        names[static_cast<std::size_t>(i - 1)] = QString::fromStdString(Grid().VariableName(i));
     options->SetNames(names);
     options->exec();
     for (int i = 1; i <= 8; ++i)
-        Grid().VariableNames[static_cast<std::size_t>(i)] =
-            options->Name(i).toUpper().left(kMaxNameLength).toStdString();
+        Grid().SetVariableName(i, options->Name(i).toUpper().left(kMaxNameLength).toStdString());
     BuildMapHint();
     ApplyMapSwitches(options->DrawFocusOn(), options->MovableOn(), options->SizingOn());
 }

@@ -32,7 +32,7 @@ const std::array<Group, 3> kGroups = {{
 // Steps: the bare map, one step per group, the whole formula, then a pause.
 constexpr int kSteps = 1 + static_cast<int>(kGroups.size()) + 2;
 
-void DrawGroup(QPainter& p, const QRectF& cells, const Group& g, qreal cell) {
+void drawGroup(QPainter& p, const QRectF& cells, const Group& g, qreal cell) {
     QColor fill = g.color;
     fill.setAlphaF(0.28);
     p.setPen(QPen(g.color, 2.5));
@@ -134,7 +134,7 @@ void MapAnimation::paintEvent(QPaintEvent*) {
 
     const int shown = std::min(m_step, static_cast<int>(kGroups.size()));
     for (int g = 0; g < shown; ++g)
-        DrawGroup(p, cells, kGroups[static_cast<std::size_t>(g)], cell);
+        drawGroup(p, cells, kGroups[static_cast<std::size_t>(g)], cell);
 
     font.setBold(true);
     font.setPixelSize(static_cast<int>(cell * 0.45));

@@ -14,7 +14,7 @@ namespace {
 
 /// Shown for a cover without terms: the function is the other constant.
 QString captionOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
-    const std::string caption = CoverCaption(grid, cover);
+    const std::string caption = coverCaption(grid, cover);
     if (!caption.empty())
         return QString::fromStdString(caption);
     return grid.GlueMethod == gmDNF ? QStringLiteral("0") : QStringLiteral("1");
@@ -34,7 +34,7 @@ QString summaryOf(const ExactResult& result) {
 } // namespace
 
 QString minimumCoverHint(const TCarnoGrid& grid) {
-    const ExactResult result = MinimizeExact(grid);
+    const ExactResult result = minimizeExact(grid);
     const auto shown = static_cast<int>(grid.ResultTerms().size());
     if (result.terms >= shown)
         return {};
@@ -90,7 +90,7 @@ bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid) {
         return false;
     ExactOptions options;
     options.enumerate = true;
-    const ExactResult result = MinimizeExact(grid, options);
+    const ExactResult result = minimizeExact(grid, options);
     QStringList texts;
     for (const std::vector<Cube>& cover : result.solutions)
         texts << captionOfCover(grid, cover);
@@ -99,6 +99,6 @@ bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid) {
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen() < 0)
         return false;
     grid.SetResultTerms(
-        TermsOfCover(grid, result.solutions[static_cast<std::size_t>(dialog.Chosen())]));
+        termsOfCover(grid, result.solutions[static_cast<std::size_t>(dialog.Chosen())]));
     return true;
 }

@@ -266,7 +266,7 @@ void TOptions::Button1Click() {
     for (const QString& item : Languages())
         if (item.compare(language, Qt::CaseInsensitive) == 0)
             return;
-    const std::string file = ResolveProgramPath(m_context.programFolder.toStdString(),
+    const std::string file = resolveProgramPath(m_context.programFolder.toStdString(),
                                                 "Languages\\" + language.toStdString() + ".lng");
     if (!QFileInfo(QString::fromStdString(file)).isFile())
         return;

@@ -194,6 +194,6 @@ void ResultCommands::ExportImage(const QString& path) {
         return;
     }
     if (const auto error =
-            WriteFileAtomically(file, mapPng(grid, withGroups, kPrintScale).toStdString()))
+            writeFileAtomically(file, mapPng(grid, withGroups, kPrintScale).toStdString()))
         grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
 }

@@ -6,7 +6,10 @@
 #include "app/ScreenshotTour.h"
 #include "app/UserDialogs.h"
 
+#include "reports/ProgramPath.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -42,7 +45,7 @@ int main(int argc, char* argv[]) {
     QtMessageBox messages;
     QtUserDialogs dialogs;
     AppContext context;
-    context.programFolder = executableFolder();
+    context.programFolder = QFile::decodeName(executableFolder().c_str());
     context.userConfigFolder = defaultUserConfigFolder();
     context.userDataFolder = defaultUserDataFolder();
     // A screenshot tour keeps its settings beside its pictures, away from the user's.

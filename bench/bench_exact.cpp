@@ -17,7 +17,7 @@ void MinimizeOne(benchmark::State& state, const BenchMap& map, TGlueMethod metho
     options.enumerate = enumerate;
     ExactResult result;
     for (auto _ : state) {
-        result = MinimizeExact(grid, options);
+        result = minimizeExact(grid, options);
         benchmark::DoNotOptimize(result.cover.data());
     }
     state.counters["terms"] = result.terms;
@@ -95,7 +95,7 @@ void AllSolutions8(benchmark::State& state) {
 /// Many random 4-variable maps per iteration; reports the time per map.
 void Random4(benchmark::State& state) {
     AnalyzeRandomFourVariableMaps(state, [](TCarnoGrid& grid) {
-        const ExactResult result = MinimizeExact(grid);
+        const ExactResult result = minimizeExact(grid);
         benchmark::DoNotOptimize(result.cover.data());
     });
 }

@@ -6,4 +6,4 @@
 /// Prints, after the result tree, the minimum covers with their number when --all is given
 /// and the check of the printed result when --verify is given. Returns the exit status: 1
 /// when a check failed, else 0.
-[[nodiscard]] int PrintAnalyzeExtras(CliContext& ctx, const CliOptions& options);
+[[nodiscard]] int printAnalyzeExtras(CliContext& ctx, const CliOptions& options);

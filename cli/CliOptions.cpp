@@ -11,28 +11,28 @@ const std::set<std::string> kFlags = {"pos",    "levels",   "bit-save", "truth-t
                                       "sets",   "map-each", "exact",    "all",
                                       "verify", "result",   "help"};
 
-bool ParseInt(const std::string& text, int& value) {
+bool parseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end;
 }
 
-std::optional<std::string> ParseCell(const std::string& value, CellOption& cell) {
+std::optional<std::string> parseCell(const std::string& value, CellOption& cell) {
     const auto comma = value.find(',');
     const auto equals = value.find('=');
     if (comma == std::string::npos || equals == std::string::npos || equals < comma)
         return "--cell expects C,R=TEXT";
-    if (!ParseInt(value.substr(0, comma), cell.col) ||
-        !ParseInt(value.substr(comma + 1, equals - comma - 1), cell.row))
+    if (!parseInt(value.substr(0, comma), cell.col) ||
+        !parseInt(value.substr(comma + 1, equals - comma - 1), cell.row))
         return "--cell expects whole numbers for column and row";
     cell.text = value.substr(equals + 1);
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyValue(const std::string& name, const std::string& value,
+std::optional<std::string> applyValue(const std::string& name, const std::string& value,
                                       CliOptions& out) {
     if (name == "vars") {
-        if (!ParseInt(value, out.vars) || out.vars < 2 || out.vars > 8)
+        if (!parseInt(value, out.vars) || out.vars < 2 || out.vars > 8)
             return "--vars expects a number from 2 to 8";
         return std::nullopt;
     }
@@ -44,7 +44,7 @@ std::optional<std::string> ApplyValue(const std::string& name, const std::string
     }
     if (name == "cell") {
         CellOption cell;
-        if (auto error = ParseCell(value, cell))
+        if (auto error = parseCell(value, cell))
             return error;
         out.cells.push_back(cell);
         return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<std::string> ApplyValue(const std::string& name, const std::string
 
 } // namespace
 
-std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args, CliOptions& out) {
+std::optional<std::string> parseCommandLine(const std::vector<std::string>& args, CliOptions& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.rfind("--", 0) != 0 || arg.size() == 2) {
@@ -96,7 +96,7 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
                 return "--" + name + " expects a value";
             value = args[++i];
         }
-        if (auto error = ApplyValue(name, *value, out))
+        if (auto error = applyValue(name, *value, out))
             return error;
     }
     return std::nullopt;

@@ -35,5 +35,5 @@ struct CliOptions {
 };
 
 /// Parses `args` (without the program name). Returns an error text for a usage error.
-[[nodiscard]] std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
+[[nodiscard]] std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
                                                           CliOptions& out);

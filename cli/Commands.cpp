@@ -18,50 +18,41 @@ namespace {
 
 constexpr std::size_t kMaxNameLength = 10;
 
-int Usage(const std::string& error) {
+int usage(const std::string& error) {
     std::cerr << "lorvane-cli: " << error << '\n'
               << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
     return 2;
 }
 
-void ApplyNames(TCarnoGrid& grid, const std::string& list) {
+void applyNames(TCarnoGrid& grid, const std::string& list) {
     TStringParcer parser;
     parser.Text = list;
     parser.Parse(',');
     for (std::size_t i = 0; i < parser.Items.size() && i < 8; ++i)
-        grid.VariableNames[i + 1] = UpperAscii(parser.Items[i]).substr(0, kMaxNameLength);
+        grid.SetVariableName(i + 1, upperAscii(parser.Items[i]).substr(0, kMaxNameLength));
 }
 
-/// Writes the non-target value into every empty data cell, as Analyze does.
-void FillEmptyCells(TCarnoGrid& grid) {
-    const std::string value = grid.GlueMethod == gmDNF ? "0" : "1";
-    for (int c = 1; c <= grid.DataCols(); ++c)
-        for (int r = 1; r <= grid.DataRows(); ++r)
-            if (grid.Cells(c, r).empty())
-                grid.SetCells(c, r, value);
-}
-
-int Analyze(CliContext& ctx, const CliOptions& options) {
+int analyzeCommand(CliContext& ctx, const CliOptions& options) {
     if (options.Has("exact") && options.Has("levels"))
-        return Usage("--levels lists the gluing's term levels; it does not go with --exact");
-    if (!AnalyzeMap(ctx, options.Has("pos"), options.Has("exact")))
+        return usage("--levels lists the gluing's term levels; it does not go with --exact");
+    if (!analyzeMap(ctx, options))
         return 1;
     if (options.Has("levels"))
         for (const TLevelItem& level : ctx.grid.TermLevels())
             ctx.out << "LEVEL " << level.size << ' ' << level.terms.size() << '\n';
     for (const std::string& line : ctx.tree.Lines())
         ctx.out << line << '\n';
-    return PrintAnalyzeExtras(ctx, options);
+    return printAnalyzeExtras(ctx, options);
 }
 
-int Show(CliContext& ctx, const CliOptions&) {
+int showCommand(CliContext& ctx, const CliOptions&) {
     const TCarnoGrid& grid = ctx.grid;
     const int n = grid.GetVariableCount();
     std::string corner;
     for (int i = 1; i <= n; ++i) {
         if (i == n / 2 + 1)
             corner += "\\";
-        corner += grid.VariableNames[static_cast<std::size_t>(i)];
+        corner += grid.VariableName(i);
     }
     std::size_t width = grid.ColLabel(1).size();
     for (int c = 1; c <= grid.DataCols(); ++c)
@@ -86,7 +77,7 @@ int Show(CliContext& ctx, const CliOptions&) {
     return 0;
 }
 
-int Sets(CliContext& ctx, const CliOptions&) {
+int setsCommand(CliContext& ctx, const CliOptions&) {
     std::string ones, zeros, dontCares;
     ctx.grid.MapToSets(ones, zeros, dontCares);
     ctx.out << "1: " << ones << "\n0: " << zeros << "\n*: " << dontCares << '\n';
@@ -95,7 +86,7 @@ int Sets(CliContext& ctx, const CliOptions&) {
 
 /// Loads the map file; a file that is missing, which the map leaves unreported, gets a message
 /// here so that a script sees why nothing ran.
-bool LoadMapFile(CliContext& ctx, const std::string& path) {
+bool loadMapFile(CliContext& ctx, const std::string& path) {
     const int shownBefore = ctx.messages.Shown();
     if (ctx.grid.LoadFromFile(path))
         return true;
@@ -106,29 +97,25 @@ bool LoadMapFile(CliContext& ctx, const std::string& path) {
 
 using Command = std::function<int(CliContext&, const CliOptions&)>;
 
-const std::map<std::string, Command>& CommandTable() {
+const std::map<std::string, Command>& commandTable() {
     static const std::map<std::string, Command> table = {
-        {"analyze", Analyze},  {"show", Show},          {"sets", Sets},     {"truth", Truth},
-        {"save", Save},        {"html", Html},          {"report", Report}, {"pla", plaCommand},
-        {"expr", exprCommand}, {"image", imageCommand},
+        {"analyze", analyzeCommand}, {"show", showCommand}, {"sets", setsCommand},
+        {"truth", truthCommand},     {"save", saveCommand}, {"html", htmlCommand},
+        {"report", reportCommand},   {"pla", plaCommand},   {"expr", exprCommand},
+        {"image", imageCommand},
     };
     return table;
 }
 
 } // namespace
 
-int UsageError(const std::string& error) {
-    return Usage(error);
+int usageError(const std::string& error) {
+    return usage(error);
 }
 
-bool AnalyzeMap(CliContext& ctx, bool pos, bool exact) {
-    ctx.grid.GlueMethod = pos ? gmKNF : gmDNF;
-    FillEmptyCells(ctx.grid);
-    if (exact)
-        ctx.grid.TestExact();
-    else
-        ctx.grid.Test();
-    return ctx.tree.Count() != 0;
+bool analyzeMap(CliContext& ctx, const CliOptions& options) {
+    const TGlueMethod method = options.Has("pos") ? gmKNF : gmDNF;
+    return ctx.grid.Analyze(method, options.Has("exact")).accepted;
 }
 
 CliContext::CliContext(std::ostream& output) : out(output) {
@@ -137,20 +124,18 @@ CliContext::CliContext(std::ostream& output) : out(output) {
     grid.SetProgress(&progress);
 }
 
-int BuildMap(CliContext& ctx, const CliOptions& options) {
+int buildMap(CliContext& ctx, const CliOptions& options) {
     TCarnoGrid& grid = ctx.grid;
     grid.SetVariableCount(options.vars);
-    if (options.mapFile && !LoadMapFile(ctx, *options.mapFile))
+    if (options.mapFile && !loadMapFile(ctx, *options.mapFile))
         return 1;
     if (options.plaFile && !loadPla(grid, *options.plaFile))
         return 1;
     if (options.names)
-        ApplyNames(grid, *options.names);
-    const std::pair<const std::optional<std::string>*, const char*> sets[] = {
-        {&options.ones, "1"}, {&options.zeros, "0"}, {&options.dontCares, "*"}};
-    for (const auto& [text, value] : sets)
-        if (*text && !grid.AnalyzeWorkString(**text, value))
-            return 1;
+        applyNames(grid, *options.names);
+    if (!grid.ApplySets(options.ones.value_or(""), options.zeros.value_or(""),
+                        options.dontCares.value_or("")))
+        return 1;
     if (options.formula) {
         if (const int position = grid.ValidateFormulaString(*options.formula)) {
             grid.Message(TCarnoGrid::FormulaMessage(position), MsgKind::Error, MsgButtons::Ok);
@@ -162,23 +147,23 @@ int BuildMap(CliContext& ctx, const CliOptions& options) {
     for (const CellOption& cell : options.cells) {
         if (cell.col < 1 || cell.col > grid.DataCols() || cell.row < 1 ||
             cell.row > grid.DataRows())
-            return Usage("--cell " + std::to_string(cell.col) + "," + std::to_string(cell.row) +
+            return usage("--cell " + std::to_string(cell.col) + "," + std::to_string(cell.row) +
                          " lies outside the map");
         grid.SetCells(cell.col, cell.row, cell.text);
     }
     return 0;
 }
 
-int RunCommand(CliContext& ctx, const CliOptions& options) {
-    const auto& table = CommandTable();
+int runCommand(CliContext& ctx, const CliOptions& options) {
+    const auto& table = commandTable();
     const auto it = table.find(options.command);
     if (it == table.end())
-        return Usage(options.command.empty() ? "no command given"
+        return usage(options.command.empty() ? "no command given"
                                              : "unknown command '" + options.command + "'");
     return it->second(ctx, options);
 }
 
-const char* UsageText() {
+const char* usageText() {
     return R"(lorvane-cli - minimize Boolean functions of 2 to 8 variables with a Karnaugh map
 
 usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]

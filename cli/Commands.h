@@ -20,18 +20,17 @@ struct CliContext {
 
 /// Builds the map from the map options in their fixed order. Returns the exit status to end
 /// with (1 after a refused map file, set text or formula; 2 for a usage error), or 0.
-[[nodiscard]] int BuildMap(CliContext& ctx, const CliOptions& options);
+[[nodiscard]] int buildMap(CliContext& ctx, const CliOptions& options);
 
 /// Prints a usage error with the usage line; returns the exit status 2.
-[[nodiscard]] int UsageError(const std::string& error);
+[[nodiscard]] int usageError(const std::string& error);
 
-/// Fills the empty cells with the non-target value and analyses the map as the Analyze command
-/// does (`pos`: product of sums; `exact`: with the exact minimizer). Returns false when the map
-/// was refused.
-[[nodiscard]] bool AnalyzeMap(CliContext& ctx, bool pos, bool exact = false);
+/// Analyzes the map as the Analyze command does, a product of sums with --pos and with the exact
+/// minimizer with --exact. Returns false when the map was refused.
+[[nodiscard]] bool analyzeMap(CliContext& ctx, const CliOptions& options);
 
 /// Runs the named command; returns the process exit status.
-[[nodiscard]] int RunCommand(CliContext& ctx, const CliOptions& options);
+[[nodiscard]] int runCommand(CliContext& ctx, const CliOptions& options);
 
 /// The text printed by --help.
-[[nodiscard]] const char* UsageText();
+[[nodiscard]] const char* usageText();

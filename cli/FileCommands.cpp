@@ -4,7 +4,7 @@
 namespace {
 
 /// The one output FILE a command expects, or nothing after a usage error.
-const std::string* OutputFile(const CliOptions& options) {
+const std::string* outputFile(const CliOptions& options) {
     if (options.arguments.size() != 1)
         return nullptr;
     return &options.arguments.front();
@@ -12,7 +12,7 @@ const std::string* OutputFile(const CliOptions& options) {
 
 } // namespace
 
-int Truth(CliContext& ctx, const CliOptions&) {
+int truthCommand(CliContext& ctx, const CliOptions&) {
     FunctionTable table;
     ctx.grid.MapToTruthTable(table);
     const auto digits = static_cast<std::size_t>(table.VariableCount);
@@ -25,10 +25,10 @@ int Truth(CliContext& ctx, const CliOptions&) {
     return 0;
 }
 
-int Save(CliContext& ctx, const CliOptions& options) {
-    const std::string* file = OutputFile(options);
+int saveCommand(CliContext& ctx, const CliOptions& options) {
+    const std::string* file = outputFile(options);
     if (!file)
-        return UsageError("save expects one output FILE");
+        return usageError("save expects one output FILE");
     ctx.grid.BitSave = options.Has("bit-save");
     const int shownBefore = ctx.messages.Shown();
     if (!ctx.grid.SaveToFile(*file))
@@ -38,9 +38,9 @@ int Save(CliContext& ctx, const CliOptions& options) {
     return ctx.messages.Shown() == shownBefore ? 0 : 1;
 }
 
-int Html(CliContext& ctx, const CliOptions& options) {
-    const std::string* file = OutputFile(options);
+int htmlCommand(CliContext& ctx, const CliOptions& options) {
+    const std::string* file = outputFile(options);
     if (!file)
-        return UsageError("html expects one output FILE");
+        return usageError("html expects one output FILE");
     return ctx.grid.SaveToHTMLFile(*file) ? 0 : 1;
 }

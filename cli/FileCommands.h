@@ -5,12 +5,12 @@
 
 /// `truth`: one line per input combination, its digits, a space and the first character of
 /// its cell (nothing after the space for an empty cell).
-[[nodiscard]] int Truth(CliContext& ctx, const CliOptions& options);
+[[nodiscard]] int truthCommand(CliContext& ctx, const CliOptions& options);
 
 /// `save FILE [--bit-save]`: writes the map file. Exit status 1 when the file could not be
 /// written or a cell could not be stored in it, 2 without FILE.
-[[nodiscard]] int Save(CliContext& ctx, const CliOptions& options);
+[[nodiscard]] int saveCommand(CliContext& ctx, const CliOptions& options);
 
 /// `html FILE`: writes the map as an HTML page. Exit status 1 when the file could not be
 /// written, 2 without FILE.
-[[nodiscard]] int Html(CliContext& ctx, const CliOptions& options);
+[[nodiscard]] int htmlCommand(CliContext& ctx, const CliOptions& options);

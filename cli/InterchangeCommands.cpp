@@ -23,11 +23,11 @@ bool isPng(const std::string& path) {
 
 int plaCommand(CliContext& ctx, const CliOptions& options) {
     if (options.arguments.size() != 1)
-        return UsageError("pla expects one output FILE");
+        return usageError("pla expects one output FILE");
     const std::string& file = options.arguments.front();
     if (!options.Has("result"))
         return saveMapPla(ctx.grid, file) ? 0 : 1;
-    if (!AnalyzeMap(ctx, options.Has("pos")))
+    if (!analyzeMap(ctx, options))
         return 1;
     return saveResultPla(ctx.grid, file) ? 0 : 1;
 }
@@ -35,10 +35,10 @@ int plaCommand(CliContext& ctx, const CliOptions& options) {
 int exprCommand(CliContext& ctx, const CliOptions& options) {
     const auto notation = notationNamed(options.notation.value_or("plain"));
     if (!notation)
-        return UsageError("--notation expects plain, verilog, vhdl, latex or c");
+        return usageError("--notation expects plain, verilog, vhdl, latex or c");
     if (!options.arguments.empty())
-        return UsageError("expr takes no FILE");
-    if (!AnalyzeMap(ctx, options.Has("pos")))
+        return usageError("expr takes no FILE");
+    if (!analyzeMap(ctx, options))
         return 1;
     const auto text = resultAs(ctx.grid, *notation);
     if (!text)
@@ -49,7 +49,7 @@ int exprCommand(CliContext& ctx, const CliOptions& options) {
 
 int imageCommand(CliContext& ctx, const CliOptions& options) {
     if (options.arguments.size() != 1)
-        return UsageError("image expects one output FILE");
+        return usageError("image expects one output FILE");
     const std::string& file = options.arguments.front();
     if (isPng(file)) {
         ctx.grid.Message("PNG images are made by the desktop program (File, Export Map Image...); "
@@ -57,7 +57,7 @@ int imageCommand(CliContext& ctx, const CliOptions& options) {
                          MsgKind::Error, MsgButtons::Ok);
         return 1;
     }
-    if (mapImageFormatOf(file) && !AnalyzeMap(ctx, options.Has("pos")))
+    if (mapImageFormatOf(file) && !analyzeMap(ctx, options))
         return 1;
     return saveMapImage(ctx.grid, file, true) ? 0 : 1;
 }

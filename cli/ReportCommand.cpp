@@ -1,16 +1,15 @@
 // The report command of lorvane-cli: analyse the map and write its HTML report.
 #include "cli/ReportCommand.h"
 
+#include "reports/ProgramPath.h"
 #include "reports/Report.h"
 
-#include <filesystem>
-#include <iostream>
-#include <system_error>
+#include <algorithm>
 
 namespace {
 
 /// The result tree's captions: the console tree indents the term lines by two spaces.
-std::vector<std::string> TreeCaptions(const std::vector<std::string>& lines) {
+std::vector<std::string> treeCaptions(const std::vector<std::string>& lines) {
     std::vector<std::string> captions;
     for (std::size_t i = 0; i < lines.size(); ++i)
         captions.push_back(i == 0 ? lines[i]
@@ -18,7 +17,7 @@ std::vector<std::string> TreeCaptions(const std::vector<std::string>& lines) {
     return captions;
 }
 
-ReportContent ContentOf(const CliOptions& options) {
+ReportContent contentOf(const CliOptions& options) {
     ReportContent content;
     content.truthTable = options.Has("truth-table");
     content.map = options.Has("map");
@@ -29,25 +28,17 @@ ReportContent ContentOf(const CliOptions& options) {
 
 } // namespace
 
-std::string ExecutableFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || !self.has_parent_path())
-        return "./";
-    return self.parent_path().string() + "/";
-}
-
-int Report(CliContext& ctx, const CliOptions& options) {
+int reportCommand(CliContext& ctx, const CliOptions& options) {
     if (options.arguments.size() != 1)
-        return UsageError("report expects one output FILE");
-    if (!AnalyzeMap(ctx, options.Has("pos")))
+        return usageError("report expects one output FILE");
+    if (!analyzeMap(ctx, options))
         return 1;
     ReportRequest request;
-    request.content = ContentOf(options);
-    request.treeLines = TreeCaptions(ctx.tree.Lines());
-    request.programFolder = ExecutableFolder();
+    request.content = contentOf(options);
+    request.treeLines = treeCaptions(ctx.tree.Lines());
+    request.programFolder = executableFolder();
     request.outputPath = options.arguments.front();
-    const ReportResult result = GenerateReport(ctx.grid, request);
+    const ReportResult result = generateReport(ctx.grid, request);
     if (result.error) {
         ctx.grid.Message(*result.error, MsgKind::Error, MsgButtons::Ok);
         return 1;

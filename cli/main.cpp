@@ -6,17 +6,17 @@
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     CliOptions options;
-    if (const auto error = ParseCommandLine(args, options)) {
+    if (const auto error = parseCommandLine(args, options)) {
         std::cerr << "lorvane-cli: " << *error << '\n'
                   << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
         return 2;
     }
     if (options.help || args.empty()) {
-        std::cout << UsageText();
+        std::cout << usageText();
         return options.help ? 0 : 2;
     }
     CliContext ctx(std::cout);
-    if (const int status = BuildMap(ctx, options))
+    if (const int status = buildMap(ctx, options))
         return status;
-    return RunCommand(ctx, options);
+    return runCommand(ctx, options);
 }

@@ -2,12 +2,13 @@
 #include "engine/CarnoGrid.h"
 
 #include <cassert>
+#include <utility>
 
 namespace {
 
 const std::string kEmpty;
 
-int InverseGray(int g) {
+int inverseGray(int g) {
     int value = 0;
     for (; g; g >>= 1)
         value ^= g;
@@ -23,7 +24,7 @@ void TTermItem::Append(const TCellItem& cell) {
 
 TCarnoGrid::TCarnoGrid() {
     for (int i = 1; i <= 8; ++i)
-        VariableNames[static_cast<std::size_t>(i)] = std::string(1, static_cast<char>('A' + i - 1));
+        SetVariableName(i, std::string(1, static_cast<char>('A' + i - 1)));
     SetVariableCount(4);
 }
 
@@ -43,13 +44,13 @@ void TCarnoGrid::SetVariableCount(int value) {
         Message("Invalid number of variables", MsgKind::Information, MsgButtons::Ok);
         return;
     }
-    ColVarCount = static_cast<std::uint8_t>(value / 2 + value % 2);
-    RowVarCount = static_cast<std::uint8_t>(value / 2);
-    m_colCount = (1 << ColVarCount) + 1;
-    m_rowCount = (1 << RowVarCount) + 1;
-    VariableCount = static_cast<std::uint8_t>(value);
-    MakeGrayLabels(RowVarCount, RowLabels);
-    MakeGrayLabels(ColVarCount, ColLabels);
+    m_colVarCount = static_cast<std::uint8_t>(value / 2 + value % 2);
+    m_rowVarCount = static_cast<std::uint8_t>(value / 2);
+    m_colCount = (1 << m_colVarCount) + 1;
+    m_rowCount = (1 << m_rowVarCount) + 1;
+    m_variableCount = static_cast<std::uint8_t>(value);
+    MakeGrayLabels(m_rowVarCount, RowLabels);
+    MakeGrayLabels(m_colVarCount, ColLabels);
     Repaint();
 }
 
@@ -69,13 +70,13 @@ void TCarnoGrid::SetCells(int col, int row, const std::string& text) {
 int TCarnoGrid::MintermOf(int col, int row) const {
     const int gray = (col - 1) ^ ((col - 1) >> 1);
     const int rowGray = (row - 1) ^ ((row - 1) >> 1);
-    return (rowGray << ColVarCount) | gray;
+    return (rowGray << m_colVarCount) | gray;
 }
 
 CellPos TCarnoGrid::CellOfMinterm(int m) const {
-    const int colDigits = m & ((1 << ColVarCount) - 1);
-    const int rowDigits = (m >> ColVarCount) & ((1 << RowVarCount) - 1);
-    return {InverseGray(colDigits) + 1, InverseGray(rowDigits) + 1};
+    const int colDigits = m & ((1 << m_colVarCount) - 1);
+    const int rowDigits = (m >> m_colVarCount) & ((1 << m_rowVarCount) - 1);
+    return {inverseGray(colDigits) + 1, inverseGray(rowDigits) + 1};
 }
 
 void TCarnoGrid::MakeGrayLabels(int bits, std::array<std::string, 256>& labels) {
@@ -115,37 +116,56 @@ int TCarnoGrid::BinaryToByte(const std::string& digits) {
     return value;
 }
 
-std::uint8_t TCarnoGrid::CellCode(const std::string& text) {
+TValueCode TCarnoGrid::CellCode(const std::string& text) {
     if (text.empty())
-        return 2;
+        return vcDontCare;
     if (text[0] == '1')
-        return 0;
+        return vcOne;
     if (text[0] == '0')
-        return 1;
-    return 2;
+        return vcZero;
+    return vcDontCare;
 }
 
 std::string TCarnoGrid::RowLabel(int row) const {
     assert(row >= 1 && row <= 256 && "row label out of range");
-    return RowLabels[static_cast<std::size_t>(row - 1)].substr(8 - RowVarCount);
+    return RowLabels[static_cast<std::size_t>(row - 1)].substr(8 - m_rowVarCount);
 }
 
 std::string TCarnoGrid::ColLabel(int col) const {
     assert(col >= 1 && col <= 256 && "column label out of range");
-    return ColLabels[static_cast<std::size_t>(col - 1)].substr(8 - ColVarCount);
+    return ColLabels[static_cast<std::size_t>(col - 1)].substr(8 - m_colVarCount);
 }
 
-bool TCarnoGrid::ValidateCells() {
+const std::string& TCarnoGrid::VariableName(int i) const {
+    assert(i >= 1 && i <= 8 && "variable number out of range");
+    return m_variableNames[static_cast<std::size_t>(i)];
+}
+
+void TCarnoGrid::SetVariableName(int i, std::string name) {
+    assert(i >= 1 && i <= 8 && "variable number out of range");
+    m_variableNames[static_cast<std::size_t>(i)] = std::move(name);
+}
+
+std::vector<std::string> TCarnoGrid::VariableNames() const {
+    return {m_variableNames.begin() + 1, m_variableNames.begin() + 1 + m_variableCount};
+}
+
+bool TCarnoGrid::CellsValid() const {
     for (int c = 1; c <= DataCols(); ++c) {
         for (int r = 1; r <= DataRows(); ++r) {
             const std::string& t = Cells(c, r);
-            if (t.empty() || t == "0" || t == "1" || t == "*")
-                continue;
-            Message("Invalid data in cell.", MsgKind::Error, MsgButtons::Ok);
-            return false;
+            if (!(t.empty() || t == "0" || t == "1" || t == "*"))
+                return false;
         }
     }
     return true;
+}
+
+bool TCarnoGrid::ValidateCells() {
+    if (CellsValid())
+        return true;
+    Message("Invalid data in cell.", MsgKind::Error, MsgButtons::Ok);
+    return false;
 }
 
 bool TCarnoGrid::IsCellOfTerm(int k, int col, int row) const {

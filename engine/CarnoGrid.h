@@ -31,6 +31,31 @@
 /// Kind of result: sum of products (target "1") or product of sums (target "0").
 enum TGlueMethod : std::uint8_t { gmDNF = 0, gmKNF = 1 };
 
+/// Value code of a cell inside a term, decided by the first character of its text.
+enum TValueCode : std::uint8_t { vcOne = 0, vcZero = 1, vcDontCare = 2 };
+
+/// Text of the cells a result must cover: "1" for a sum of products, "0" for a product of
+/// sums. It is also the constant a whole-map result stands for.
+[[nodiscard]] inline const char* targetText(TGlueMethod method) {
+    return method == gmDNF ? "1" : "0";
+}
+/// Value code of the target cells.
+[[nodiscard]] inline TValueCode targetCode(TGlueMethod method) {
+    return method == gmDNF ? vcOne : vcZero;
+}
+/// The value that is not the target: what Analyze writes into empty cells.
+[[nodiscard]] inline const char* otherText(TGlueMethod method) {
+    return method == gmDNF ? "0" : "1";
+}
+
+/// How far an Analyze got.
+struct AnalyzeOutcome {
+    /// False when the map was refused ("Invalid data in cell."): there is no result.
+    bool accepted = false;
+    /// False only when the exact search stopped at its time budget before proving the minimum.
+    bool proven = true;
+};
+
 /// Reading of a formula: SOP ("+" between products) or POS ("*" between sums).
 enum TFormulaType : std::uint8_t { ftSOP = 0, ftPOS = 1 };
 
@@ -38,7 +63,7 @@ enum TFormulaType : std::uint8_t { ftSOP = 0, ftPOS = 1 };
 struct TCellItem {
     std::uint8_t col = 0;
     std::uint8_t row = 0;
-    std::uint8_t code = 0; ///< 0 one, 1 zero, 2 don't care
+    TValueCode code = vcOne;
 };
 
 /// One term: its cells in the order they were appended, and the same cells as a set.
@@ -71,18 +96,18 @@ public:
 
     // --- ports -----------------------------------------------------------------------------
     void SetMessageBox(IMessageBox* box) { m_messages = box; }
-    void SetProgress(IProgressBar* bar) { Progress = bar; }
-    void SetTreeView(IResultTree* tree) { TreeView = tree; }
+    void SetProgress(IProgressBar* bar) { m_progress = bar; }
+    void SetTreeView(IResultTree* tree) { m_treeView = tree; }
     void SetView(IMapView* view) { m_view = view; }
-    [[nodiscard]] IResultTree* GetTreeView() const { return TreeView; }
+    [[nodiscard]] IResultTree* GetTreeView() const { return m_treeView; }
 
     // --- geometry and cells ----------------------------------------------------------------
     /// Sets the number of variables (2..8); outside that range shows "Invalid number of
     /// variables" and changes nothing. Cell texts are kept.
     void SetVariableCount(int value);
-    [[nodiscard]] int GetVariableCount() const { return VariableCount; }
-    [[nodiscard]] int GetColVarCount() const { return ColVarCount; }
-    [[nodiscard]] int GetRowVarCount() const { return RowVarCount; }
+    [[nodiscard]] int GetVariableCount() const { return m_variableCount; }
+    [[nodiscard]] int GetColVarCount() const { return m_colVarCount; }
+    [[nodiscard]] int GetRowVarCount() const { return m_rowVarCount; }
     /// Grid column count including the label column: data columns + 1.
     [[nodiscard]] int ColCount() const { return m_colCount; }
     /// Grid row count including the label row: data rows + 1.
@@ -107,8 +132,8 @@ public:
     static void MakeGrayLabels(int bits, std::array<std::string, 256>& labels);
     [[nodiscard]] static std::string ByteToBinary(int value);
     [[nodiscard]] static int BinaryToByte(const std::string& digits);
-    /// Value code of a cell text: "1" -> 0, "0" -> 1, anything else -> 2.
-    [[nodiscard]] static std::uint8_t CellCode(const std::string& text);
+    /// Value code of a cell text: "1" -> vcOne, "0" -> vcZero, anything else -> vcDontCare.
+    [[nodiscard]] static TValueCode CellCode(const std::string& text);
     /// Row label (last RowVarCount digits) of data row `row`.
     [[nodiscard]] std::string RowLabel(int row) const;
     /// Column label (last ColVarCount digits) of data column `col`.
@@ -117,10 +142,16 @@ public:
     /// Shows "Invalid data in cell." and returns false at the first cell that is not empty
     /// and not exactly "0", "1" or "*".
     [[nodiscard]] bool ValidateCells();
+    /// True when every data cell is empty or exactly "0", "1" or "*"; shows nothing.
+    [[nodiscard]] bool CellsValid() const;
 
     // --- names, flags, state ---------------------------------------------------------------
-    /// Names of variables 1..8 (index 0 unused), upper case, at most 10 characters.
-    std::array<std::string, 9> VariableNames;
+    /// Name of variable `i` (1..8): written for it in every term and formula. Upper case, at
+    /// most 10 characters as the options and the command line set them.
+    [[nodiscard]] const std::string& VariableName(int i) const;
+    void SetVariableName(int i, std::string name);
+    /// Names of variables 1..n, in order.
+    [[nodiscard]] std::vector<std::string> VariableNames() const;
     TGlueMethod GlueMethod = gmDNF;
     /// Products colour in the window system's encoding: 0x00BBGGRR.
     std::uint32_t TermColor = 0;
@@ -131,6 +162,9 @@ public:
     std::string ResultText;
 
     // --- minimizer -------------------------------------------------------------------------
+    /// The Analyze command: empties the result tree, sets GlueMethod to `method`, writes the
+    /// non-target value into every empty data cell and runs Test (or TestExact when `exact`).
+    AnalyzeOutcome Analyze(TGlueMethod method, bool exact = false);
     /// Validates, analyses and writes the result tree; shows "Analyze Complete.".
     void Test();
     /// Builds the term levels, chooses the cover and builds ResultText.
@@ -163,7 +197,7 @@ public:
     /// Number of target cells found by the last Glue.
     [[nodiscard]] int TargetCount() const { return m_targetCount; }
     /// "1" for a sum of products, "0" for a product of sums: the caption of a whole-map term.
-    [[nodiscard]] std::string ConstantText() const { return GlueMethod == gmDNF ? "1" : "0"; }
+    [[nodiscard]] std::string ConstantText() const { return targetText(GlueMethod); }
 
     // --- fills and sets (input/Fill.cpp, input/Sets.cpp) -----------------------------------
     /// Sets every data cell to `value`, after asking whether a shown result may be dropped.
@@ -173,6 +207,11 @@ public:
     /// Sets the cells that the set text names ("0,2,5-7") to `value`. Returns false (after a
     /// message) when the text is refused; then nothing of it is applied.
     bool AnalyzeWorkString(const std::string& setText, const std::string& value);
+    /// Applies the set texts of the "Fill Map from Sets" dialog: the 1-set, then the 0-set,
+    /// then the don't-care set, so that the later one wins where they overlap. Empty texts are
+    /// skipped; a refused text gets its message and the others are still applied. Returns
+    /// false when any text was refused.
+    bool ApplySets(const std::string& ones, const std::string& zeros, const std::string& dontCares);
     /// The 1-set, 0-set and don't-care set of the map, in map order.
     void MapToSets(std::string& ones, std::string& zeros, std::string& dontCares) const;
 
@@ -206,6 +245,7 @@ public:
     void Repaint() const;
 
 private:
+    void FillEmptyCells(const std::string& value);
     void BuildPairs(int& targetCount);
     void BuildLevels();
     void ChooseCover();
@@ -220,19 +260,20 @@ private:
     void AdvanceProgress(int step) const;
 
     std::array<std::array<std::string, kStoreSize + 1>, kStoreSize + 1> m_cells{};
+    std::array<std::string, 9> m_variableNames; // index 0 unused
 
     std::vector<TCellItem> m_coveredCells;
     CellSet m_covered;
     std::vector<TTermItem> m_resultTerms;
     std::vector<TLevelItem> m_termLevels;
-    IProgressBar* Progress = nullptr;
-    IResultTree* TreeView = nullptr;
+    IProgressBar* m_progress = nullptr;
+    IResultTree* m_treeView = nullptr;
     IMessageBox* m_messages = nullptr;
     IMapView* m_view = nullptr;
-    int BlockWidth = 4;
-    std::uint8_t VariableCount = 4;
-    std::uint8_t ColVarCount = 2;
-    std::uint8_t RowVarCount = 2;
+    int m_blockWidth = 4;
+    std::uint8_t m_variableCount = 4;
+    std::uint8_t m_colVarCount = 2;
+    std::uint8_t m_rowVarCount = 2;
     int m_colCount = 5;
     int m_rowCount = 5;
     int m_targetCount = 0;

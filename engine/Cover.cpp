@@ -3,21 +3,17 @@
 
 namespace {
 
-std::uint8_t TargetCode(TGlueMethod method) {
-    return method == gmDNF ? 0 : 1;
-}
-
-bool OnlyDontCares(const TTermItem& term) {
+bool onlyDontCares(const TTermItem& term) {
     for (const TCellItem& cell : term.cells)
-        if (cell.code != 2)
+        if (cell.code != vcDontCare)
             return false;
     return true;
 }
 
-CellSet TargetCells(const TTermItem& term, std::uint8_t targetCode) {
+CellSet targetCells(const TTermItem& term, TValueCode target) {
     CellSet set;
     for (const TCellItem& cell : term.cells)
-        if (cell.code == targetCode)
+        if (cell.code == target)
             set.Insert(CellSet::Index(cell.col, cell.row));
     return set;
 }
@@ -30,7 +26,7 @@ void TCarnoGrid::TakeTerm(TTermItem& term) {
     term.taken = true;
     for (const TCellItem& cell : term.cells) {
         const int index = CellSet::Index(cell.col, cell.row);
-        if (cell.code == 2 || m_covered.Contains(index))
+        if (cell.code == vcDontCare || m_covered.Contains(index))
             continue;
         m_covered.Insert(index);
         m_coveredCells.push_back(cell);
@@ -42,7 +38,7 @@ void TCarnoGrid::ChooseCover() {
     for (std::size_t level = m_termLevels.size() - 2; level > 0 && !AllCovered(); --level) {
         std::vector<TTermItem>& terms = m_termLevels[level].terms;
         for (TTermItem& term : terms)
-            if (OnlyDontCares(term))
+            if (onlyDontCares(term))
                 term.taken = true;
         // Each round takes the last term not taken yet, so the level is used from its end.
         for (auto it = terms.rbegin(); it != terms.rend() && !AllCovered(); ++it)
@@ -66,11 +62,11 @@ void TCarnoGrid::RemoveContainedTerms() {
 }
 
 void TCarnoGrid::RemoveRedundantTerms() {
-    const std::uint8_t target = TargetCode(GlueMethod);
+    const TValueCode target = targetCode(GlueMethod);
     // Removals take effect at once: each term is judged against the list as it stands.
     for (std::size_t i = 0; i < m_resultTerms.size();) {
         const TTermItem& p = m_resultTerms[i];
-        const CellSet pTargets = TargetCells(p, target);
+        const CellSet pTargets = targetCells(p, target);
         const int pTargetCount = pTargets.Count();
         CellSet others;
         bool dominated = false;
@@ -79,7 +75,7 @@ void TCarnoGrid::RemoveRedundantTerms() {
                 continue;
             const TTermItem& q = m_resultTerms[j];
             others |= q.set;
-            if (TargetCells(q, target).Count() > pTargetCount && pTargets.IsSubsetOf(q.set))
+            if (targetCells(q, target).Count() > pTargetCount && pTargets.IsSubsetOf(q.set))
                 dominated = true;
         }
         int shared = 0;
@@ -121,7 +117,7 @@ std::string TCarnoGrid::TermText(const TTermItem& term) const {
         const char digit = pattern[i - 1];
         if (digit == '*')
             continue;
-        text += (digit == '0' ? zeroMark : oneMark) + VariableNames[i];
+        text += (digit == '0' ? zeroMark : oneMark) + VariableName(i);
         if (i != last)
             text += op;
     }
@@ -145,21 +141,42 @@ std::string TCarnoGrid::CaptionOf(const std::vector<TTermItem>& terms) const {
 }
 
 void TCarnoGrid::ShowResultTree() const {
-    if (!TreeView)
+    if (!m_treeView)
         return;
     std::string root = ResultText;
     if (root.empty() && !m_resultTerms.empty())
         root = ConstantText();
-    TreeView->InsertRoot(root);
+    m_treeView->InsertRoot(root);
     for (const TTermItem& term : m_resultTerms) {
         const std::string text = TermText(term);
-        TreeView->AddChild(text.empty() ? ConstantText() : text);
+        m_treeView->AddChild(text.empty() ? ConstantText() : text);
     }
 }
 
 void TCarnoGrid::SetResultTerms(std::vector<TTermItem> terms) {
     m_resultTerms = std::move(terms);
     ResultText = JoinTermTexts(m_resultTerms);
+}
+
+AnalyzeOutcome TCarnoGrid::Analyze(TGlueMethod method, bool exact) {
+    if (m_treeView)
+        m_treeView->Clear();
+    GlueMethod = method;
+    FillEmptyCells(otherText(method));
+    const bool accepted = CellsValid();
+    bool proven = true;
+    if (exact)
+        proven = TestExact();
+    else
+        Test();
+    return {accepted, proven};
+}
+
+void TCarnoGrid::FillEmptyCells(const std::string& value) {
+    for (int c = 1; c <= DataCols(); ++c)
+        for (int r = 1; r <= DataRows(); ++r)
+            if (Cells(c, r).empty())
+                SetCells(c, r, value);
 }
 
 void TCarnoGrid::Test() {

@@ -49,17 +49,17 @@ CoverCost operator+(const CoverCost& a, const CoverCost& b) {
     return {a.columns + b.columns, a.weight + b.weight};
 }
 
-std::uint64_t SaturatingAdd(std::uint64_t a, std::uint64_t b) {
+std::uint64_t saturatingAdd(std::uint64_t a, std::uint64_t b) {
     constexpr auto kMax = std::numeric_limits<std::uint64_t>::max();
     return a > kMax - b ? kMax : a + b;
 }
 
-std::uint64_t SaturatingMultiply(std::uint64_t a, std::uint64_t b) {
+std::uint64_t saturatingMultiply(std::uint64_t a, std::uint64_t b) {
     constexpr auto kMax = std::numeric_limits<std::uint64_t>::max();
     return a != 0 && b > kMax / a ? kMax : a * b;
 }
 
-int CeilBound(double value) {
+int ceilBound(double value) {
     return static_cast<int>(std::ceil(value - kEpsilon));
 }
 
@@ -81,7 +81,7 @@ struct Relaxation {
 /// For every row, the columns that cover it, in column order.
 using RowColumns = std::vector<std::vector<int>>;
 
-RowColumns ColumnsByRow(const CoverTable& table) {
+RowColumns columnsByRow(const CoverTable& table) {
     RowColumns rowColumns(256);
     for (std::size_t c = 0; c < table.columns.size(); ++c)
         table.columns[c].ForEach([&](int row) {
@@ -189,7 +189,7 @@ protected:
         const int columnsLeft = limit.columns - node.cost.columns;
         Relaxation count{node.countMultipliers, active, columnsLeft + 1.0};
         const double countBound = Improve(node, count, steps);
-        bound.columns = std::max(bound.columns, CeilBound(countBound));
+        bound.columns = std::max(bound.columns, ceilBound(countBound));
         bound = withLightest(bound);
         if (bound.columns > columnsLeft)
             return bound;
@@ -203,8 +203,8 @@ protected:
             active.costs[k] = Weight(active.columns[k]);
         Relaxation weight{node.weightMultipliers, active, reach};
         const double weightBound = Improve(node, weight, steps);
-        bound.weight = std::max(bound.weight, CeilBound(weightBound));
-        if (CeilBound(weightBound) < reach)
+        bound.weight = std::max(bound.weight, ceilBound(weightBound));
+        if (ceilBound(weightBound) < reach)
             excluded = ExcludeCostly(node, weight, weightBound, reach) || excluded;
         return bound;
     }
@@ -403,7 +403,7 @@ private:
             double norm = 0.0;
             node.uncovered.ForEach(
                 [&](int row) { norm += gradient[Index(row)] * gradient[Index(row)]; });
-            if (CeilBound(best) >= relaxation.goal || norm == 0.0)
+            if (ceilBound(best) >= relaxation.goal || norm == 0.0)
                 break;
             const double length = scale * (relaxation.goal - bound) / norm;
             node.uncovered.ForEach([&](int row) {
@@ -420,7 +420,7 @@ private:
         const ActiveColumns& active = relaxation.active;
         for (std::size_t k = 0; k < active.columns.size(); ++k) {
             const double cost = ReducedCost(relaxation.multipliers, active, k);
-            if (cost <= 0.0 || CeilBound(bound + cost) < reach)
+            if (cost <= 0.0 || ceilBound(bound + cost) < reach)
                 continue;
             node.allowed[Index(active.columns[k])] = 0;
             excluded = true;
@@ -611,7 +611,7 @@ struct Listing {
     std::vector<std::vector<int>> covers;
 };
 
-int LowestOf(const CellSet& set) {
+int lowestOf(const CellSet& set) {
     int lowest = -1;
     set.ForEach([&](int row) { lowest = lowest < 0 ? row : lowest; });
     return lowest;
@@ -619,7 +619,7 @@ int LowestOf(const CellSet& set) {
 
 /// Splits a reduced node into components: rows are joined when an allowed column covers both.
 /// Each component starts with nothing chosen and the node's multipliers.
-std::vector<Node> SplitComponents(const Node& node, const CoverTable& table,
+std::vector<Node> splitComponents(const Node& node, const CoverTable& table,
                                   const RowColumns& rowColumns) {
     std::vector<Node> parts;
     CellSet left = node.uncovered;
@@ -628,7 +628,7 @@ std::vector<Node> SplitComponents(const Node& node, const CoverTable& table,
         part.allowed.assign(table.columns.size(), 0);
         part.countMultipliers = node.countMultipliers;
         part.weightMultipliers = node.weightMultipliers;
-        std::vector<int> queue{LowestOf(left)};
+        std::vector<int> queue{lowestOf(left)};
         part.uncovered.Insert(queue.front());
         while (!queue.empty()) {
             const int row = queue.back();
@@ -651,7 +651,7 @@ std::vector<Node> SplitComponents(const Node& node, const CoverTable& table,
 
 /// The covers made of the forced columns and one cover of each part, the last part varying
 /// fastest, up to `limit` of them.
-std::vector<std::vector<int>> Combine(const std::vector<int>& forced,
+std::vector<std::vector<int>> combine(const std::vector<int>& forced,
                                       const std::vector<std::vector<std::vector<int>>>& parts,
                                       std::size_t limit) {
     std::vector<std::vector<int>> covers;
@@ -689,7 +689,7 @@ public:
             if (node.cost + Bound(node, target, true, steps, excluded) > target)
                 return {};
         }
-        std::vector<Node> parts = SplitComponents(node, m_table, m_rowColumns);
+        std::vector<Node> parts = splitComponents(node, m_table, m_rowColumns);
         if (parts.size() > 1)
             return Product(node, parts, target);
         Listing total;
@@ -711,7 +711,7 @@ private:
     }
 
     void Add(Listing& total, Listing more) const {
-        total.count = SaturatingAdd(total.count, more.count);
+        total.count = saturatingAdd(total.count, more.count);
         for (std::vector<int>& cover : more.covers)
             if (total.covers.size() < m_limit)
                 total.covers.push_back(std::move(cover));
@@ -738,10 +738,10 @@ private:
             Listing listing = List(parts[p], minima[p], kNodeSteps);
             if (listing.count == 0)
                 return {};
-            product.count = SaturatingMultiply(product.count, listing.count);
+            product.count = saturatingMultiply(product.count, listing.count);
             lists.push_back(std::move(listing.covers));
         }
-        product.covers = Combine(node.chosen, lists, m_limit);
+        product.covers = combine(node.chosen, lists, m_limit);
         return product;
     }
 
@@ -758,7 +758,7 @@ struct Part {
 };
 
 /// The optimizer's cover first, then the other enumerated ones in their order.
-std::vector<std::vector<int>> ChosenFirst(std::vector<int> chosen,
+std::vector<std::vector<int>> chosenFirst(std::vector<int> chosen,
                                           const std::vector<std::vector<int>>& listed,
                                           std::size_t limit) {
     std::vector<std::vector<int>> covers{std::move(chosen)};
@@ -768,7 +768,7 @@ std::vector<std::vector<int>> ChosenFirst(std::vector<int> chosen,
     return covers;
 }
 
-Part SolvePart(const CoverTable& table, const RowColumns& rowColumns, const Node& node,
+Part solvePart(const CoverTable& table, const RowColumns& rowColumns, const Node& node,
                const CoverRequest& request) {
     Part part;
     Optimizer optimizer(table, rowColumns, request.deadline);
@@ -787,14 +787,14 @@ Part SolvePart(const CoverTable& table, const RowColumns& rowColumns, const Node
         part.count = std::max<std::uint64_t>(listing.count, 1);
         part.countComplete = !enumerator.TimedOut();
     }
-    part.covers = ChosenFirst(optimizer.Best(), listed, request.limit);
+    part.covers = chosenFirst(optimizer.Best(), listed, request.limit);
     return part;
 }
 } // namespace
 
-CoverOutcome SolveCover(const CoverTable& table, const CoverRequest& request) {
+CoverOutcome solveCover(const CoverTable& table, const CoverRequest& request) {
     CoverOutcome outcome;
-    const RowColumns rowColumns = ColumnsByRow(table);
+    const RowColumns rowColumns = columnsByRow(table);
     Node root;
     root.uncovered = table.rows;
     root.allowed.assign(table.columns.size(), 1);
@@ -802,14 +802,14 @@ CoverOutcome SolveCover(const CoverTable& table, const CoverRequest& request) {
         Search(table, rowColumns, request.deadline).Reduce(root, Dominance::Strict);
     assert(coverable && "every row lies in some column");
     std::vector<Part> parts;
-    for (const Node& node : SplitComponents(root, table, rowColumns))
-        parts.push_back(SolvePart(table, rowColumns, node, request));
+    for (const Node& node : splitComponents(root, table, rowColumns))
+        parts.push_back(solvePart(table, rowColumns, node, request));
     outcome.cost = root.cost;
     outcome.count = 1;
     for (const Part& part : parts) {
         outcome.cost = outcome.cost + part.cost;
         outcome.proven = outcome.proven && part.proven;
-        outcome.count = SaturatingMultiply(outcome.count, part.count);
+        outcome.count = saturatingMultiply(outcome.count, part.count);
         outcome.countComplete = outcome.countComplete && part.countComplete;
     }
     if (outcome.count == std::numeric_limits<std::uint64_t>::max())
@@ -817,6 +817,6 @@ CoverOutcome SolveCover(const CoverTable& table, const CoverRequest& request) {
     std::vector<std::vector<std::vector<int>>> lists;
     for (const Part& part : parts)
         lists.push_back(part.covers);
-    outcome.covers = Combine(root.chosen, lists, std::max<std::size_t>(request.limit, 1));
+    outcome.covers = combine(root.chosen, lists, std::max<std::size_t>(request.limit, 1));
     return outcome;
 }

@@ -42,4 +42,4 @@ struct CoverOutcome {
 };
 
 /// Solves the table exactly; every row must lie in some column.
-[[nodiscard]] CoverOutcome SolveCover(const CoverTable& table, const CoverRequest& request);
+[[nodiscard]] CoverOutcome solveCover(const CoverTable& table, const CoverRequest& request);

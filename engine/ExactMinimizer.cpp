@@ -11,14 +11,14 @@ namespace {
 /// Validity of every cube, indexed by mask * 256 + value.
 using CubeTable = std::vector<std::uint8_t>;
 
-std::size_t CubeIndex(int mask, int value) {
+std::size_t cubeIndex(int mask, int value) {
     return static_cast<std::size_t>(mask) * 256 + static_cast<std::size_t>(value);
 }
 
 /// A cube is valid when every minterm of it is a target or don't care: its minterm when it
 /// has no free variable, else both halves split at its lowest free variable. Masks only grow,
 /// so the halves are known before the cube.
-CubeTable ValidCubes(const ExactFunction& function) {
+CubeTable validCubes(const ExactFunction& function) {
     const int full = (1 << function.variables) - 1;
     const CellSet allowed = function.targets | function.dontCares;
     CubeTable valid(256 * 256, 0);
@@ -27,9 +27,9 @@ CubeTable ValidCubes(const ExactFunction& function) {
         const int fixed = full & ~mask;
         for (int value = fixed;; value = (value - 1) & fixed) {
             const bool ok = mask == 0 ? allowed.Contains(value)
-                                      : valid[CubeIndex(mask ^ low, value)] &&
-                                            valid[CubeIndex(mask ^ low, value | low)];
-            valid[CubeIndex(mask, value)] = ok ? 1 : 0;
+                                      : valid[cubeIndex(mask ^ low, value)] &&
+                                            valid[cubeIndex(mask ^ low, value | low)];
+            valid[cubeIndex(mask, value)] = ok ? 1 : 0;
             if (value == 0)
                 break;
         }
@@ -37,16 +37,16 @@ CubeTable ValidCubes(const ExactFunction& function) {
     return valid;
 }
 
-bool IsPrime(const CubeTable& valid, int full, int mask, int value) {
-    if (!valid[CubeIndex(mask, value)])
+bool isPrime(const CubeTable& valid, int full, int mask, int value) {
+    if (!valid[cubeIndex(mask, value)])
         return false;
     for (int bit = 1; bit <= full; bit <<= 1)
-        if (!(mask & bit) && valid[CubeIndex(mask | bit, value & ~bit)])
+        if (!(mask & bit) && valid[cubeIndex(mask | bit, value & ~bit)])
             return false;
     return true;
 }
 
-bool ResultOrder(const Cube& a, const Cube& b) {
+bool resultOrder(const Cube& a, const Cube& b) {
     const int freeA = std::popcount(a.mask);
     const int freeB = std::popcount(b.mask);
     if (freeA != freeB)
@@ -56,7 +56,7 @@ bool ResultOrder(const Cube& a, const Cube& b) {
     return a.mask < b.mask;
 }
 
-std::vector<Cube> CubesOf(const std::vector<Cube>& primes, const std::vector<int>& columns) {
+std::vector<Cube> cubesOf(const std::vector<Cube>& primes, const std::vector<int>& columns) {
     std::vector<Cube> cubes;
     for (int c : columns)
         cubes.push_back(primes[static_cast<std::size_t>(c)]);
@@ -79,28 +79,28 @@ CellSet Cube::Minterms() const {
     return set;
 }
 
-std::vector<Cube> PrimeImplicants(const ExactFunction& function) {
+std::vector<Cube> primeImplicants(const ExactFunction& function) {
     const int full = (1 << function.variables) - 1;
-    const CubeTable valid = ValidCubes(function);
+    const CubeTable valid = validCubes(function);
     std::vector<Cube> primes;
     for (int mask = 0; mask <= full; ++mask) {
         const int fixed = full & ~mask;
         for (int value = fixed;; value = (value - 1) & fixed) {
             const Cube cube{static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(mask)};
-            if (IsPrime(valid, full, mask, value) && cube.Minterms().Intersects(function.targets))
+            if (isPrime(valid, full, mask, value) && cube.Minterms().Intersects(function.targets))
                 primes.push_back(cube);
             if (value == 0)
                 break;
         }
     }
-    std::sort(primes.begin(), primes.end(), ResultOrder);
+    std::sort(primes.begin(), primes.end(), resultOrder);
     return primes;
 }
 
-ExactResult MinimizeExact(const ExactFunction& function, const ExactOptions& options) {
+ExactResult minimizeExact(const ExactFunction& function, const ExactOptions& options) {
     const auto start = std::chrono::steady_clock::now();
     ExactResult result;
-    result.primes = PrimeImplicants(function);
+    result.primes = primeImplicants(function);
     CoverTable table;
     table.rows = function.targets;
     for (const Cube& prime : result.primes) {
@@ -111,9 +111,9 @@ ExactResult MinimizeExact(const ExactFunction& function, const ExactOptions& opt
     request.enumerate = options.enumerate;
     request.limit = std::max<std::size_t>(options.solutionLimit, 1);
     request.deadline = start + options.budget;
-    const CoverOutcome outcome = SolveCover(table, request);
+    const CoverOutcome outcome = solveCover(table, request);
 
-    result.cover = CubesOf(result.primes, outcome.covers.front());
+    result.cover = cubesOf(result.primes, outcome.covers.front());
     result.terms = outcome.cost.columns;
     result.literals = outcome.cost.weight;
     result.proven = outcome.proven;
@@ -122,14 +122,14 @@ ExactResult MinimizeExact(const ExactFunction& function, const ExactOptions& opt
         return result;
     result.solutionCount = outcome.count;
     for (const std::vector<int>& cover : outcome.covers)
-        result.solutions.push_back(CubesOf(result.primes, cover));
+        result.solutions.push_back(cubesOf(result.primes, cover));
     return result;
 }
 
-ExactFunction FunctionOfMap(const TCarnoGrid& grid) {
+ExactFunction functionOfMap(const TCarnoGrid& grid) {
     ExactFunction function;
     function.variables = grid.GetVariableCount();
-    const std::string target = grid.GlueMethod == gmDNF ? "1" : "0";
+    const std::string target = targetText(grid.GlueMethod);
     for (int m = 0; m < 1 << function.variables; ++m) {
         const CellPos cell = grid.CellOfMinterm(m);
         const std::string& text = grid.Cells(cell.col, cell.row);
@@ -141,11 +141,11 @@ ExactFunction FunctionOfMap(const TCarnoGrid& grid) {
     return function;
 }
 
-ExactResult MinimizeExact(const TCarnoGrid& grid, const ExactOptions& options) {
-    return MinimizeExact(FunctionOfMap(grid), options);
+ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options) {
+    return minimizeExact(functionOfMap(grid), options);
 }
 
-std::vector<TTermItem> TermsOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
+std::vector<TTermItem> termsOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
     std::vector<TTermItem> terms;
     for (const Cube& cube : cover) {
         TTermItem& term = terms.emplace_back();
@@ -158,19 +158,19 @@ std::vector<TTermItem> TermsOfCover(const TCarnoGrid& grid, const std::vector<Cu
     return terms;
 }
 
-std::string CoverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
-    return grid.CaptionOf(TermsOfCover(grid, cover));
+std::string coverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
+    return grid.CaptionOf(termsOfCover(grid, cover));
 }
 
 bool TCarnoGrid::TestExact() {
     if (!ValidateCells())
         return true;
-    if (Progress)
-        Progress->SetMax(DataCols() * DataRows());
-    const ExactResult result = MinimizeExact(*this);
-    SetResultTerms(TermsOfCover(*this, result.cover));
-    if (Progress)
-        Progress->SetPosition(Progress->Max());
+    if (m_progress)
+        m_progress->SetMax(DataCols() * DataRows());
+    const ExactResult result = minimizeExact(*this);
+    SetResultTerms(termsOfCover(*this, result.cover));
+    if (m_progress)
+        m_progress->SetPosition(m_progress->Max());
     ShowResultTree();
     if (!result.proven)
         Message("The search was stopped after one second: the result is not proven minimal.",

@@ -68,24 +68,24 @@ struct ExactResult {
 };
 
 /// Every prime implicant of the function that covers at least one target, in result order.
-[[nodiscard]] std::vector<Cube> PrimeImplicants(const ExactFunction& function);
+[[nodiscard]] std::vector<Cube> primeImplicants(const ExactFunction& function);
 
 /// Minimizes the function exactly.
-[[nodiscard]] ExactResult MinimizeExact(const ExactFunction& function,
+[[nodiscard]] ExactResult minimizeExact(const ExactFunction& function,
                                         const ExactOptions& options = {});
 
 /// The function the map holds under its GlueMethod; empty cells count as non-target, as
 /// Analyze fills them.
-[[nodiscard]] ExactFunction FunctionOfMap(const TCarnoGrid& grid);
+[[nodiscard]] ExactFunction functionOfMap(const TCarnoGrid& grid);
 
 /// Minimizes the function the map holds under its GlueMethod.
-[[nodiscard]] ExactResult MinimizeExact(const TCarnoGrid& grid, const ExactOptions& options = {});
+[[nodiscard]] ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options = {});
 
 /// The cover as result terms of the map: cells in ascending minterm order, each with the
 /// value code its text has now.
-[[nodiscard]] std::vector<TTermItem> TermsOfCover(const TCarnoGrid& grid,
+[[nodiscard]] std::vector<TTermItem> termsOfCover(const TCarnoGrid& grid,
                                                   const std::vector<Cube>& cover);
 
 /// The root-line caption the cover would have in the result tree ("1"/"0" for a whole-map
 /// term, empty for no term).
-[[nodiscard]] std::string CoverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover);
+[[nodiscard]] std::string coverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover);

@@ -6,17 +6,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-namespace {
-
-std::string TargetText(TGlueMethod method) {
-    return method == gmDNF ? "1" : "0";
-}
-
-} // namespace
-
 void TCarnoGrid::AdvanceProgress(int step) const {
-    if (Progress)
-        Progress->SetPosition(Progress->Position() + step);
+    if (m_progress)
+        m_progress->SetPosition(m_progress->Position() + step);
 }
 
 void TCarnoGrid::Glue() {
@@ -27,18 +19,18 @@ void TCarnoGrid::Glue() {
 
     const int cols = DataCols();
     const int rows = DataRows();
-    if (Progress)
-        Progress->SetMax(cols * rows);
+    if (m_progress)
+        m_progress->SetMax(cols * rows);
     m_termLevels.reserve(10);
     m_termLevels.push_back(TLevelItem{{}, 1});
     m_termLevels.push_back(TLevelItem{{}, 2});
     m_targetCount = 0;
-    BlockWidth = 4;
+    m_blockWidth = 4;
     for (int c = 1; c <= cols; ++c) {
         for (int r = 1; r <= rows; ++r) {
             CellSet& around = m_neighbours[static_cast<std::size_t>(CellSet::Index(c, r))];
             around = CellSet{};
-            for (const CellPos& p : NeighbourCells(c, r, cols, rows, BlockWidth))
+            for (const CellPos& p : neighbourCells(c, r, cols, rows, m_blockWidth))
                 around.Insert(CellSet::Index(p.col, p.row));
         }
     }
@@ -46,22 +38,22 @@ void TCarnoGrid::Glue() {
     int targets = 0;
     BuildPairs(targets);
     m_targetCount = targets;
-    if (Progress)
-        Progress->SetMax(Progress->Max() + targets * targets);
+    if (m_progress)
+        m_progress->SetMax(m_progress->Max() + targets * targets);
     BuildLevels();
 
     ChooseCover();
     RemoveContainedTerms();
     RemoveRedundantTerms();
 
-    if (Progress)
-        Progress->SetPosition(Progress->Max());
+    if (m_progress)
+        m_progress->SetPosition(m_progress->Max());
     ResultText = JoinTermTexts(m_resultTerms);
 }
 
 void TCarnoGrid::BuildPairs(int& targetCount) {
-    const std::string target = TargetText(GlueMethod);
-    const auto targetCode = static_cast<std::uint8_t>(GlueMethod == gmDNF ? 0 : 1);
+    const std::string target = targetText(GlueMethod);
+    const TValueCode code = targetCode(GlueMethod);
     const int cols = DataCols();
     const int rows = DataRows();
     std::unordered_set<CellSet, CellSetHash> pairs;
@@ -83,7 +75,7 @@ void TCarnoGrid::BuildPairs(int& targetCount) {
             const TCellItem p{static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(r),
                               CellCode(text)};
             bool found = false;
-            for (const CellPos& n : NeighbourCells(c, r, cols, rows, BlockWidth)) {
+            for (const CellPos& n : neighbourCells(c, r, cols, rows, m_blockWidth)) {
                 const std::string& other = Cells(n.col, n.row);
                 const bool partner =
                     isTarget ? (other == text || other == "*") : (other == "*" || other == target);
@@ -98,7 +90,7 @@ void TCarnoGrid::BuildPairs(int& targetCount) {
             ++targetCount;
             if (!found) {
                 TTermItem single;
-                single.Append({p.col, p.row, targetCode});
+                single.Append({p.col, p.row, code});
                 m_termLevels[0].terms.push_back(std::move(single));
             }
         }
@@ -142,7 +134,7 @@ void TCarnoGrid::GlueLevel(const std::vector<TTermItem>& terms, std::vector<TTer
             for (int y = x + 1; y < count; ++y)
                 candidates.push_back(y);
         } else {
-            for (int bit = 0; bit < VariableCount; ++bit) {
+            for (int bit = 0; bit < m_variableCount; ++bit) {
                 const auto it = indexOf.find(minterms[static_cast<std::size_t>(x)].Flipped(bit));
                 if (it != indexOf.end() && it->second > x)
                     candidates.push_back(it->second);

@@ -3,14 +3,14 @@
 
 namespace {
 
-void AddInside(std::vector<int>& out, int position, int length) {
+void addInside(std::vector<int>& out, int position, int length) {
     if (position >= 1 && position <= length)
         out.push_back(position);
 }
 
 } // namespace
 
-std::vector<int> ForwardPartners(int x, int length, int blockWidth) {
+std::vector<int> forwardPartners(int x, int length, int blockWidth) {
     std::vector<int> out;
     const int place = (x - 1) % blockWidth + 1;
     if (place == 1) {
@@ -22,27 +22,27 @@ std::vector<int> ForwardPartners(int x, int length, int blockWidth) {
         }
         return out;
     }
-    AddInside(out, x + 1, length);
-    AddInside(out, length - x + 1, length);
+    addInside(out, x + 1, length);
+    addInside(out, length - x + 1, length);
     return out;
 }
 
-std::vector<int> BackwardPartners(int x, int length) {
+std::vector<int> backwardPartners(int x, int length) {
     std::vector<int> out;
-    AddInside(out, x - 1, length);
-    AddInside(out, length - x + 1, length);
+    addInside(out, x - 1, length);
+    addInside(out, length - x + 1, length);
     return out;
 }
 
-std::vector<CellPos> NeighbourCells(int col, int row, int cols, int rows, int blockWidth) {
+std::vector<CellPos> neighbourCells(int col, int row, int cols, int rows, int blockWidth) {
     std::vector<CellPos> out;
-    for (int c : ForwardPartners(col, cols, blockWidth))
+    for (int c : forwardPartners(col, cols, blockWidth))
         out.push_back({c, row});
-    for (int c : BackwardPartners(col, cols))
+    for (int c : backwardPartners(col, cols))
         out.push_back({c, row});
-    for (int r : BackwardPartners(row, rows))
+    for (int r : backwardPartners(row, rows))
         out.push_back({col, r});
-    for (int r : ForwardPartners(row, rows, blockWidth))
+    for (int r : forwardPartners(row, rows, blockWidth))
         out.push_back({col, r});
     return out;
 }

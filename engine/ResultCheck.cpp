@@ -5,14 +5,14 @@
 
 namespace {
 
-std::string CellName(const TCarnoGrid& grid, int col, int row) {
+std::string cellName(const TCarnoGrid& grid, int col, int row) {
     return "cell " + std::to_string(col) + "," + std::to_string(row) + " (minterm " +
            std::to_string(grid.MintermOf(col, row)) + ")";
 }
 
 /// Empty when the term's cells are all the minterms that agree on the variables its cells
 /// agree on, and each is a target or don't-care cell of the map.
-std::string TermFault(const TCarnoGrid& grid, const TTermItem& term, const std::string& target) {
+std::string termFault(const TCarnoGrid& grid, const TTermItem& term, const std::string& target) {
     if (term.cells.empty())
         return "a term without cells";
     const int n = grid.GetVariableCount();
@@ -26,7 +26,7 @@ std::string TermFault(const TCarnoGrid& grid, const TTermItem& term, const std::
             return "a term cell lies outside the map";
         const std::string& text = grid.Cells(cell.col, cell.row);
         if (text != target && text != "*")
-            return CellName(grid, cell.col, cell.row) + " holds \"" + text + "\" but is in a term";
+            return cellName(grid, cell.col, cell.row) + " holds \"" + text + "\" but is in a term";
         const int m = grid.MintermOf(cell.col, cell.row);
         ones &= m;
         zeros &= ~m & all;
@@ -40,18 +40,18 @@ std::string TermFault(const TCarnoGrid& grid, const TTermItem& term, const std::
 
 } // namespace
 
-std::string ResultFault(const TCarnoGrid& grid, const std::vector<TTermItem>& terms) {
-    const std::string target = grid.GlueMethod == gmDNF ? "1" : "0";
+std::string resultFault(const TCarnoGrid& grid, const std::vector<TTermItem>& terms) {
+    const std::string target = targetText(grid.GlueMethod);
     CellSet covered;
     for (const TTermItem& term : terms) {
-        if (std::string fault = TermFault(grid, term, target); !fault.empty())
+        if (std::string fault = termFault(grid, term, target); !fault.empty())
             return fault;
         covered |= term.set;
     }
     for (int c = 1; c <= grid.DataCols(); ++c)
         for (int r = 1; r <= grid.DataRows(); ++r)
             if (grid.Cells(c, r) == target && !covered.Contains(CellSet::Index(c, r)))
-                return CellName(grid, c, r) + " holds the target \"" + target +
+                return cellName(grid, c, r) + " holds the target \"" + target +
                        "\" but no term covers it";
     return {};
 }

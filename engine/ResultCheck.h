@@ -10,4 +10,4 @@
 /// each term holds exactly the cells of one sub-cube (so its text describes its cells), no
 /// term holds a cell that is neither a target nor "*", and every target cell lies in a term.
 /// Otherwise a description of the first fault found.
-[[nodiscard]] std::string ResultFault(const TCarnoGrid& grid, const std::vector<TTermItem>& terms);
+[[nodiscard]] std::string resultFault(const TCarnoGrid& grid, const std::vector<TTermItem>& terms);

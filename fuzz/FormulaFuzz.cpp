@@ -88,7 +88,8 @@ void CheckReading(const Setup& setup, TFormulaType type, bool valid) {
     TCarnoGrid grid;
     grid.SetMessageBox(&messages);
     grid.SetVariableCount(setup.variables);
-    grid.VariableNames = setup.names;
+    for (int i = 1; i <= 8; ++i)
+        grid.SetVariableName(i, setup.names[static_cast<std::size_t>(i)]);
     grid.FormulaType = type;
     grid.AnalyzeFormulaString(setup.formula);
     const bool sop = type == ftSOP;
@@ -117,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Setup setup = ReadSetup(data, size);
     TCarnoGrid grid;
     grid.SetVariableCount(setup.variables);
-    grid.VariableNames = setup.names;
+    for (int i = 1; i <= 8; ++i)
+        grid.SetVariableName(i, setup.names[static_cast<std::size_t>(i)]);
     const int validation = grid.ValidateFormulaString(setup.formula);
     const auto length = static_cast<int>(WithoutSpaces(setup.formula).size());
     if (validation == TCarnoGrid::kFormulaTooLong)

@@ -52,7 +52,7 @@ void CheckRoundTrip(TCarnoGrid& loaded, SilentMessages& messages, const Scratch&
     Require(loaded.SaveToFile(path), "a loaded map can be saved");
     Require(messages.shown == shownBefore, "every loaded cell can be written");
     const int n = loaded.GetVariableCount();
-    Require(ReadWholeFile(path).value_or("").size() == ExpectedSize(n, bitSave),
+    Require(readWholeFile(path).value_or("").size() == ExpectedSize(n, bitSave),
             "the file has the size its header promises");
 
     SilentMessages quiet;
@@ -75,7 +75,7 @@ void CheckRoundTrip(TCarnoGrid& loaded, SilentMessages& messages, const Scratch&
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Scratch scratch;
     const std::string input = scratch.Path("input.lvn");
-    Require(!WriteFileAtomically(input, std::string(reinterpret_cast<const char*>(data), size)),
+    Require(!writeFileAtomically(input, std::string(reinterpret_cast<const char*>(data), size)),
             "the input can be written");
 
     SilentMessages messages;

@@ -4,6 +4,7 @@
 #include "input/TextUtil.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr long kBeyondAnyMap = 1L << 20;
 
 /// Reads the decimal number at the start of `token` up to its first non-digit; an empty run
 /// reads as 0. Numbers too large for any map saturate instead of overflowing.
-long LeadingNumber(const std::string& token) {
+long leadingNumber(const std::string& token) {
     long value = 0;
     for (char ch : token) {
         if (ch < '0' || ch > '9')
@@ -26,10 +27,10 @@ long LeadingNumber(const std::string& token) {
 } // namespace
 
 void TCarnoGrid::FillCard(const std::string& value) {
-    if (TreeView && TreeView->Count() > 0) {
+    if (m_treeView && m_treeView->Count() > 0) {
         if (Message("Results of analyze will be lost, Continue?", MsgKind::Warning,
                     MsgButtons::OkCancel) == MsgAnswer::Ok)
-            TreeView->Clear();
+            m_treeView->Clear();
     }
     CleareCard();
     for (int c = 1; c <= DataCols(); ++c)
@@ -47,7 +48,7 @@ void TCarnoGrid::CleareCard() {
 }
 
 bool TCarnoGrid::AnalyzeWorkString(const std::string& setText, const std::string& value) {
-    const std::string text = RemoveSpaces(setText);
+    const std::string text = removeSpaces(setText);
     if (text.size() > kMaxSetText) {
         Message("Set is too long: at most 255 characters without spaces.", MsgKind::Information,
                 MsgButtons::Ok);
@@ -61,7 +62,7 @@ bool TCarnoGrid::AnalyzeWorkString(const std::string& setText, const std::string
     parser.Text = text;
     parser.Parse(',');
 
-    const long highest = (1L << VariableCount) - 1;
+    const long highest = (1L << m_variableCount) - 1;
     auto fill = [&](long m) {
         const CellPos cell = CellOfMinterm(static_cast<int>(m));
         SetCells(cell.col, cell.row, value);
@@ -69,13 +70,13 @@ bool TCarnoGrid::AnalyzeWorkString(const std::string& setText, const std::string
     for (const std::string& token : parser.Items) {
         const std::size_t dash = token.find('-');
         if (dash == std::string::npos) {
-            const long m = LeadingNumber(token);
+            const long m = leadingNumber(token);
             if (m <= highest)
                 fill(m);
             continue;
         }
-        long low = LeadingNumber(token.substr(0, dash));
-        long high = LeadingNumber(token.substr(dash + 1));
+        long low = leadingNumber(token.substr(0, dash));
+        long high = leadingNumber(token.substr(dash + 1));
         if (high < low)
             std::swap(low, high);
         if (high > highest)
@@ -84,4 +85,15 @@ bool TCarnoGrid::AnalyzeWorkString(const std::string& setText, const std::string
             fill(m);
     }
     return true;
+}
+
+bool TCarnoGrid::ApplySets(const std::string& ones, const std::string& zeros,
+                           const std::string& dontCares) {
+    bool allApplied = true;
+    const std::pair<const std::string*, const char*> sets[] = {
+        {&ones, "1"}, {&zeros, "0"}, {&dontCares, "*"}};
+    for (const auto& [text, value] : sets)
+        if (!text->empty() && !AnalyzeWorkString(*text, value))
+            allApplied = false;
+    return allApplied;
 }

@@ -15,7 +15,7 @@ struct Piece {
     std::size_t start;
 };
 
-std::vector<Piece> Split(const std::string& text, const std::string& separators) {
+std::vector<Piece> split(const std::string& text, const std::string& separators) {
     std::vector<Piece> pieces;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
@@ -41,16 +41,16 @@ std::string TCarnoGrid::FormulaMessage(int validation) {
 int TCarnoGrid::ValidateFormulaString(const std::string& formula) const {
     if (formula.empty())
         return 0;
-    const std::string text = RemoveSpaces(formula);
+    const std::string text = removeSpaces(formula);
     if (text.size() > kMaxFormula)
         return kFormulaTooLong;
-    for (const Piece& operand : Split(text, "+*")) {
-        std::string name = UpperAscii(operand.text);
+    for (const Piece& operand : split(text, "+*")) {
+        std::string name = upperAscii(operand.text);
         if (!name.empty() && name[0] == '|')
             name.erase(0, 1);
         bool known = false;
-        for (int i = 1; i <= VariableCount && !known; ++i)
-            known = !name.empty() && name == VariableNames[static_cast<std::size_t>(i)];
+        for (int i = 1; i <= m_variableCount && !known; ++i)
+            known = !name.empty() && name == VariableName(i);
         if (!known)
             return static_cast<int>(operand.start);
     }
@@ -64,23 +64,23 @@ void TCarnoGrid::AnalyzeFormulaString(const std::string& formula) {
     const std::string value = sop ? "1" : "0";
     if (formula.empty())
         return;
-    const std::string text = RemoveSpaces(formula);
+    const std::string text = removeSpaces(formula);
     if (text.size() > kMaxFormula)
         return;
 
-    for (const Piece& term : Split(text, termSeparator)) {
+    for (const Piece& term : split(text, termSeparator)) {
         if (term.text.empty())
             continue;
         std::array<Need, 9> need{};
         bool contradicted = false;
-        for (const Piece& literal : Split(UpperAscii(term.text), literalSeparator)) {
+        for (const Piece& literal : split(upperAscii(term.text), literalSeparator)) {
             if (literal.text.empty())
                 continue;
             const bool negated = literal.text[0] == '|';
             const std::string name = negated ? literal.text.substr(1) : literal.text;
             int variable = 0;
-            for (int i = 1; i <= VariableCount && variable == 0; ++i)
-                if (name == VariableNames[static_cast<std::size_t>(i)])
+            for (int i = 1; i <= m_variableCount && variable == 0; ++i)
+                if (name == VariableName(i))
                     variable = i;
             if (variable == 0)
                 continue;
@@ -99,9 +99,9 @@ void TCarnoGrid::AnalyzeFormulaString(const std::string& formula) {
             for (int r = 1; r <= DataRows(); ++r) {
                 const int m = MintermOf(c, r);
                 bool matches = true;
-                for (int v = 1; v <= VariableCount && matches; ++v) {
+                for (int v = 1; v <= m_variableCount && matches; ++v) {
                     const Need n = need[static_cast<std::size_t>(v)];
-                    const bool bit = (m >> (VariableCount - v)) & 1;
+                    const bool bit = (m >> (m_variableCount - v)) & 1;
                     matches = n == Need::Any || (n == Need::One) == bit;
                 }
                 if (matches)

@@ -4,7 +4,7 @@
 #include <string>
 
 /// The text without its space characters.
-[[nodiscard]] inline std::string RemoveSpaces(const std::string& text) {
+[[nodiscard]] inline std::string removeSpaces(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (char ch : text)
@@ -14,7 +14,7 @@
 }
 
 /// The text with ASCII letters in upper case; other characters unchanged.
-[[nodiscard]] inline std::string UpperAscii(std::string text) {
+[[nodiscard]] inline std::string upperAscii(std::string text) {
     for (char& ch : text)
         if (ch >= 'a' && ch <= 'z')
             ch = static_cast<char>(ch - 'a' + 'A');

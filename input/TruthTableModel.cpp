@@ -15,7 +15,7 @@ constexpr int kMaxFunctions = 4;
 const std::string kEmpty;
 
 /// The row's input digits as one string, or nothing when a cell is not exactly "0" or "1".
-std::optional<std::string> RowDigits(const TTruthTableModel& table, int row) {
+std::optional<std::string> rowDigits(const TTruthTableModel& table, int row) {
     std::string digits;
     for (int col = 0; col < table.VariableCount(); ++col) {
         const std::string& text = table.Cell(col, row);
@@ -76,7 +76,7 @@ void TTruthTableModel::FillCarnoCard(TCarnoGrid& grid) const {
     const int rowVars = grid.GetRowVarCount();
     const int colVars = grid.GetColVarCount();
     for (int row = 1; row < RowCount(); ++row) {
-        const auto digits = RowDigits(*this, row);
+        const auto digits = rowDigits(*this, row);
         // Inputs edited into something other than binary digits, or too few digits for the
         // map, name no cell: the row is left out.
         if (!digits || static_cast<int>(digits->size()) < std::max(rowVars, colVars))
@@ -90,9 +90,9 @@ void TTruthTableModel::FillCarnoCard(TCarnoGrid& grid) const {
 }
 
 void TCarnoGrid::MapToTruthTable(FunctionTable& table) const {
-    table.VariableCount = VariableCount;
-    table.Values.assign(std::size_t{1} << VariableCount, '\0');
-    for (int m = 0; m < 1 << VariableCount; ++m) {
+    table.VariableCount = m_variableCount;
+    table.Values.assign(std::size_t{1} << m_variableCount, '\0');
+    for (int m = 0; m < 1 << m_variableCount; ++m) {
         const CellPos cell = CellOfMinterm(m);
         const std::string& text = Cells(cell.col, cell.row);
         if (!text.empty())

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, const std::string& bytes) {
+std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".part";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
@@ -19,7 +19,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, const st
     return std::nullopt;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;

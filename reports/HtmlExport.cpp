@@ -17,31 +17,31 @@ constexpr const char* kTruthTable =
 
 /// The variable names with a backslash between the row and the column variables:
 /// "A B \ C D " for four variables.
-std::string CornerText(const TCarnoGrid& grid) {
+std::string cornerText(const TCarnoGrid& grid) {
     const int n = grid.GetVariableCount();
     std::string corner;
     for (int i = 1; i <= n; ++i) {
         if (i == n / 2 + 1)
             corner += "\\ ";
-        corner += EscapeHtml(grid.VariableNames[static_cast<std::size_t>(i)]) + " ";
+        corner += escapeHtml(grid.VariableName(i)) + " ";
     }
     return corner;
 }
 
 /// The header row up to its closing "</TR>": the corner cell and the column labels.
-std::string HeaderCells(const TCarnoGrid& grid) {
-    std::string text = R"(  <TR><TD bgcolor="white">)" + CornerText(grid) + "</TD>";
+std::string headerCells(const TCarnoGrid& grid) {
+    std::string text = R"(  <TR><TD bgcolor="white">)" + cornerText(grid) + "</TD>";
     for (int c = 1; c <= grid.DataCols(); ++c)
         text += R"(<TD bgcolor="gray">)" + grid.ColLabel(c) + "</TD>";
     return text;
 }
 
-std::string RowLabelCell(const TCarnoGrid& grid, int row) {
+std::string rowLabelCell(const TCarnoGrid& grid, int row) {
     return R"(  <TR><TD bgcolor="gray"><center>)" + grid.RowLabel(row) + "</center></TD>";
 }
 
 /// Six upper-case hex digits RRGGBB of a colour held as 0x00BBGGRR.
-std::string HexColor(std::uint32_t color) {
+std::string hexColor(std::uint32_t color) {
     char digits[7];
     std::snprintf(digits, sizeof digits, "%02X%02X%02X", color & 0xFFU, (color >> 8) & 0xFFU,
                   (color >> 16) & 0xFFU);
@@ -49,11 +49,11 @@ std::string HexColor(std::uint32_t color) {
 }
 
 /// One data cell of the fragment: coloured when it belongs to the chosen term.
-std::string FragmentCell(const TCarnoGrid& grid, int col, int row, int termNo) {
+std::string fragmentCell(const TCarnoGrid& grid, int col, int row, int termNo) {
     const std::string& value = grid.Cells(col, row);
-    const std::string text = value.empty() ? "&nbsp;" : EscapeHtml(value);
+    const std::string text = value.empty() ? "&nbsp;" : escapeHtml(value);
     if (grid.IsCellOfTerm(termNo, col, row))
-        return R"(<TD bgcolor="#)" + HexColor(grid.TermColor) + R"("><p align="center">)" + text +
+        return R"(<TD bgcolor="#)" + hexColor(grid.TermColor) + R"("><p align="center">)" + text +
                "</TD>";
     return R"(<TD bgcolor="white"><p align="center">)" + text + "</TD>";
 }
@@ -65,15 +65,15 @@ bool TCarnoGrid::SaveToHTMLFile(const std::string& path) {
                        "  <TITLE>Karnaugh Map</TITLE>" + kCrLf +
                        R"(   <meta name="GENERATOR" content="Lorvane">)" + kCrLf + "  </HEAD>" +
                        kCrLf + "  <BODY>" + kCrLf + kMapTable + kCrLf;
-    page += HeaderCells(*this) + "</TR>" + kCrLf;
+    page += headerCells(*this) + "</TR>" + kCrLf;
     for (int r = 1; r <= DataRows(); ++r) {
-        page += RowLabelCell(*this, r);
+        page += rowLabelCell(*this, r);
         for (int c = 1; c <= DataCols(); ++c)
-            page += R"(<TD bgcolor="white">)" + EscapeHtml(Cells(c, r)) + "</TD>";
+            page += R"(<TD bgcolor="white">)" + escapeHtml(Cells(c, r)) + "</TD>";
         page += std::string("</TR>") + kCrLf;
     }
     page += std::string("  </Table>") + kCrLf + "  </BODY>" + kCrLf + "</HTML>" + kCrLf;
-    if (const auto error = WriteFileAtomically(path, page)) {
+    if (const auto error = writeFileAtomically(path, page)) {
         Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
@@ -84,30 +84,30 @@ void TCarnoGrid::SaveToHTMLTemp(std::vector<std::string>& list, int termNo) cons
     // Every piece is followed by a line break; the pieces that end in one of their own leave
     // an empty line behind them.
     std::string text = std::string(kMapTable) + kCrLf;
-    text += R"(  <TR><TD bgcolor="white">)" + CornerText(*this) + "</TD>" + kCrLf;
+    text += R"(  <TR><TD bgcolor="white">)" + cornerText(*this) + "</TD>" + kCrLf;
     for (int c = 1; c <= DataCols(); ++c)
         text += R"(<TD bgcolor="gray">)" + ColLabel(c) + "</TD>" + kCrLf;
     text += std::string("</TR>") + kCrLf + kCrLf;
     for (int r = 1; r <= DataRows(); ++r) {
-        text += RowLabelCell(*this, r) + kCrLf;
+        text += rowLabelCell(*this, r) + kCrLf;
         for (int c = 1; c <= DataCols(); ++c)
-            text += FragmentCell(*this, c, r, termNo) + kCrLf;
+            text += fragmentCell(*this, c, r, termNo) + kCrLf;
         text += std::string("</TR>") + kCrLf + kCrLf;
     }
     text += std::string("  </Table>") + kCrLf + kCrLf;
-    list = SplitLines(text);
+    list = splitLines(text);
 }
 
 std::optional<std::string> TTruthTableModel::SaveToHTMLTemplate(
     const std::vector<std::string>& headerCell, const std::vector<std::string>& variableCell,
     const std::vector<std::string>& functionCell, std::vector<std::string>& out) const {
-    const std::string header = TemplateText(headerCell);
-    const std::string variable = TemplateText(variableCell);
-    const std::string function = TemplateText(functionCell);
+    const std::string header = templateText(headerCell);
+    const std::string variable = templateText(variableCell);
+    const std::string function = templateText(functionCell);
     std::vector<std::string> items = {kTruthTable};
     auto add = [&items](const std::string& pattern, const std::string& argument) {
         std::string item;
-        auto error = FormatTemplate(pattern, EscapeHtml(argument), item);
+        auto error = formatTemplate(pattern, escapeHtml(argument), item);
         items.push_back(std::move(item));
         return error;
     };

@@ -32,7 +32,7 @@ bool sameName(const std::string& a, const std::string& b) {
 
 IniLines readLines(const std::string& path) {
     IniLines ini;
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = readWholeFile(path);
     if (!bytes || bytes->empty())
         return ini;
     // A file written with bare line feeds keeps them.
@@ -166,5 +166,5 @@ std::optional<std::string> IniFile::writeValues(const std::string& section,
     std::string bytes;
     for (const std::string& line : ini.lines)
         bytes += line + ini.lineEnd;
-    return WriteFileAtomically(m_path, bytes);
+    return writeFileAtomically(m_path, bytes);
 }

@@ -18,7 +18,7 @@ enum HeaderField { kVersion = 4, kVariables = 5, kBitSave = 6, kRows = 7, kCols 
 
 /// The byte a cell text is stored as, or nothing when the byte body cannot hold the text so
 /// that it reads back the same.
-std::optional<unsigned char> CellByte(const std::string& text) {
+std::optional<unsigned char> cellByte(const std::string& text) {
     if (text.empty() || text == "0")
         return 0;
     if (text == "1")
@@ -34,33 +34,33 @@ std::optional<unsigned char> CellByte(const std::string& text) {
     return static_cast<unsigned char>(value);
 }
 
-std::size_t PlaneBytes(int variables) {
+std::size_t planeBytes(int variables) {
     return ((std::size_t{1} << variables) + 7) / 8;
 }
 
-std::string Damaged(const std::string& reason) {
+std::string damaged(const std::string& reason) {
     return "Invalid map file: " + reason;
 }
 
 /// Checks a whole file against its header; returns the reason it cannot be loaded, if any.
-std::optional<std::string> CheckBody(const std::vector<unsigned char>& data) {
+std::optional<std::string> checkBody(const std::vector<unsigned char>& data) {
     if (data.size() < kHeaderSize)
-        return Damaged("the header is incomplete.");
+        return damaged("the header is incomplete.");
     const int n = data[kVariables];
     if (n < 2 || n > 8)
-        return Damaged("the variable count " + std::to_string(n) + " is outside 2..8.");
+        return damaged("the variable count " + std::to_string(n) + " is outside 2..8.");
     const int rows = data[kRows];
     const int cols = data[kCols];
     if (rows != 1 << (n / 2) || cols != 1 << (n - n / 2))
-        return Damaged(std::to_string(rows) + " rows and " + std::to_string(cols) +
+        return damaged(std::to_string(rows) + " rows and " + std::to_string(cols) +
                        " columns do not fit " + std::to_string(n) + " variables.");
-    const std::size_t body = data[kBitSave] ? 2 * PlaneBytes(n) : std::size_t(rows * cols);
+    const std::size_t body = data[kBitSave] ? 2 * planeBytes(n) : std::size_t(rows * cols);
     if (data.size() < kHeaderSize + body)
-        return Damaged("the file ends before its last cell.");
+        return damaged("the file ends before its last cell.");
     return std::nullopt;
 }
 
-bool PlaneBit(const unsigned char* plane, int k) {
+bool planeBit(const unsigned char* plane, int k) {
     return plane[k / 8] & (0x80 >> (k % 8));
 }
 
@@ -74,7 +74,7 @@ bool TCarnoGrid::SaveToFile(const std::string& path) {
                          'S',
                          ' ',
                          1,
-                         static_cast<char>(VariableCount),
+                         static_cast<char>(m_variableCount),
                          static_cast<char>(BitSave ? 1 : 0),
                          static_cast<char>(rows),
                          static_cast<char>(cols),
@@ -82,9 +82,9 @@ bool TCarnoGrid::SaveToFile(const std::string& path) {
                          0,
                          0};
     if (BitSave) {
-        const std::size_t planeBytes = PlaneBytes(VariableCount);
+        const std::size_t bytesPerPlane = planeBytes(m_variableCount);
         for (const char* marked : {"1", "*"}) {
-            std::string plane(planeBytes, '\0');
+            std::string plane(bytesPerPlane, '\0');
             for (int k = 0; k < rows * cols; ++k)
                 if (Cells(k / rows + 1, k % rows + 1) == marked)
                     plane[static_cast<std::size_t>(k / 8)] |= static_cast<char>(0x80 >> (k % 8));
@@ -92,7 +92,7 @@ bool TCarnoGrid::SaveToFile(const std::string& path) {
         }
     } else {
         for (int k = 0; k < rows * cols; ++k) {
-            const auto byte = CellByte(Cells(k / rows + 1, k % rows + 1));
+            const auto byte = cellByte(Cells(k / rows + 1, k % rows + 1));
             // A cell the file cannot hold still takes its place, so the cells after it keep
             // theirs.
             if (!byte)
@@ -100,7 +100,7 @@ bool TCarnoGrid::SaveToFile(const std::string& path) {
             bytes += static_cast<char>(byte.value_or(0));
         }
     }
-    if (const auto error = WriteFileAtomically(path, bytes)) {
+    if (const auto error = writeFileAtomically(path, bytes)) {
         Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
@@ -120,14 +120,14 @@ bool TCarnoGrid::LoadFromFile(const std::string& path) {
         Message("File type mistmatch.", MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    if (const auto error = CheckBody(data)) {
+    if (const auto error = checkBody(data)) {
         Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    if (TreeView && TreeView->Count() > 0 &&
+    if (m_treeView && m_treeView->Count() > 0 &&
         Message("Results of analyze will be lost, Continue?", MsgKind::Information,
                 MsgButtons::OkCancel) == MsgAnswer::Ok)
-        TreeView->Clear();
+        m_treeView->Clear();
 
     CleareCard();
     const int n = data[kVariables];
@@ -136,9 +136,9 @@ bool TCarnoGrid::LoadFromFile(const std::string& path) {
     const int cells = rows * data[kCols];
     const unsigned char* body = data.data() + kHeaderSize;
     if (data[kBitSave]) {
-        const unsigned char* stars = body + PlaneBytes(n);
+        const unsigned char* stars = body + planeBytes(n);
         for (int k = 0; k < cells; ++k) {
-            const char* text = PlaneBit(stars, k) ? "*" : PlaneBit(body, k) ? "1" : "0";
+            const char* text = planeBit(stars, k) ? "*" : planeBit(body, k) ? "1" : "0";
             SetCells(k / rows + 1, k % rows + 1, text);
         }
     } else {

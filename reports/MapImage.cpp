@@ -163,12 +163,12 @@ std::vector<PathStep> outline(const GroupRect& rect, bool forStroke) {
 std::string variableList(const TCarnoGrid& grid, int from, int to, bool latex) {
     bool single = true;
     for (int i = from; i <= to; ++i)
-        single = single && grid.VariableNames[static_cast<std::size_t>(i)].size() == 1;
+        single = single && grid.VariableName(i).size() == 1;
     std::string text;
     for (int i = from; i <= to; ++i) {
         if (i > from && !single)
             text += ",";
-        const std::string& name = grid.VariableNames[static_cast<std::size_t>(i)];
+        const std::string& name = grid.VariableName(i);
         text += latex ? latexName(name) : name;
     }
     return text;
@@ -250,7 +250,7 @@ std::string svgText(double x, double y, const std::string& text, int font,
                     const std::string& anchor, const std::string& extra = "") {
     return "<text x=\"" + number(x) + "\" y=\"" + number(y) + "\" font-size=\"" +
            std::to_string(font) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" +
-           EscapeHtml(text) + "</text>\n";
+           escapeHtml(text) + "</text>\n";
 }
 
 std::string svgLine(double x1, double y1, double x2, double y2, const std::string& style) {
@@ -339,7 +339,7 @@ std::string svgGroups(const TCarnoGrid& grid, const std::vector<DrawnGroup>& gro
     for (const DrawnGroup& group : groups) {
         const std::string color = svgColor(group.color);
         out +=
-            "<g>\n<title>" + EscapeHtml(termAs(grid, group.cube, Notation::Plain)) + "</title>\n";
+            "<g>\n<title>" + escapeHtml(termAs(grid, group.cube, Notation::Plain)) + "</title>\n";
         for (const GroupRect& rect : group.rects) {
             out += "<path d=\"" + svgPath(outline(rect, false), layout, true) + "\" fill=\"" +
                    color + "\" fill-opacity=\"0.14\" stroke=\"none\"/>\n";
@@ -594,7 +594,7 @@ bool saveMapImage(const TCarnoGrid& grid, const std::string& path, bool withGrou
     }
     const std::string text =
         *format == MapImageFormat::Svg ? mapSvg(grid, withGroups) : mapTikz(grid, withGroups);
-    if (const auto error = WriteFileAtomically(path, text)) {
+    if (const auto error = writeFileAtomically(path, text)) {
         grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }

@@ -45,7 +45,7 @@ bool isSop(const TCarnoGrid& grid) {
 
 bool hasLongName(const TCarnoGrid& grid) {
     for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        if (grid.VariableNames[static_cast<std::size_t>(i)].size() > 1)
+        if (grid.VariableName(i).size() > 1)
             return true;
     return false;
 }
@@ -57,7 +57,7 @@ std::string_view andOperator(const TCarnoGrid& grid, Notation notation) {
 }
 
 std::string nameIn(const TCarnoGrid& grid, std::size_t variable, Notation notation) {
-    const std::string& name = grid.VariableNames[variable];
+    const std::string& name = grid.VariableName(variable);
     return notation == Notation::Latex ? latexName(name) : name;
 }
 

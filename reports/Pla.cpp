@@ -286,7 +286,7 @@ private:
             return;
         std::vector<std::string> names;
         for (const std::string& name : m_inputNames)
-            names.push_back(UpperAscii(name));
+            names.push_back(upperAscii(name));
         const std::string problem = variableNamesProblem(names);
         if (problem.empty())
             function.names = std::move(names);
@@ -318,15 +318,10 @@ std::string errorText(const PlaError& error) {
     return "Invalid PLA file, line " + std::to_string(error.line) + ": " + error.message;
 }
 
-std::vector<std::string> mapNames(const TCarnoGrid& grid) {
-    const auto n = static_cast<std::size_t>(grid.GetVariableCount());
-    return {grid.VariableNames.begin() + 1, grid.VariableNames.begin() + 1 + n};
-}
-
 /// The lines before the cubes; .ilb only when the names can be read back as names.
 std::string header(const TCarnoGrid& grid, std::string_view type, std::size_t cubes) {
     std::string text = ".i " + std::to_string(grid.GetVariableCount()) + "\n.o 1\n";
-    const std::vector<std::string> names = mapNames(grid);
+    const std::vector<std::string> names = grid.VariableNames();
     if (variableNamesProblem(names).empty()) {
         text += ".ilb";
         for (const std::string& name : names)
@@ -344,7 +339,7 @@ std::string mintermDigits(int minterm, int variables) {
 }
 
 bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
-    if (const auto error = WriteFileAtomically(path, text)) {
+    if (const auto error = writeFileAtomically(path, text)) {
         grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
@@ -386,7 +381,7 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function) {
         grid.SetCells(cell.col, cell.row, std::string(1, function.values[m]));
     }
     for (std::size_t i = 0; i < function.names.size(); ++i)
-        grid.VariableNames[i + 1] = function.names[i];
+        grid.SetVariableName(i + 1, function.names[i]);
     grid.FillState = 2;
     for (const std::string& note : function.notes)
         grid.Message(note, MsgKind::Information, MsgButtons::Ok);
@@ -400,7 +395,7 @@ bool loadPla(TCarnoGrid& grid, const std::string& path) {
                      MsgButtons::Ok);
         return false;
     }
-    const auto text = ReadWholeFile(path);
+    const auto text = readWholeFile(path);
     if (!text) {
         grid.Message("Cannot read file " + inQuotes(path) + ".", MsgKind::Error, MsgButtons::Ok);
         return false;

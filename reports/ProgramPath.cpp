@@ -1,4 +1,4 @@
-// Paths of the data files below the program folder, found without regard to letter case.
+// The program folder and the paths of the data files below it.
 #include "reports/ProgramPath.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
     auto lower = [](unsigned char ch) { return ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch; };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
                return lower(static_cast<unsigned char>(x)) == lower(static_cast<unsigned char>(y));
@@ -18,13 +18,13 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 
 /// The entry of `dir` named `name`: the exact name when it exists, else the first entry whose
 /// name differs only in letter case, else `name` itself.
-std::string FindEntry(const fs::path& dir, const std::string& name) {
+std::string findEntry(const fs::path& dir, const std::string& name) {
     std::error_code error;
     if (fs::exists(dir / name, error))
         return name;
     for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
         const std::string entry = it->path().filename().string();
-        if (SameIgnoringCase(entry, name))
+        if (sameIgnoringCase(entry, name))
             return entry;
     }
     return name;
@@ -32,15 +32,23 @@ std::string FindEntry(const fs::path& dir, const std::string& name) {
 
 } // namespace
 
-std::string ResolveProgramPath(const std::string& folder, const std::string& relative) {
+std::string resolveProgramPath(const std::string& folder, const std::string& relative) {
     fs::path path = folder.empty() ? fs::path(".") : fs::path(folder);
     std::size_t start = 0;
     while (start <= relative.size()) {
         const std::size_t end = std::min(relative.find_first_of("\\/", start), relative.size());
         const std::string part = relative.substr(start, end - start);
         if (!part.empty())
-            path /= FindEntry(path, part);
+            path /= findEntry(path, part);
         start = end + 1;
     }
     return path.string();
+}
+
+std::string executableFolder() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error || !self.has_parent_path())
+        return "./";
+    return self.parent_path().string() + "/";
 }

@@ -1,4 +1,5 @@
-// Paths of the data files below the program folder, found without regard to letter case.
+// The program folder and the paths of the data files below it, found without regard to
+// letter case.
 #pragma once
 
 #include <string>
@@ -7,5 +8,9 @@
 /// of its components is matched without regard to letter case against the entries that exist,
 /// so "help\index.htm" finds "Help/Index.htm" on a case-sensitive file system. Components
 /// that match nothing are kept as written, so the path names the file that was looked for.
-[[nodiscard]] std::string ResolveProgramPath(const std::string& folder,
+[[nodiscard]] std::string resolveProgramPath(const std::string& folder,
                                              const std::string& relative);
+
+/// The program folder: the folder of the running executable, with a trailing separator; the
+/// current folder ("./") when it cannot be found.
+[[nodiscard]] std::string executableFolder();

@@ -105,13 +105,13 @@ void TRepView::SpeedButton1Click() {
         QStringLiteral("htm"), QStringLiteral("Report%1").arg(SaveCounter));
     if (!choice || !MayReplace(choice->path))
         return;
-    const auto bytes = ReadWholeFile(localName(m_current));
+    const auto bytes = readWholeFile(localName(m_current));
     if (!bytes) {
         m_context.messages->Show("Cannot open file \"" + localName(m_current) + "\".",
                                  MsgKind::Error, MsgButtons::Ok);
         return;
     }
-    if (const auto error = WriteFileAtomically(localName(choice->path), *bytes)) {
+    if (const auto error = writeFileAtomically(localName(choice->path), *bytes)) {
         m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
         return;
     }

@@ -18,47 +18,46 @@ const std::string kCellTemplates[] = {"ttcell1.inc", "ttcell2.inc", "ttcell3.inc
 const std::string kDefaultOutput = "Reports/report.htm";
 constexpr std::size_t kBreakStep = 20;
 
-std::optional<std::string> ReadTemplate(const std::string& folder, const std::string& name,
+std::optional<std::string> readTemplate(const std::string& folder, const std::string& name,
                                         std::vector<std::string>& lines) {
-    const std::string path = ResolveProgramPath(folder, kTemplateFolder + name);
-    const auto text = ReadWholeFile(path);
+    const std::string path = resolveProgramPath(folder, kTemplateFolder + name);
+    const auto text = readWholeFile(path);
     if (!text)
         return "Cannot open file \"" + path + "\".";
-    lines = SplitLines(*text);
+    lines = splitLines(*text);
     return std::nullopt;
 }
 
-std::string MapFragment(const TCarnoGrid& grid, int termNo) {
+std::string mapFragment(const TCarnoGrid& grid, int termNo) {
     std::vector<std::string> list;
     grid.SaveToHTMLTemp(list, termNo);
-    return TemplateText(list);
+    return templateText(list);
 }
 
-std::string TypeRow(TGlueMethod method) {
+std::string typeRow(TGlueMethod method) {
     const std::string kind = method == gmDNF ? "<b>D</b>isjunctive <b>N</b>ormal <b>F</b>orm"
                                              : "<b>C</b>onjunctive <b>N</b>ormal <b>F</b>orm";
     return "<table align=\"center\" width=\"100%\" border=\"1\"><tr><td> Type</td><td> " + kind +
            "</td></tr>";
 }
 
-std::string SetsRows(const TCarnoGrid& grid) {
+std::string setsRows(const TCarnoGrid& grid) {
     std::string ones, zeros, dontCares;
     grid.MapToSets(ones, zeros, dontCares);
     return "<tr><td>Sets representation</td><td>"
            "<tr><td>1</td><td>" +
-           BreakSetList(ones) + "</td></tr><tr><td>0</td><td>" + BreakSetList(zeros) +
-           "</td></tr><tr><td>*(Don't Cares)</td><td>" + BreakSetList(dontCares) +
+           breakSetList(ones) + "</td></tr><tr><td>0</td><td>" + breakSetList(zeros) +
+           "</td></tr><tr><td>*(Don't Cares)</td><td>" + breakSetList(dontCares) +
            "</td></tr></td></tr>";
 }
 
 /// The map's function in a truth table whose captions are the map's variable names.
-TTruthTableModel MapTruthTable(const TCarnoGrid& grid) {
+TTruthTableModel mapTruthTable(const TCarnoGrid& grid) {
     const int n = grid.GetVariableCount();
     TTruthTableModel table;
     table.SetVariableCount(n);
     for (int i = 1; i <= n; ++i)
-        table.ColumnNames[static_cast<std::size_t>(i)] =
-            grid.VariableNames[static_cast<std::size_t>(i)];
+        table.ColumnNames[static_cast<std::size_t>(i)] = grid.VariableName(i);
     FunctionTable values;
     grid.MapToTruthTable(values);
     // An empty cell is code 0 in the record; it becomes an empty cell, never a NUL in the page.
@@ -69,28 +68,28 @@ TTruthTableModel MapTruthTable(const TCarnoGrid& grid) {
     return table;
 }
 
-std::optional<std::string> TruthTableRow(const TCarnoGrid& grid, const ReportRequest& request,
+std::optional<std::string> truthTableRow(const TCarnoGrid& grid, const ReportRequest& request,
                                          const ReportTemplates& templates, std::string& row) {
     std::vector<std::string> fragment;
-    const auto error = MapTruthTable(grid).SaveToHTMLTemplate(
+    const auto error = mapTruthTable(grid).SaveToHTMLTemplate(
         templates.headerCell, templates.variableCell, templates.functionCell, fragment);
     if (error)
         return "The truth-table templates in \"" +
-               ResolveProgramPath(request.programFolder, kTemplateFolder) +
+               resolveProgramPath(request.programFolder, kTemplateFolder) +
                "\" cannot be used: " + *error;
-    row = "<tr><p align=\"center\">" + TemplateText(fragment) + "</tr>";
+    row = "<tr><p align=\"center\">" + templateText(fragment) + "</tr>";
     return std::nullopt;
 }
 
-std::optional<std::string> FunctionSection(const TCarnoGrid& grid, const ReportRequest& request,
+std::optional<std::string> functionSection(const TCarnoGrid& grid, const ReportRequest& request,
                                            const ReportTemplates& templates, std::string& section) {
-    section = TypeRow(grid.GlueMethod) + "<tr><td>Number of Variables</td><td>" +
+    section = typeRow(grid.GlueMethod) + "<tr><td>Number of Variables</td><td>" +
               std::to_string(grid.GetVariableCount()) + "</td></tr>";
     if (request.content.sets)
-        section += SetsRows(grid);
+        section += setsRows(grid);
     if (request.content.truthTable) {
         std::string row;
-        if (auto error = TruthTableRow(grid, request, templates, row))
+        if (auto error = truthTableRow(grid, request, templates, row))
             return error;
         section += row;
     }
@@ -98,29 +97,29 @@ std::optional<std::string> FunctionSection(const TCarnoGrid& grid, const ReportR
     return std::nullopt;
 }
 
-std::string NameList(const TCarnoGrid& grid) {
+std::string nameList(const TCarnoGrid& grid) {
     std::string names;
     for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        names += (i > 1 ? "," : "") + grid.VariableNames[static_cast<std::size_t>(i)];
-    return EscapeHtml(names);
+        names += (i > 1 ? "," : "") + grid.VariableName(i);
+    return escapeHtml(names);
 }
 
 /// The result formula. A function that is constant over the whole map has an empty result
 /// text; its result line shows the constant, and so does the report.
-std::string ResultFormula(const TCarnoGrid& grid, const std::vector<std::string>& treeLines) {
+std::string resultFormula(const TCarnoGrid& grid, const std::vector<std::string>& treeLines) {
     if (grid.ResultText.empty() && !treeLines.empty())
-        return EscapeHtml(treeLines.front());
-    return EscapeHtml(grid.ResultText);
+        return escapeHtml(treeLines.front());
+    return escapeHtml(grid.ResultText);
 }
 
-std::string ResultSection(const TCarnoGrid& grid, const ReportRequest& request) {
-    const std::string map = request.content.map ? MapFragment(grid, -1) : std::string();
+std::string resultSection(const TCarnoGrid& grid, const ReportRequest& request) {
+    const std::string map = request.content.map ? mapFragment(grid, -1) : std::string();
     return "<table align=\"center\" width=\"100%\" border=\"1\"><tr><td width=\"50%\">" + map +
-           "</td><td width=\"50%\" ><br><p align=\"center\">Y(" + NameList(grid) + ")=\"" +
-           ResultFormula(grid, request.treeLines) + "\"</td></tr></table>";
+           "</td><td width=\"50%\" ><br><p align=\"center\">Y(" + nameList(grid) + ")=\"" +
+           resultFormula(grid, request.treeLines) + "\"</td></tr></table>";
 }
 
-std::string DetailSection(const TCarnoGrid& grid, const ReportRequest& request) {
+std::string detailSection(const TCarnoGrid& grid, const ReportRequest& request) {
     if (!request.content.mapEach)
         return {};
     std::string section = "<table cellpadding=\"5\" width=\"100%\" align=\"center\" border=\"1\">";
@@ -128,25 +127,25 @@ std::string DetailSection(const TCarnoGrid& grid, const ReportRequest& request) 
     for (int k = 1; k <= terms; ++k) {
         if (request.selectTerm)
             request.selectTerm(k);
-        section += "<tr><td width=\"50%\">" + MapFragment(grid, k - 1) +
+        section += "<tr><td width=\"50%\">" + mapFragment(grid, k - 1) +
                    "</td><td width=\"50%\"><p align=\"center\">Term[" + std::to_string(k) + "]=\"" +
-                   EscapeHtml(request.treeLines[static_cast<std::size_t>(k)]) + "\"</td></tr>";
+                   escapeHtml(request.treeLines[static_cast<std::size_t>(k)]) + "\"</td></tr>";
     }
     return section + "</table>";
 }
 
-std::optional<std::string> WriteReport(const std::string& path, const std::string& text) {
+std::optional<std::string> writeReport(const std::string& path, const std::string& text) {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     std::error_code error;
     if (!parent.empty() && !std::filesystem::is_directory(parent, error) &&
         !std::filesystem::create_directories(parent, error))
         return "Cannot create the folder \"" + parent.string() + "\" for the report.";
-    return WriteFileAtomically(path, text);
+    return writeFileAtomically(path, text);
 }
 
 } // namespace
 
-std::string ReplacePlaceholder(const std::string& text, const std::string& placeholder,
+std::string replacePlaceholder(const std::string& text, const std::string& placeholder,
                                const std::string& section) {
     const std::size_t at = text.find(placeholder);
     if (at == std::string::npos)
@@ -157,7 +156,7 @@ std::string ReplacePlaceholder(const std::string& text, const std::string& place
     return text.substr(0, at) + section + text.substr(rest);
 }
 
-std::string BreakSetList(std::string list) {
+std::string breakSetList(std::string list) {
     // Positions count from 1 in the growing text; p is the 1-based position to search from.
     for (std::size_t p = kBreakStep; list.size() >= p; p += kBreakStep) {
         const std::size_t comma = list.find(',', p - 1);
@@ -168,46 +167,46 @@ std::string BreakSetList(std::string list) {
     return list;
 }
 
-std::optional<std::string> LoadReportTemplates(const std::string& programFolder, bool withCells,
+std::optional<std::string> loadReportTemplates(const std::string& programFolder, bool withCells,
                                                ReportTemplates& out) {
     ReportTemplates loaded;
-    if (auto error = ReadTemplate(programFolder, kPageTemplate, loaded.page))
+    if (auto error = readTemplate(programFolder, kPageTemplate, loaded.page))
         return error;
     std::vector<std::string>* cells[] = {&loaded.headerCell, &loaded.variableCell,
                                          &loaded.functionCell};
     for (std::size_t i = 0; withCells && i < std::size(cells); ++i)
-        if (auto error = ReadTemplate(programFolder, kCellTemplates[i], *cells[i]))
+        if (auto error = readTemplate(programFolder, kCellTemplates[i], *cells[i]))
             return error;
     out = std::move(loaded);
     return std::nullopt;
 }
 
-std::optional<std::string> BuildReportText(const TCarnoGrid& grid, const ReportRequest& request,
+std::optional<std::string> buildReportText(const TCarnoGrid& grid, const ReportRequest& request,
                                            const ReportTemplates& templates, std::string& out) {
     std::string function;
-    if (auto error = FunctionSection(grid, request, templates, function))
+    if (auto error = functionSection(grid, request, templates, function))
         return error;
-    std::string text = TemplateText(templates.page);
-    text = ReplacePlaceholder(text, "<%FUNCTION%>", function);
-    text = ReplacePlaceholder(text, "<%RESULTS%>", ResultSection(grid, request));
-    text = ReplacePlaceholder(text, "<%ADVDETAILES%>", DetailSection(grid, request));
+    std::string text = templateText(templates.page);
+    text = replacePlaceholder(text, "<%FUNCTION%>", function);
+    text = replacePlaceholder(text, "<%RESULTS%>", resultSection(grid, request));
+    text = replacePlaceholder(text, "<%ADVDETAILES%>", detailSection(grid, request));
     // The sections' own line breaks become line ends of the file like the template's.
-    out = TemplateText(SplitLines(text));
+    out = templateText(splitLines(text));
     return std::nullopt;
 }
 
-ReportResult GenerateReport(const TCarnoGrid& grid, const ReportRequest& request) {
+ReportResult generateReport(const TCarnoGrid& grid, const ReportRequest& request) {
     ReportTemplates templates;
     if (auto error =
-            LoadReportTemplates(request.programFolder, request.content.truthTable, templates))
+            loadReportTemplates(request.programFolder, request.content.truthTable, templates))
         return {{}, error};
     std::string text;
-    if (auto error = BuildReportText(grid, request, templates, text))
+    if (auto error = buildReportText(grid, request, templates, text))
         return {{}, error};
     const std::string path = request.outputPath.empty()
-                                 ? ResolveProgramPath(request.programFolder, kDefaultOutput)
+                                 ? resolveProgramPath(request.programFolder, kDefaultOutput)
                                  : request.outputPath;
-    if (auto error = WriteReport(path, text))
+    if (auto error = writeReport(path, text))
         return {path, error};
     return {path, std::nullopt};
 }

@@ -49,7 +49,7 @@ struct ReportResult {
 /// temporary file, creating the output folder if needed). A missing template, a cell template
 /// with a directive other than one "%s", or an output file that cannot be written gives an
 /// error and leaves any earlier report as it was.
-[[nodiscard]] ReportResult GenerateReport(const TCarnoGrid& grid, const ReportRequest& request);
+[[nodiscard]] ReportResult generateReport(const TCarnoGrid& grid, const ReportRequest& request);
 
 // --- the steps, for callers that hold the templates themselves ------------------------------
 
@@ -63,22 +63,22 @@ struct ReportTemplates {
 
 /// Reads the page template and, when `withCells`, the three cell templates below the program
 /// folder. Returns an error naming the first file that cannot be read.
-[[nodiscard]] std::optional<std::string> LoadReportTemplates(const std::string& programFolder,
+[[nodiscard]] std::optional<std::string> loadReportTemplates(const std::string& programFolder,
                                                              bool withCells, ReportTemplates& out);
 
 /// Builds the report text (line ends CR LF) into `out`. Returns an error, leaving `out`
 /// untouched, when a cell template cannot be formatted.
-[[nodiscard]] std::optional<std::string> BuildReportText(const TCarnoGrid& grid,
+[[nodiscard]] std::optional<std::string> buildReportText(const TCarnoGrid& grid,
                                                          const ReportRequest& request,
                                                          const ReportTemplates& templates,
                                                          std::string& out);
 
 /// `text` with its first `placeholder` and the one character after it replaced by `section`;
 /// unchanged when the placeholder does not occur.
-[[nodiscard]] std::string ReplacePlaceholder(const std::string& text,
+[[nodiscard]] std::string replacePlaceholder(const std::string& text,
                                              const std::string& placeholder,
                                              const std::string& section);
 
 /// A comma-separated list with "<br>" after the first comma at or beyond every 20th
 /// character, so that long sets wrap in the report.
-[[nodiscard]] std::string BreakSetList(std::string list);
+[[nodiscard]] std::string breakSetList(std::string list);

@@ -141,7 +141,7 @@ void TReport::BitBtn2Click() {
     request.programFolder = QFile::encodeName(m_context.programFolder).toStdString();
     request.outputPath = QFile::encodeName(ReportPath()).toStdString();
     request.selectTerm = [this](int k) { SelectTreeLine(k); };
-    const ReportResult result = GenerateReport(m_windows->Form1->Grid(), request);
+    const ReportResult result = generateReport(m_windows->Form1->Grid(), request);
     if (result.error) {
         m_context.messages->Show(*result.error, MsgKind::Error, MsgButtons::Ok);
         return;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-std::optional<std::string> FormatTemplate(std::string_view pattern, std::string_view argument,
+std::optional<std::string> formatTemplate(std::string_view pattern, std::string_view argument,
                                           std::string& out) {
     std::string text;
     text.reserve(pattern.size() + argument.size());
@@ -32,14 +32,14 @@ std::optional<std::string> FormatTemplate(std::string_view pattern, std::string_
     return std::nullopt;
 }
 
-std::string TemplateText(const std::vector<std::string>& lines) {
+std::string templateText(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string> splitLines(std::string_view text) {
     std::size_t start = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     std::vector<std::string> lines;
     while (start < text.size()) {
@@ -52,7 +52,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string EscapeHtml(std::string_view text) {
+std::string escapeHtml(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char ch : text) {

@@ -10,14 +10,14 @@
 /// text, and leaves `out` untouched, when the pattern holds any other "%" directive or more
 /// than one "%s": templates come from files and are never handed to printf.
 [[nodiscard]] std::optional<std::string>
-FormatTemplate(std::string_view pattern, std::string_view argument, std::string& out);
+formatTemplate(std::string_view pattern, std::string_view argument, std::string& out);
 
 /// The whole text of a template list: every line followed by CR LF.
-[[nodiscard]] std::string TemplateText(const std::vector<std::string>& lines);
+[[nodiscard]] std::string templateText(const std::vector<std::string>& lines);
 
 /// The lines of a text, split at CR LF, LF or CR as a string list takes a text: a line end at
 /// the very end starts no further line. A leading UTF-8 byte-order mark is dropped.
-[[nodiscard]] std::vector<std::string> SplitLines(std::string_view text);
+[[nodiscard]] std::vector<std::string> splitLines(std::string_view text);
 
 /// `text` with "&", "<", ">" and the double quote written as character references.
-[[nodiscard]] std::string EscapeHtml(std::string_view text);
+[[nodiscard]] std::string escapeHtml(std::string_view text);

@@ -108,17 +108,8 @@ struct TestMap {
         const CellPos cell = grid.CellOfMinterm(m);
         return grid.Cells(cell.col, cell.row);
     }
-    /// Fills empty cells with the non-target value and runs the analysis, as Analyze does.
-    void Analyze(TGlueMethod method = gmDNF) {
-        grid.GlueMethod = method;
-        const std::string other = method == gmDNF ? "0" : "1";
-        for (int c = 1; c <= grid.DataCols(); ++c)
-            for (int r = 1; r <= grid.DataRows(); ++r)
-                if (grid.Cells(c, r).empty())
-                    grid.SetCells(c, r, other);
-        tree.Clear();
-        grid.Test();
-    }
+    /// Runs the Analyze command on the map.
+    void Analyze(TGlueMethod method = gmDNF) { grid.Analyze(method); }
 };
 
 /// A folder of its own for the files one test writes, removed with its content at the end.

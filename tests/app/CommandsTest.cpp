@@ -545,8 +545,8 @@ private slots:
         });
         ui.form()->N13Click();
         QCOMPARE(preset, QStringList({"A", "B", "C", "D", "E", "F", "G", "H"}));
-        QCOMPARE(ui.grid().VariableNames[1], std::string("ABC"));
-        QCOMPARE(ui.grid().VariableNames[2], std::string("LONGERNAME"));
+        QCOMPARE(ui.grid().VariableName(1), std::string("ABC"));
+        QCOMPARE(ui.grid().VariableName(2), std::string("LONGERNAME"));
         QCOMPARE(ui.form()->MapHint(), QStringLiteral("Variables: ABC LONGERNAME \\ C D "));
         QVERIFY(!ui.map()->fillCursor());
         QVERIFY(ui.map()->movable());

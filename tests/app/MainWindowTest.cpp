@@ -86,8 +86,7 @@ private slots:
         QCOMPARE(edit1(ui)->text(), QStringLiteral("4"));
         QCOMPARE(ui.grid().GetVariableCount(), 4);
         for (int i = 1; i <= 8; ++i)
-            QCOMPARE(ui.grid().VariableNames[static_cast<std::size_t>(i)],
-                     std::string(1, static_cast<char>('A' + i - 1)));
+            QCOMPARE(ui.grid().VariableName(i), std::string(1, static_cast<char>('A' + i - 1)));
         QCOMPARE(form->MapHint(), QStringLiteral("Variables: A B \\ C D "));
         QCOMPARE(ui.map()->toolTip(), form->MapHint());
         QCOMPARE(tree(ui)->topLevelItemCount(), 0);

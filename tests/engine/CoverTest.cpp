@@ -109,8 +109,8 @@ TEST(Cover, NewRootGoesBeforeLinesAlreadyPresent) {
 
 TEST(Cover, TermTextUsesTheVariableNames) {
     TestMap map(4);
-    map.grid.VariableNames[1] = "X1";
-    map.grid.VariableNames[4] = "LONGNAME";
+    map.grid.SetVariableName(1, "X1");
+    map.grid.SetVariableName(4, "LONGNAME");
     map.FillAll("0");
     map.Set({4, 5}, "1");
     map.Analyze();

@@ -94,7 +94,7 @@ int DefinitionTerms(int n, const Values& values, TGlueMethod method) {
 /// The checks every exact result must pass; `where` names the map in failures.
 void CheckExact(int n, const Values& values, TGlueMethod method, const std::string& where) {
     const ExactFunction f = FunctionOf(n, values, method);
-    const ExactResult result = MinimizeExact(f, Patient());
+    const ExactResult result = minimizeExact(f, Patient());
     ASSERT_TRUE(result.proven) << where;
     ASSERT_EQ(CoverFault(f, result.cover), "") << where;
     ASSERT_EQ(result.terms, static_cast<int>(result.cover.size())) << where;
@@ -141,13 +141,13 @@ TEST(Exact, ResultUsesTheGridsShapesAndNotation) {
     const TTermItem& first = map.grid.ResultTerms()[0];
     ASSERT_EQ(first.CellCount(), 2);
     EXPECT_EQ(first.cells[0].col, map.grid.CellOfMinterm(2).col);
-    EXPECT_EQ(first.cells[0].code, 0);
+    EXPECT_EQ(first.cells[0].code, vcOne);
     EXPECT_TRUE(
         map.grid.IsCellOfTerm(1, map.grid.CellOfMinterm(7).col, map.grid.CellOfMinterm(7).row));
 
     TestMap pos(4);
     pos.Set({0, 1, 4, 5, 7}, "0");
-    pos.grid.VariableNames[1] = "X";
+    pos.grid.SetVariableName(1, "X");
     pos.Analyze(gmKNF);
     const std::string definition = pos.grid.ResultText;
     pos.tree.Clear();
@@ -160,15 +160,15 @@ TEST(Exact, ResultCheckFindsEachKindOfFault) {
     TestMap map(3);
     map.Set({2, 3, 5, 7}, "1");
     map.Analyze();
-    EXPECT_EQ(ResultFault(map.grid, map.grid.ResultTerms()), "");
+    EXPECT_EQ(resultFault(map.grid, map.grid.ResultTerms()), "");
     // The result survives edits of the map, so the check can fail afterwards.
     map.Set({0}, "1");
-    EXPECT_EQ(ResultFault(map.grid, map.grid.ResultTerms()),
+    EXPECT_EQ(resultFault(map.grid, map.grid.ResultTerms()),
               "cell 1,1 (minterm 0) holds the target \"1\" but no term covers it");
     map.Set({0}, "*");
-    EXPECT_EQ(ResultFault(map.grid, map.grid.ResultTerms()), "");
+    EXPECT_EQ(resultFault(map.grid, map.grid.ResultTerms()), "");
     map.Set({7}, "0");
-    EXPECT_EQ(ResultFault(map.grid, map.grid.ResultTerms()),
+    EXPECT_EQ(resultFault(map.grid, map.grid.ResultTerms()),
               "cell 3,2 (minterm 7) holds \"0\" but is in a term");
     map.Set({7}, "1");
     std::vector<TTermItem> broken = map.grid.ResultTerms();
@@ -176,12 +176,12 @@ TEST(Exact, ResultCheckFindsEachKindOfFault) {
     for (int m : {2, 5}) {
         const CellPos cell = map.grid.CellOfMinterm(m);
         diagonal.Append(
-            {static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row), 0});
+            {static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row), vcOne});
     }
     broken.push_back(diagonal);
-    EXPECT_EQ(ResultFault(map.grid, broken), "a term's cells do not form a whole block of the map");
+    EXPECT_EQ(resultFault(map.grid, broken), "a term's cells do not form a whole block of the map");
     map.grid.GlueMethod = gmKNF;
-    EXPECT_NE(ResultFault(map.grid, map.grid.ResultTerms()), "");
+    EXPECT_NE(resultFault(map.grid, map.grid.ResultTerms()), "");
 }
 
 TEST(Exact, EmptyAndInvalidMaps) {
@@ -207,12 +207,12 @@ TEST(Exact, SetResultTermsReplacesTheResultOnly) {
     const std::size_t levels = map.grid.TermLevels().size();
     ExactOptions options;
     options.enumerate = true;
-    const ExactResult result = MinimizeExact(map.grid, options);
-    map.grid.SetResultTerms(TermsOfCover(map.grid, {result.cover.back()}));
+    const ExactResult result = minimizeExact(map.grid, options);
+    map.grid.SetResultTerms(termsOfCover(map.grid, {result.cover.back()}));
     EXPECT_EQ(map.grid.ResultText, "A*C");
     EXPECT_EQ(map.grid.TermLevels().size(), levels);
-    EXPECT_EQ(CoverCaption(map.grid, result.cover), "|A*B+A*C");
-    EXPECT_EQ(CoverCaption(map.grid, {}), "");
+    EXPECT_EQ(coverCaption(map.grid, result.cover), "|A*B+A*C");
+    EXPECT_EQ(coverCaption(map.grid, {}), "");
 }
 
 TEST(Exact, EveryMapOfTwoAndThreeVariablesIsMinimal) {
@@ -232,7 +232,7 @@ TEST(Exact, EveryMapOfTwoAndThreeVariablesIsMinimal) {
                 CheckExact(n, values, method, where);
                 const ExactFunction f = FunctionOf(n, values, method);
                 reference::CoverFinder finder(ReferenceOf(f));
-                ASSERT_EQ(MinimizeExact(f).terms, finder.MinimumTerms()) << where;
+                ASSERT_EQ(minimizeExact(f).terms, finder.MinimumTerms()) << where;
             }
         }
     }
@@ -245,7 +245,7 @@ TEST(Exact, EveryFourVariableMapWithoutDontCaresIsMinimal) {
         for (int m = 0; m < 16; ++m)
             if (code >> m & 1)
                 f.targets.Insert(m);
-        const ExactResult result = MinimizeExact(f);
+        const ExactResult result = minimizeExact(f);
         ASSERT_EQ(CoverFault(f, result.cover), "") << code;
         reference::CoverFinder finder(ReferenceOf(f));
         ASSERT_EQ(result.terms, finder.MinimumTerms()) << code;
@@ -262,7 +262,7 @@ TEST(Exact, RandomFourVariableMapsWithDontCaresAreMinimal) {
         CheckExact(4, values, method, where);
         const ExactFunction f = FunctionOf(4, values, method);
         reference::CoverFinder finder(ReferenceOf(f));
-        ASSERT_EQ(MinimizeExact(f).terms, finder.MinimumTerms()) << where;
+        ASSERT_EQ(minimizeExact(f).terms, finder.MinimumTerms()) << where;
     }
 }
 
@@ -297,7 +297,7 @@ TEST(Exact, ThousandSeededMapsMatchTheReferenceMinimizer) {
             for (char& v : swapped)
                 v = v == '1' ? '0' : v == '0' ? '1' : v;
         const ExactFunction f = FunctionOf(n, swapped, method);
-        const ExactResult result = MinimizeExact(f, Patient());
+        const ExactResult result = minimizeExact(f, Patient());
         ASSERT_EQ(CoverFault(f, result.cover), "") << i;
         reference::CoverFinder finder(ReferenceOf(f));
         ASSERT_EQ(result.terms, finder.MinimumTerms()) << "map " << i << " n=" << n;
@@ -312,7 +312,7 @@ TEST(Exact, PrimeImplicantsMatchTheReference) {
         const int n = 2 + i % 7;
         const ExactFunction f = FunctionOf(n, RandomValues(random, n, 40, 25), gmDNF);
         std::set<std::pair<int, int>> mine;
-        for (const Cube& cube : PrimeImplicants(f))
+        for (const Cube& cube : primeImplicants(f))
             mine.insert({cube.value, cube.mask});
         std::set<std::pair<int, int>> theirs;
         for (const reference::Cube& cube : reference::Primes(ReferenceOf(f)))
@@ -373,7 +373,7 @@ TEST(Exact, AllMinimumCoversAreListedDistinctAndValid) {
     for (int i = 0; i < 1500; ++i) {
         const int n = 2 + i % 3;
         const ExactFunction f = FunctionOf(n, RandomValues(random, n, 45, 30), gmDNF);
-        const ExactResult result = MinimizeExact(f, options);
+        const ExactResult result = minimizeExact(f, options);
         const std::string where = "step " + std::to_string(i);
         CheckSolutions(f, result, where);
         ASSERT_EQ(result.solutionCount,
@@ -389,7 +389,7 @@ TEST(Exact, SolutionCountsOfFiveVariableMapsMatchTheReference) {
     std::uint64_t largest = 0;
     for (int i = 0; i < 150; ++i) {
         const ExactFunction f = FunctionOf(5, RandomValues(random, 5, 40, 25), gmDNF);
-        const ExactResult result = MinimizeExact(f, options);
+        const ExactResult result = minimizeExact(f, options);
         const std::string where = "step " + std::to_string(i);
         CheckSolutions(f, result, where, options.solutionLimit);
         reference::CoverFinder finder(ReferenceOf(f));
@@ -405,20 +405,20 @@ TEST(Exact, SolutionsOfLargerMapsAndTheLimit) {
     for (int i = 0; i < 60; ++i) {
         const int n = 5 + i % 3;
         const ExactFunction f = FunctionOf(n, RandomValues(random, n, 45, 20), gmDNF);
-        const ExactResult result = MinimizeExact(f, options);
+        const ExactResult result = minimizeExact(f, options);
         CheckSolutions(f, result, "step " + std::to_string(i));
-        EXPECT_EQ(MinimizeExact(f, Patient()).cover, result.cover);
+        EXPECT_EQ(minimizeExact(f, Patient()).cover, result.cover);
     }
     // A limit below the count keeps that many covers and still counts them all.
     for (int i = 0;; ++i) {
         ASSERT_LT(i, 1000) << "no map with more than three minimum covers found";
         const ExactFunction f = FunctionOf(6, RandomValues(random, 6, 45, 20), gmDNF);
-        const ExactResult all = MinimizeExact(f, options);
+        const ExactResult all = minimizeExact(f, options);
         if (all.solutionCount <= 3)
             continue;
         ExactOptions limited = options;
         limited.solutionLimit = 3;
-        const ExactResult few = MinimizeExact(f, limited);
+        const ExactResult few = minimizeExact(f, limited);
         EXPECT_EQ(few.solutionCount, all.solutionCount);
         EXPECT_EQ(few.solutions.size(), 3U);
         EXPECT_EQ(few.solutions.front(), all.cover);
@@ -431,7 +431,7 @@ TEST(Exact, TimeBudgetStopsWithAValidCoverMarkedUnproven) {
     const ExactFunction f = FunctionOf(8, RandomValues(random, 8, 50, 20), gmDNF);
     ExactOptions options;
     options.budget = std::chrono::milliseconds(0);
-    const ExactResult result = MinimizeExact(f, options);
+    const ExactResult result = minimizeExact(f, options);
     EXPECT_FALSE(result.proven);
     EXPECT_EQ(CoverFault(f, result.cover), "");
 }

@@ -60,8 +60,8 @@ TEST(Glue, DontCaresJoinPairsAndFormPairsOfTheirOwn) {
     map.grid.Glue();
     EXPECT_EQ(LevelCounts(map.grid), (std::vector<int>{0, 2, 0}));
     const TTermItem& pair = map.grid.TermLevels()[1].terms[0];
-    EXPECT_EQ(pair.cells[0].code, 0);
-    EXPECT_EQ(pair.cells[1].code, 2);
+    EXPECT_EQ(pair.cells[0].code, vcOne);
+    EXPECT_EQ(pair.cells[1].code, vcDontCare);
     EXPECT_EQ(map.grid.TargetCount(), 1);
 }
 

@@ -55,7 +55,7 @@ std::vector<Level> ReferenceLevels(const TCarnoGrid& grid) {
             if (text != target && text != "*")
                 continue;
             bool found = false;
-            for (const CellPos& n : NeighbourCells(c, r, cols, rows)) {
+            for (const CellPos& n : neighbourCells(c, r, cols, rows)) {
                 const std::string& other = grid.Cells(n.col, n.row);
                 if (text == target ? (other == text || other == "*")
                                    : (other == "*" || other == target)) {
@@ -70,7 +70,7 @@ std::vector<Level> ReferenceLevels(const TCarnoGrid& grid) {
     std::vector<std::vector<CellPos>> around(17 * 17);
     for (int c = 1; c <= cols; ++c)
         for (int r = 1; r <= rows; ++r)
-            around[static_cast<std::size_t>(c * 17 + r)] = NeighbourCells(c, r, cols, rows);
+            around[static_cast<std::size_t>(c * 17 + r)] = neighbourCells(c, r, cols, rows);
     auto gluable = [&](const Cells& x, const Cells& y) {
         int k = 0, overlap = 0;
         for (const TCellItem& c : x) {

@@ -129,11 +129,11 @@ TEST(MapModel, Conversions) {
     EXPECT_EQ(TCarnoGrid::BinaryToByte(""), 0);
     EXPECT_EQ(TCarnoGrid::ByteToBinary(5), "00000101");
     EXPECT_EQ(TCarnoGrid::ByteToBinary(255), "11111111");
-    EXPECT_EQ(TCarnoGrid::CellCode("1"), 0);
-    EXPECT_EQ(TCarnoGrid::CellCode("0"), 1);
-    EXPECT_EQ(TCarnoGrid::CellCode("*"), 2);
-    EXPECT_EQ(TCarnoGrid::CellCode(""), 2);
-    EXPECT_EQ(TCarnoGrid::CellCode("10"), 0);
+    EXPECT_EQ(TCarnoGrid::CellCode("1"), vcOne);
+    EXPECT_EQ(TCarnoGrid::CellCode("0"), vcZero);
+    EXPECT_EQ(TCarnoGrid::CellCode("*"), vcDontCare);
+    EXPECT_EQ(TCarnoGrid::CellCode(""), vcDontCare);
+    EXPECT_EQ(TCarnoGrid::CellCode("10"), vcOne);
 }
 
 TEST(Neighbours, RuleOnAnAxisOfEight) {
@@ -142,15 +142,15 @@ TEST(Neighbours, RuleOnAnAxisOfEight) {
     const std::vector<std::vector<int>> backward = {{8},    {1, 7}, {2, 6}, {3, 5},
                                                     {4, 4}, {5, 3}, {6, 2}, {7, 1}};
     for (int x = 1; x <= 8; ++x) {
-        EXPECT_EQ(ForwardPartners(x, 8), forward[static_cast<std::size_t>(x - 1)]) << x;
-        EXPECT_EQ(BackwardPartners(x, 8), backward[static_cast<std::size_t>(x - 1)]) << x;
+        EXPECT_EQ(forwardPartners(x, 8), forward[static_cast<std::size_t>(x - 1)]) << x;
+        EXPECT_EQ(backwardPartners(x, 8), backward[static_cast<std::size_t>(x - 1)]) << x;
     }
 }
 
 TEST(Neighbours, SixteenAxisLeavesGapsButNeverJoinsNonNeighbours) {
     auto partners = [](int x) {
-        std::vector<int> all = ForwardPartners(x, 16);
-        for (int p : BackwardPartners(x, 16))
+        std::vector<int> all = forwardPartners(x, 16);
+        for (int p : backwardPartners(x, 16))
             all.push_back(p);
         return all;
     };

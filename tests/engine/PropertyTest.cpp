@@ -25,7 +25,7 @@ std::string ExpectedTermText(const TCarnoGrid& grid, const TTermItem& term) {
         if (!text.empty())
             text += sop ? "*" : "+";
         const bool negated = sop ? (zeros & bit) != 0 : (ones & bit) != 0;
-        text += (negated ? "|" : "") + grid.VariableNames[static_cast<std::size_t>(v)];
+        text += (negated ? "|" : "") + grid.VariableName(v);
     }
     return text;
 }

@@ -88,7 +88,7 @@ TEST(Formula, CellsOutsideEveryTermKeepTheirText) {
 
 TEST(Formula, NamesBeyondTheVariableCountAndLongNames) {
     TestMap map(3);
-    map.grid.VariableNames[2] = "SPEED";
+    map.grid.SetVariableName(2, "SPEED");
     EXPECT_EQ(map.grid.ValidateFormulaString("speed*A"), 0);
     EXPECT_EQ(map.grid.ValidateFormulaString("B"), 1);
     EXPECT_EQ(map.grid.ValidateFormulaString("A*SP EED"), 0);

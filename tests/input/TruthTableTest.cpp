@@ -17,7 +17,7 @@ std::vector<std::string> Column(const TTruthTableModel& table, int col) {
     return out;
 }
 
-std::vector<std::string> Split(const std::string& digits) {
+std::vector<std::string> split(const std::string& digits) {
     std::vector<std::string> out;
     for (char ch : digits)
         out.emplace_back(1, ch);
@@ -32,8 +32,8 @@ TEST(TruthTable, StartsWithFourVariablesAndOneFunction) {
     EXPECT_EQ(table.ColCount(), 5);
     EXPECT_EQ(table.ColumnNames[5], "F1");
     EXPECT_EQ(table.ColumnNames[1], "");
-    EXPECT_EQ(Column(table, 0), Split("0000000011111111"));
-    EXPECT_EQ(Column(table, 3), Split("0101010101010101"));
+    EXPECT_EQ(Column(table, 0), split("0000000011111111"));
+    EXPECT_EQ(Column(table, 3), split("0101010101010101"));
     EXPECT_EQ(Column(table, 4), std::vector<std::string>(16, ""));
 }
 
@@ -50,9 +50,9 @@ TEST(TruthTable, TwoVariables) {
 TEST(TruthTable, ThreeVariableColumns) {
     TTruthTableModel table;
     table.SetVariableCount(3);
-    EXPECT_EQ(Column(table, 0), Split("00001111"));
-    EXPECT_EQ(Column(table, 1), Split("00110011"));
-    EXPECT_EQ(Column(table, 2), Split("01010101"));
+    EXPECT_EQ(Column(table, 0), split("00001111"));
+    EXPECT_EQ(Column(table, 1), split("00110011"));
+    EXPECT_EQ(Column(table, 2), split("01010101"));
 }
 
 TEST(TruthTable, EightVariablesRunFromAllZerosToAllOnes) {

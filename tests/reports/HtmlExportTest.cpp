@@ -38,7 +38,7 @@ class Formatting : public testing::TestWithParam<FormatCase> {};
 TEST_P(Formatting, ReplacesTheSlotOrRefusesTheTemplate) {
     const FormatCase& c = GetParam();
     std::string out = "untouched";
-    const auto error = FormatTemplate(c.pattern, c.argument, out);
+    const auto error = formatTemplate(c.pattern, c.argument, out);
     if (c.expected) {
         EXPECT_FALSE(error.has_value()) << c.pattern;
         EXPECT_EQ(out, c.expected) << c.pattern;
@@ -63,9 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"%%%", "x", nullptr}, FormatCase{"%x%s", "x", nullptr}));
 
 TEST(Escaping, MarkupCharactersBecomeReferences) {
-    EXPECT_EQ(EscapeHtml(R"(A&B <x> "q" 'ok')"), "A&amp;B &lt;x&gt; &quot;q&quot; 'ok'");
-    EXPECT_EQ(EscapeHtml("ABC_1*"), "ABC_1*");
-    EXPECT_EQ(EscapeHtml(""), "");
+    EXPECT_EQ(escapeHtml(R"(A&B <x> "q" 'ok')"), "A&amp;B &lt;x&gt; &quot;q&quot; 'ok'");
+    EXPECT_EQ(escapeHtml("ABC_1*"), "ABC_1*");
+    EXPECT_EQ(escapeHtml(""), "");
 }
 
 // --- the page -------------------------------------------------------------------------------
@@ -105,7 +105,7 @@ TEST_F(HtmlPage, TwoVariableMapExactly) {
     map.Set({2}, "0");
     map.Set({3}, "*");
     ASSERT_TRUE(map.grid.SaveToHTMLFile(Path("map.htm")));
-    EXPECT_EQ(ReadWholeFile(Path("map.htm")).value_or(""),
+    EXPECT_EQ(readWholeFile(Path("map.htm")).value_or(""),
               Page({R"(  <TR><TD bgcolor="white">A \ B </TD><TD bgcolor="gray">0</TD>)"
                     R"(<TD bgcolor="gray">1</TD></TR>)",
                     R"(  <TR><TD bgcolor="gray"><center>0</center></TD>)"
@@ -132,16 +132,16 @@ TEST_F(HtmlPage, FourVariableLabelsAndCorner) {
             row += R"(<TD bgcolor="white">1</TD>)";
         rows.push_back(row + "</TR>");
     }
-    EXPECT_EQ(ReadWholeFile(Path("map.htm")).value_or(""), Page(rows));
+    EXPECT_EQ(readWholeFile(Path("map.htm")).value_or(""), Page(rows));
 }
 
 TEST_F(HtmlPage, CornerOfThreeVariablesAndEscapedNamesAndCells) {
     TestMap map(3);
-    map.grid.VariableNames[1] = "A&B";
-    map.grid.VariableNames[3] = "<C>";
+    map.grid.SetVariableName(1, "A&B");
+    map.grid.SetVariableName(3, "<C>");
     map.Set({0}, "\"x\"");
     ASSERT_TRUE(map.grid.SaveToHTMLFile(Path("map.htm")));
-    const std::string page = ReadWholeFile(Path("map.htm")).value_or("");
+    const std::string page = readWholeFile(Path("map.htm")).value_or("");
     EXPECT_NE(page.find(R"(<TD bgcolor="white">A&amp;B \ B &lt;C&gt; </TD>)"), std::string::npos);
     EXPECT_NE(page.find(R"(<TD bgcolor="white">&quot;x&quot;</TD>)"), std::string::npos);
 }
@@ -155,9 +155,9 @@ TEST_F(HtmlPage, FailureIsReportedAndKeepsWhatWasThere) {
 
     // A folder in the target's place cannot be replaced; what it holds stays.
     fs::create_directories(Path("taken.htm"));
-    ASSERT_FALSE(WriteFileAtomically(Path("taken.htm/inner.txt"), "kept").has_value());
+    ASSERT_FALSE(writeFileAtomically(Path("taken.htm/inner.txt"), "kept").has_value());
     EXPECT_FALSE(map.grid.SaveToHTMLFile(Path("taken.htm")));
-    EXPECT_EQ(ReadWholeFile(Path("taken.htm/inner.txt")).value_or(""), "kept");
+    EXPECT_EQ(readWholeFile(Path("taken.htm/inner.txt")).value_or(""), "kept");
     EXPECT_FALSE(fs::exists(Path("taken.htm.part")));
 }
 
@@ -308,8 +308,7 @@ TEST(TruthTableFragment, EightVariablesGiveTheHeaderAndAll256Rows) {
     TTruthTableModel table;
     table.SetVariableCount(8);
     for (int i = 1; i <= 8; ++i)
-        table.ColumnNames[static_cast<std::size_t>(i)] =
-            map.grid.VariableNames[static_cast<std::size_t>(i)];
+        table.ColumnNames[static_cast<std::size_t>(i)] = map.grid.VariableName(i);
     for (int row = 1; row <= 256; ++row) {
         const char ch = record.Values[static_cast<std::size_t>(row - 1)];
         table.SetCell(8, row, ch ? std::string(1, ch) : std::string());

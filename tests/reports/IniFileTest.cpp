@@ -29,9 +29,9 @@ protected:
         return (m_dir / name).string();
     }
     void write(const std::string& bytes) const {
-        ASSERT_FALSE(WriteFileAtomically(path(), bytes).has_value());
+        ASSERT_FALSE(writeFileAtomically(path(), bytes).has_value());
     }
-    [[nodiscard]] std::string bytes() const { return ReadWholeFile(path()).value_or("<none>"); }
+    [[nodiscard]] std::string bytes() const { return readWholeFile(path()).value_or("<none>"); }
 
     fs::path m_dir;
 };

@@ -24,9 +24,9 @@ protected:
     [[nodiscard]] std::string Path(const std::string& name) const {
         return (m_dir / name).string();
     }
-    static std::string Bytes(const std::string& path) { return ReadWholeFile(path).value_or(""); }
+    static std::string Bytes(const std::string& path) { return readWholeFile(path).value_or(""); }
     static void Write(const std::string& path, const std::string& bytes) {
-        ASSERT_FALSE(WriteFileAtomically(path, bytes).has_value());
+        ASSERT_FALSE(writeFileAtomically(path, bytes).has_value());
     }
     static std::string Header(int n, int bitSave, int rows, int cols) {
         return std::string{'C',

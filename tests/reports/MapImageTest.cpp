@@ -196,8 +196,8 @@ TEST(MapImage, SvgOfAnEightVariableMapWithAllGroupsIsWellFormed) {
 
 TEST(MapImage, SvgEscapesNamesAndCellsAndDrawsGroupsOnlyWhenAsked) {
     TestMap map(3);
-    map.grid.VariableNames[1] = "A<&>";
-    map.grid.VariableNames[2] = "B\"";
+    map.grid.SetVariableName(1, "A<&>");
+    map.grid.SetVariableName(2, "B\"");
     map.grid.SetCells(1, 1, "1");
     map.grid.SetCells(2, 1, "1");
     map.Analyze();
@@ -294,9 +294,9 @@ TEST(MapImage, FilesAreWrittenByTheirExtension) {
     map.Set({1}, "1");
     map.Analyze();
     ASSERT_TRUE(saveMapImage(map.grid, folder.Path("m.svg"), true));
-    EXPECT_EQ(ReadWholeFile(folder.Path("m.svg")), mapSvg(map.grid, true));
+    EXPECT_EQ(readWholeFile(folder.Path("m.svg")), mapSvg(map.grid, true));
     ASSERT_TRUE(saveMapImage(map.grid, folder.Path("m.TeX"), false));
-    EXPECT_EQ(ReadWholeFile(folder.Path("m.TeX")), mapTikz(map.grid, false));
+    EXPECT_EQ(readWholeFile(folder.Path("m.TeX")), mapTikz(map.grid, false));
     EXPECT_EQ(mapImageFormatOf("a.b.SVG"), MapImageFormat::Svg);
     EXPECT_FALSE(mapImageFormatOf("svg").has_value());
     EXPECT_EQ(map.messages.Texts(), (std::vector<std::string>{"Analyze Complete."}));
@@ -307,7 +307,7 @@ TEST(MapImage, FilesAreWrittenByTheirExtension) {
         EXPECT_EQ(map.messages.Texts(),
                   (std::vector<std::string>{
                       "Unknown image type: the file name must end in .svg or .tex."}));
-        EXPECT_FALSE(ReadWholeFile(folder.Path(name)).has_value());
+        EXPECT_FALSE(readWholeFile(folder.Path(name)).has_value());
     }
     EXPECT_FALSE(saveMapImage(map.grid, folder.Path("no/such/m.svg"), true));
 }

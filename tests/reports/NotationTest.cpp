@@ -91,9 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Notation, NamesAreTheMapsVariableNames) {
     TestMap map(3);
-    map.grid.VariableNames[1] = "X1";
-    map.grid.VariableNames[2] = "Y";
-    map.grid.VariableNames[3] = "CLK_EN";
+    map.grid.SetVariableName(1, "X1");
+    map.grid.SetVariableName(2, "Y");
+    map.grid.SetVariableName(3, "CLK_EN");
     map.FillAll("0");
     map.Set({2, 3, 5, 7}, "1");
     map.Analyze();
@@ -125,7 +125,8 @@ TEST(Notation, CubesFollowTheTermsCells) {
     TTermItem quad;
     for (int m : {0, 1, 4, 5}) {
         const CellPos cell = map.grid.CellOfMinterm(m);
-        quad.Append({static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row), 0});
+        quad.Append(
+            {static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row), vcOne});
     }
     EXPECT_EQ(termCube(map.grid, quad), "0-0-");
     EXPECT_EQ(termAs(map.grid, "0-0-", Notation::Latex), "\\overline{A}\\overline{C}");
@@ -140,7 +141,7 @@ TEST(Notation, CubesFollowTheTermsCells) {
     twice.Append(three.cells.front());
     EXPECT_FALSE(termCube(map.grid, twice).has_value()) << "a cell named twice";
     TTermItem outside;
-    outside.Append({5, 1, 0});
+    outside.Append({5, 1, vcOne});
     EXPECT_FALSE(termCube(map.grid, outside).has_value()) << "column 5 of a 4 x 4 map";
 }
 
@@ -170,7 +171,7 @@ TEST(Notation, AResultOfOtherVariablesIsRefused) {
         "The variables have changed since the last analysis; analyze again.";
     for (const auto& change : std::vector<std::function<void(TCarnoGrid&)>>{
              [](TCarnoGrid& grid) { grid.SetVariableCount(5); },
-             [](TCarnoGrid& grid) { grid.VariableNames[2] = "Q"; },
+             [](TCarnoGrid& grid) { grid.SetVariableName(2, "Q"); },
              [](TCarnoGrid& grid) { grid.GlueMethod = gmKNF; }}) {
         TestMap changed(4);
         changed.Set({5}, "1");

@@ -125,11 +125,11 @@ TEST_P(PlaRefusals, NameTheLine) {
 
 TEST_P(PlaRefusals, LeaveTheMapAsItWas) {
     ScratchFolder folder("pla_refusal");
-    ASSERT_FALSE(WriteFileAtomically(folder.Path("bad.pla"), GetParam().text).has_value());
+    ASSERT_FALSE(writeFileAtomically(folder.Path("bad.pla"), GetParam().text).has_value());
     TestMap map(5);
     map.Set({1, 2, 30}, "1");
     map.Set({3}, "*");
-    map.grid.VariableNames[1] = "KEEP";
+    map.grid.SetVariableName(1, "KEEP");
     map.Analyze();
     const std::vector<std::string> treeBefore = map.tree.lines;
     map.messages.shown.clear();
@@ -140,7 +140,7 @@ TEST_P(PlaRefusals, LeaveTheMapAsItWas) {
               (std::vector<std::string>{"Invalid PLA file" + where + ": " + GetParam().message}));
     EXPECT_EQ(map.messages.shown.front().kind, MsgKind::Error);
     EXPECT_EQ(map.grid.GetVariableCount(), 5);
-    EXPECT_EQ(map.grid.VariableNames[1], "KEEP");
+    EXPECT_EQ(map.grid.VariableName(1), "KEEP");
     EXPECT_EQ(map.tree.lines, treeBefore);
     for (int m = 0; m < 32; ++m) {
         const bool one = m == 1 || m == 2 || m == 30;
@@ -197,7 +197,7 @@ TEST(Pla, AFileThatCannotBeReadIsReported) {
 TEST(Pla, LoadingSetsCountCellsNamesAndTheLoadedState) {
     ScratchFolder folder("pla_load");
     ASSERT_FALSE(
-        WriteFileAtomically(folder.Path("f.pla"), ".i 3\n.o 2\n.ilb x y z\n.type fr\n1-1 10\n")
+        writeFileAtomically(folder.Path("f.pla"), ".i 3\n.o 2\n.ilb x y z\n.type fr\n1-1 10\n")
             .has_value());
     TestMap map(6);
     map.grid.SetCells(8, 8, "1");
@@ -206,9 +206,9 @@ TEST(Pla, LoadingSetsCountCellsNamesAndTheLoadedState) {
     EXPECT_EQ(map.grid.FillState, 2);
     for (int m = 0; m < 8; ++m)
         EXPECT_EQ(map.At(m), m == 5 || m == 7 ? "1" : "*") << m;
-    EXPECT_EQ(map.grid.VariableNames[1], "X");
-    EXPECT_EQ(map.grid.VariableNames[3], "Z");
-    EXPECT_EQ(map.grid.VariableNames[4], "D");
+    EXPECT_EQ(map.grid.VariableName(1), "X");
+    EXPECT_EQ(map.grid.VariableName(3), "Z");
+    EXPECT_EQ(map.grid.VariableName(4), "D");
     // The next fill empties the whole store, as after a map file.
     map.grid.CleareCard();
     EXPECT_EQ(map.grid.Cells(8, 8), "");
@@ -219,7 +219,7 @@ TEST(Pla, LoadingSetsCountCellsNamesAndTheLoadedState) {
 
 TEST(Pla, LoadingAsksBeforeDroppingAShownResult) {
     ScratchFolder folder("pla_ask");
-    ASSERT_FALSE(WriteFileAtomically(folder.Path("f.pla"), ".i 2\n11 1\n").has_value());
+    ASSERT_FALSE(writeFileAtomically(folder.Path("f.pla"), ".i 2\n11 1\n").has_value());
     for (const MsgAnswer answer : {MsgAnswer::Ok, MsgAnswer::Cancel}) {
         TestMap map(2);
         map.Set({0}, "1");
@@ -239,7 +239,7 @@ TEST(Pla, LoadingAsksBeforeDroppingAShownResult) {
 
 TEST(Pla, MapTextListsOnesAndDontCaresInMintermOrder) {
     TestMap map(3);
-    map.grid.VariableNames[2] = "SEL";
+    map.grid.SetVariableName(2, "SEL");
     map.Set({6, 1}, "1");
     map.Set({3}, "*");
     map.Set({0}, "0");
@@ -248,7 +248,7 @@ TEST(Pla, MapTextListsOnesAndDontCaresInMintermOrder) {
               "is 0\n"
               ".i 3\n.o 1\n.ilb A SEL C\n.ob F\n.type fd\n.p 3\n001 1\n011 -\n110 1\n.e\n");
     // Names that would not read back as names are left out.
-    map.grid.VariableNames[2] = "A";
+    map.grid.SetVariableName(2, "A");
     EXPECT_EQ(mapPlaText(map.grid).find(".ilb"), std::string::npos);
 }
 
@@ -261,12 +261,12 @@ TEST_P(PlaRoundTrip, MapToFileToMapKeepsEveryCell) {
     for (int i = 0; i < 5; ++i) {
         TestMap map(n);
         FillRandomly(map, random);
-        map.grid.VariableNames[1] = "IN" + std::to_string(i);
+        map.grid.SetVariableName(1, "IN" + std::to_string(i));
         ASSERT_TRUE(saveMapPla(map.grid, folder.Path("m.pla")));
         TestMap loaded(n == 2 ? 3 : 2);
         ASSERT_TRUE(loadPla(loaded.grid, folder.Path("m.pla")));
         ASSERT_EQ(loaded.grid.GetVariableCount(), n);
-        EXPECT_EQ(loaded.grid.VariableNames[1], "IN" + std::to_string(i));
+        EXPECT_EQ(loaded.grid.VariableName(1), "IN" + std::to_string(i));
         for (int m = 0; m < 1 << n; ++m) {
             const std::string expected = map.At(m) == "1" || map.At(m) == "*" ? map.At(m) : "0";
             ASSERT_EQ(loaded.At(m), expected) << "minterm " << m;
@@ -345,7 +345,7 @@ TEST(Pla, WritingRefusesInvalidCellsAndResultsOfAnotherMap) {
     map.grid.SetCells(2, 2, "x");
     EXPECT_FALSE(saveMapPla(map.grid, folder.Path("m.pla")));
     EXPECT_EQ(map.messages.Texts(), (std::vector<std::string>{"Invalid data in cell."}));
-    EXPECT_FALSE(ReadWholeFile(folder.Path("m.pla")).has_value());
+    EXPECT_FALSE(readWholeFile(folder.Path("m.pla")).has_value());
 
     map.grid.SetCells(2, 2, "1");
     map.Analyze();
@@ -355,7 +355,7 @@ TEST(Pla, WritingRefusesInvalidCellsAndResultsOfAnotherMap) {
     EXPECT_EQ(map.messages.Texts(),
               (std::vector<std::string>{
                   "The variables have changed since the last analysis; analyze again."}));
-    EXPECT_FALSE(ReadWholeFile(folder.Path("r.pla")).has_value());
+    EXPECT_FALSE(readWholeFile(folder.Path("r.pla")).has_value());
 
     map.grid.SetVariableCount(4);
     EXPECT_TRUE(saveResultPla(map.grid, folder.Path("r.pla")));

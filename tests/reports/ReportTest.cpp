@@ -49,7 +49,7 @@ struct Analysed {
     }
     [[nodiscard]] std::string Build(const ReportTemplates& templates) const {
         std::string text;
-        const auto error = BuildReportText(map.grid, request, templates, text);
+        const auto error = buildReportText(map.grid, request, templates, text);
         EXPECT_FALSE(error.has_value()) << *error;
         return text;
     }
@@ -69,10 +69,10 @@ ReportTemplates BareTemplates() {
 std::string Fragment(const TCarnoGrid& grid, int termNo) {
     std::vector<std::string> lines;
     grid.SaveToHTMLTemp(lines, termNo);
-    return TemplateText(lines);
+    return templateText(lines);
 }
 
-std::string ResultSection(const std::string& map, const std::string& formula) {
+std::string resultSection(const std::string& map, const std::string& formula) {
     return "<table align=\"center\" width=\"100%\" border=\"1\"><tr><td width=\"50%\">" + map +
            "</td><td width=\"50%\" ><br><p align=\"center\">" + formula + "\"</td></tr></table>";
 }
@@ -81,7 +81,7 @@ TEST(ReportText, AllBoxesOffHoldsTypeCountAndFormula) {
     const Analysed a(3, {2, 3, 5, 7});
     EXPECT_EQ(a.Build(BareTemplates()),
               kSop + "<tr><td>Number of Variables</td><td>3</td></tr></table>\r\n" +
-                  ResultSection("", "Y(A,B,C)=\"|A*B+A*C") + "\r\n\r\n");
+                  resultSection("", "Y(A,B,C)=\"|A*B+A*C") + "\r\n\r\n");
 }
 
 TEST(ReportText, ProductOfSumsWithThreeVariables) {
@@ -89,7 +89,7 @@ TEST(ReportText, ProductOfSumsWithThreeVariables) {
     ASSERT_EQ(a.map.grid.ResultText, "A+B+C*|A+B+|C*A+|B+|C");
     const std::string text = a.Build(BareTemplates());
     EXPECT_EQ(text.rfind(kPos, 0), 0U);
-    EXPECT_NE(text.find(ResultSection("", "Y(A,B,C)=\"A+B+C*|A+B+|C*A+|B+|C")), std::string::npos);
+    EXPECT_NE(text.find(resultSection("", "Y(A,B,C)=\"A+B+C*|A+B+|C*A+|B+|C")), std::string::npos);
 }
 
 TEST(ReportText, SetsRowsAreBrokenForDisplay) {
@@ -101,7 +101,7 @@ TEST(ReportText, SetsRowsAreBrokenForDisplay) {
     EXPECT_NE(text.find("<tr><td>Number of Variables</td><td>4</td></tr>"
                         "<tr><td>Sets representation</td><td>"
                         "<tr><td>1</td><td>" +
-                        BreakSetList(ones) + "</td></tr><tr><td>0</td><td>" + zeros +
+                        breakSetList(ones) + "</td></tr><tr><td>0</td><td>" + zeros +
                         "</td></tr><tr><td>*(Don't Cares)</td><td></td></tr></td></tr></table>"),
               std::string::npos);
     EXPECT_EQ(Count(text, "<br>"), 2); // one in the 1-set, the one before the formula
@@ -109,8 +109,8 @@ TEST(ReportText, SetsRowsAreBrokenForDisplay) {
 
 TEST(ReportText, TruthTableUsesTheMapsNamesAndTheCellTemplates) {
     Analysed a(2, {0, 3});
-    a.map.grid.VariableNames[1] = "IN";
-    a.map.grid.VariableNames[2] = "EN";
+    a.map.grid.SetVariableName(1, "IN");
+    a.map.grid.SetVariableName(2, "EN");
     a.map.Set({1}, ""); // emptied after the analysis: an empty value, not a NUL character
     a.request.content.truthTable = true;
     const std::string text = a.Build(BareTemplates());
@@ -132,7 +132,7 @@ TEST(ReportText, MapBesideTheFormulaHasNoColouredCell) {
     Analysed a(3, {2, 3, 5, 7});
     a.request.content.map = true;
     const std::string text = a.Build(BareTemplates());
-    EXPECT_NE(text.find(ResultSection(Fragment(a.map.grid, -1), "Y(A,B,C)=\"|A*B+A*C")),
+    EXPECT_NE(text.find(resultSection(Fragment(a.map.grid, -1), "Y(A,B,C)=\"|A*B+A*C")),
               std::string::npos);
     EXPECT_EQ(Count(text, "bgcolor=\"#"), 0);
 }
@@ -169,7 +169,7 @@ TEST(ReportText, ConstantFunctionShowsItsConstant) {
 
 TEST(ReportText, NamesAndCaptionsAreWrittenAsHtmlText) {
     Analysed a(2, {0});
-    a.map.grid.VariableNames[1] = "X<Y";
+    a.map.grid.SetVariableName(1, "X<Y");
     a.request.treeLines = {"X<Y", "X<Y"};
     a.request.content.mapEach = true;
     const std::string text = a.Build(BareTemplates());
@@ -184,7 +184,7 @@ TEST(ReportText, BadCellTemplateDirectiveIsAnErrorAndBuildsNothing) {
     ReportTemplates templates = BareTemplates();
     templates.variableCell = {"<td>%d</td>"};
     std::string text = "untouched";
-    const auto error = BuildReportText(a.map.grid, a.request, templates, text);
+    const auto error = buildReportText(a.map.grid, a.request, templates, text);
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find("cannot be used"), std::string::npos) << *error;
     EXPECT_EQ(text, "untouched");
@@ -205,11 +205,11 @@ TEST(ReportText, LineEndsOfTemplateAndSectionsBecomeCrLf) {
 // --- placeholders and set lists ---------------------------------------------------------------
 
 TEST(Placeholder, TakesTheFollowingCharacterWithIt) {
-    EXPECT_EQ(ReplacePlaceholder("a<%RESULTS%>\r\nb", "<%RESULTS%>", "R"), "aR\nb");
-    EXPECT_EQ(ReplacePlaceholder("<%RESULTS%>Xtext", "<%RESULTS%>", "R"), "Rtext");
-    EXPECT_EQ(ReplacePlaceholder("end<%RESULTS%>", "<%RESULTS%>", "R"), "endR");
-    EXPECT_EQ(ReplacePlaceholder("<%RESULTS%>1<%RESULTS%>2", "<%RESULTS%>", "R"), "R<%RESULTS%>2");
-    EXPECT_EQ(ReplacePlaceholder("no slot", "<%RESULTS%>", "R"), "no slot");
+    EXPECT_EQ(replacePlaceholder("a<%RESULTS%>\r\nb", "<%RESULTS%>", "R"), "aR\nb");
+    EXPECT_EQ(replacePlaceholder("<%RESULTS%>Xtext", "<%RESULTS%>", "R"), "Rtext");
+    EXPECT_EQ(replacePlaceholder("end<%RESULTS%>", "<%RESULTS%>", "R"), "endR");
+    EXPECT_EQ(replacePlaceholder("<%RESULTS%>1<%RESULTS%>2", "<%RESULTS%>", "R"), "R<%RESULTS%>2");
+    EXPECT_EQ(replacePlaceholder("no slot", "<%RESULTS%>", "R"), "no slot");
 }
 
 TEST(Placeholder, TextRightAfterItLosesOneCharacterInTheReport) {
@@ -227,7 +227,7 @@ struct BreakCase {
 class SetListBreaking : public testing::TestWithParam<BreakCase> {};
 
 TEST_P(SetListBreaking, InsertsBreaksAfterCommasPastEachTwentiethCharacter) {
-    EXPECT_EQ(BreakSetList(GetParam().list), GetParam().broken);
+    EXPECT_EQ(breakSetList(GetParam().list), GetParam().broken);
 }
 
 std::string Numbers(int last) {
@@ -269,17 +269,17 @@ protected:
     void TearDown() override { fs::remove_all(m_dir); }
 
     void Put(const std::string& relative, const std::string& bytes) const {
-        ASSERT_FALSE(WriteFileAtomically((m_dir / relative).string(), bytes).has_value());
+        ASSERT_FALSE(writeFileAtomically((m_dir / relative).string(), bytes).has_value());
     }
     [[nodiscard]] std::string Folder() const { return m_dir.string() + "/"; }
     [[nodiscard]] std::string Report() const {
-        return ReadWholeFile((m_dir / "Reports" / "report.htm").string()).value_or("<none>");
+        return readWholeFile((m_dir / "Reports" / "report.htm").string()).value_or("<none>");
     }
     [[nodiscard]] ReportResult Generate(const ReportContent& content) const {
         ReportRequest request = m_analysed.request;
         request.content = content;
         request.programFolder = Folder();
-        return GenerateReport(m_analysed.map.grid, request);
+        return generateReport(m_analysed.map.grid, request);
     }
 
     fs::path m_dir;
@@ -292,10 +292,10 @@ TEST_F(ReportFiles, WritesTheReportBelowTheProgramFolder) {
     EXPECT_EQ(fs::path(result.path), m_dir / "Reports" / "report.htm");
     std::string expected;
     ReportTemplates templates;
-    ASSERT_FALSE(LoadReportTemplates(Folder(), true, templates).has_value());
+    ASSERT_FALSE(loadReportTemplates(Folder(), true, templates).has_value());
     ReportRequest request = m_analysed.request;
     request.content = {true, true, true, true};
-    ASSERT_FALSE(BuildReportText(m_analysed.map.grid, request, templates, expected).has_value());
+    ASSERT_FALSE(buildReportText(m_analysed.map.grid, request, templates, expected).has_value());
     EXPECT_EQ(Report(), expected);
     EXPECT_EQ(Count(Report(), "Term["), 2);
 }
@@ -342,7 +342,7 @@ TEST_F(ReportFiles, UnwritableOutputIsAnError) {
     ReportRequest request = m_analysed.request;
     request.programFolder = Folder();
     request.outputPath = (m_dir / "blocker" / "report.htm").string();
-    const ReportResult result = GenerateReport(m_analysed.map.grid, request);
+    const ReportResult result = generateReport(m_analysed.map.grid, request);
     ASSERT_TRUE(result.error.has_value());
     EXPECT_NE(result.error->find("blocker"), std::string::npos) << *result.error;
 }
@@ -351,7 +351,7 @@ TEST_F(ReportFiles, AnotherOutputFolderIsCreatedWhenMissing) {
     ReportRequest request = m_analysed.request;
     request.programFolder = Folder();
     request.outputPath = (m_dir / "user" / "data" / "report.htm").string();
-    const ReportResult result = GenerateReport(m_analysed.map.grid, request);
+    const ReportResult result = generateReport(m_analysed.map.grid, request);
     ASSERT_FALSE(result.error.has_value()) << *result.error;
     EXPECT_EQ(result.path, request.outputPath);
     EXPECT_TRUE(fs::exists(request.outputPath));
@@ -366,9 +366,9 @@ TEST_F(ReportFiles, TemplatesAndReportFolderAreFoundWhateverTheirLetterCase) {
     const ReportResult result = Generate({true, false, false, false});
     ASSERT_FALSE(result.error.has_value()) << *result.error;
     EXPECT_EQ(fs::path(result.path), m_dir / "reports" / "report.htm");
-    EXPECT_EQ(ResolveProgramPath(Folder(), "Reports\\Include\\REPORT.inc"),
+    EXPECT_EQ(resolveProgramPath(Folder(), "Reports\\Include\\REPORT.inc"),
               (m_dir / "reports" / "INCLUDE" / "Report.Inc").string());
-    EXPECT_EQ(ResolveProgramPath(Folder(), "Reports/missing.inc"),
+    EXPECT_EQ(resolveProgramPath(Folder(), "Reports/missing.inc"),
               (m_dir / "reports" / "missing.inc").string());
 }
 
@@ -387,9 +387,9 @@ TEST_F(ReportFiles, TemplatesWithOtherLineEndsOrAByteOrderMarkReadTheSame) {
 
 TEST(ShippedTemplates, HoldEachPlaceholderOnceAtALineEndAndFormatCells) {
     ReportTemplates templates;
-    ASSERT_FALSE(LoadReportTemplates(LORVANE_DATA_DIR, true, templates).has_value());
+    ASSERT_FALSE(loadReportTemplates(LORVANE_DATA_DIR, true, templates).has_value());
     const std::string page =
-        ReadWholeFile(std::string(LORVANE_DATA_DIR) + "Reports/Include/report.inc").value_or("");
+        readWholeFile(std::string(LORVANE_DATA_DIR) + "Reports/Include/report.inc").value_or("");
     for (const char* placeholder : {"<%FUNCTION%>", "<%RESULTS%>", "<%ADVDETAILES%>"}) {
         EXPECT_EQ(Count(page, placeholder), 1) << placeholder;
         EXPECT_NE(page.find(std::string(placeholder) + "\r\n"), std::string::npos) << placeholder;
