@@ -63,9 +63,17 @@ private:
     template <class T> static std::optional<T> next(std::deque<std::optional<T>>& answers) {
         if (answers.empty())
             return std::nullopt;
+// GCC 12 takes the copied std::optional's string for uninitialized at -O2.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
         auto answer = answers.front();
         answers.pop_front();
         return answer;
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
     }
 };
 
