@@ -1,5 +1,5 @@
 # Convenience targets; each calls the scripts the README describes.
-.PHONY: run test bench fuzz screenshots install format
+.PHONY: run test bench fuzz screenshots install package format
 
 run:
 	scripts/run.sh
@@ -24,6 +24,10 @@ screenshots:
 
 install:
 	scripts/install.sh
+
+# The Debian package build/package/lorvane_<version>_<arch>.deb (Release build, CPack).
+package:
+	scripts/package.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

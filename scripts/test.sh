@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: formatting, the full build (warnings as errors) with
 # its GoogleTest and QtTest suites, the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+# UndefinedBehaviorSanitizer, a short run of every fuzz target, and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -25,4 +25,7 @@ if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
   echo "== Fuzz targets, briefly, from the seed corpus"
   scripts/fuzz.sh 5
 fi
+
+echo "== Debian package"
+scripts/check-package.sh
 echo "All tests passed."
