@@ -388,8 +388,7 @@ TEST_F(ReportFiles, TemplatesWithOtherLineEndsOrAByteOrderMarkReadTheSame) {
 TEST(ShippedTemplates, HoldEachPlaceholderOnceAtALineEndAndFormatCells) {
     ReportTemplates templates;
     ASSERT_FALSE(loadReportTemplates(LORVANE_DATA "/", true, templates).has_value());
-    const std::string page =
-        readWholeFile(LORVANE_DATA "/Reports/Include/report.inc").value_or("");
+    const std::string page = readWholeFile(LORVANE_DATA "/Reports/Include/report.inc").value_or("");
     for (const char* placeholder : {"<%FUNCTION%>", "<%RESULTS%>", "<%ADVDETAILES%>"}) {
         EXPECT_EQ(Count(page, placeholder), 1) << placeholder;
         EXPECT_NE(page.find(std::string(placeholder) + "\r\n"), std::string::npos) << placeholder;
