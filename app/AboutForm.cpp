@@ -1,8 +1,8 @@
 // The "About" box: a map whose groups form one by one, the program's name and version, "Ok".
 #include "app/AboutForm.h"
 
-#include "app/Icons.h"
 #include "app/MapAnimation.h"
+#include "ui/Icons.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

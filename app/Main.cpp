@@ -3,13 +3,10 @@
 
 #include "app/AboutForm.h"
 #include "app/CarnoGridView.h"
-#include "app/GridSupport.h"
 #include "app/HelpForm.h"
-#include "app/Icons.h"
 #include "app/OptionsForm.h"
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
-#include "app/UserDialogs.h"
 #include "app/vekLanguage.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
@@ -17,6 +14,9 @@
 #include "input/TruthTable.h"
 #include "reports/Pla.h"
 #include "reports/ReportForm.h"
+#include "ui/GridSupport.h"
+#include "ui/Icons.h"
+#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -7,6 +7,21 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+/// The per-user configuration folder for settings that cannot live in the program folder.
+QString userConfigFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+/// The per-user data folder for files the program writes but cannot keep in its own folder.
+QString userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+} // namespace
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
@@ -17,8 +32,8 @@ void setUpApplication() {
 AppContext programContext(IMessageBox& messages, IUserDialogs& dialogs, const QString& initialMap) {
     AppContext context;
     context.programFolder = QFile::decodeName(executableFolder().c_str());
-    context.userConfigFolder = defaultUserConfigFolder();
-    context.userDataFolder = defaultUserDataFolder();
+    context.userConfigFolder = userConfigFolder();
+    context.userDataFolder = userDataFolder();
     context.settingsFileName =
         QFileInfo(QApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".ini");
     context.initialMap = initialMap;

@@ -2,7 +2,7 @@
 // closes.
 #include "app/QtPorts.h"
 #include "app/Startup.h"
-#include "app/UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 #include <QApplication>
 

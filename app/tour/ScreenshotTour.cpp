@@ -9,6 +9,7 @@
 #include "app/Main.h"
 #include "app/MapAnimation.h"
 #include "app/OptionsForm.h"
+#include "app/QtPorts.h"
 #include "app/ResultCommands.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
@@ -137,10 +138,9 @@ void typeIntoMap(TForm1* form) {
     typeKey(map, Qt::Key_1, QStringLiteral("1"));
 }
 
+/// Selects the term line `index` (from 0) of the result tree.
 void selectTerm(TForm1* form, int index) {
-    QTreeWidget* tree = form->ResultTree();
-    if (QTreeWidgetItem* root = tree->topLevelItem(0); root && index < root->childCount())
-        tree->setCurrentItem(root->child(index));
+    selectResultTreeLine(form->ResultTree(), index + 1);
 }
 
 void addInputSteps(Tour& t) {

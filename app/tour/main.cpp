@@ -2,8 +2,8 @@
 // of each.
 #include "app/QtPorts.h"
 #include "app/Startup.h"
-#include "app/UserDialogs.h"
 #include "app/tour/ScreenshotTour.h"
+#include "ui/UserDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
