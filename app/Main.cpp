@@ -129,13 +129,41 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
       TreeView(new QTreeWidget), ProgressBar(new QProgressBar), Edit1(new QLineEdit),
       UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), PopupMenu1(nullptr),
       PopupMenu2(nullptr), m_treePort(TreeView), m_progressPort(ProgressBar) {
+    SetUpWindow();
+    CreateMenus();
+    CreateLayout();
+    CreatePopupMenus();
+    CreateResultCommands();
+    ConnectGrid();
+    SetReportEnabled(false);
+    ConnectPorts();
+    SetDefaultNames();
+    // The language comes before the map file, so that a map's variable count wins over the
+    // count box's text in a language file.
+    LoadLanguage();
+    OpenInitialMap();
+    CentreOnScreen();
+}
+
+TForm1::~TForm1() {
+    Grid().SetTreeView(nullptr);
+    Grid().SetProgress(nullptr);
+    Grid().SetMessageBox(nullptr);
+}
+
+TCarnoGrid& TForm1::Grid() {
+    return CarnoGrid1->grid();
+}
+
+void TForm1::SetUpWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lorvane"));
     setWindowIcon(programIcon());
     setMinimumSize(kMinWidth, kMinHeight);
     resize(kMinWidth, kMinHeight);
+}
 
-    CreateMenus();
+void TForm1::CreateLayout() {
     QFont mapFont(QStringLiteral("MS Sans Serif"));
     mapFont.setStyleHint(QFont::SansSerif);
     mapFont.setPointSize(8);
@@ -151,40 +179,41 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     CarnoGrid1->setMinimumWidth(5);
     setCentralWidget(splitter);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    CreatePopupMenus();
+}
+
+void TForm1::CreateResultCommands() {
     m_commands = new ResultCommands(*this, m_context);
     m_commands->AddTo(menuBar()->findChild<QMenu*>(QStringLiteral("N10")),
                       menuBar()->findChild<QMenu*>(QStringLiteral("N11")), PopupMenu1, PopupMenu2);
-    ConnectGrid();
+}
 
-    // Start-up: Report off, ports, the count 4 and the names "A".."H", the hint, a map file.
-    SetReportEnabled(false);
+void TForm1::ConnectPorts() {
     Grid().SetTreeView(&m_treePort);
     Grid().SetProgress(&m_progressPort);
     Grid().SetMessageBox(m_context.messages);
+}
+
+// The count 4 and the names "A".."H", and the map hint that shows them.
+void TForm1::SetDefaultNames() {
     UpDown1->setRange(2, 8);
     UpDown1->setPosition(4);
     for (int i = 1; i <= 8; ++i)
         Grid().SetVariableName(i, std::string(1, static_cast<char>('A' + i - 1)));
     BuildMapHint();
-    // The language comes before the map file, so that a map's variable count wins over the
-    // count box's text in a language file.
+}
+
+void TForm1::LoadLanguage() {
     (new TvekLanguage(this, m_context))->InitLanguage();
+}
+
+void TForm1::OpenInitialMap() {
     if (!m_context.initialMap.isEmpty())
         LoadMap(m_context.initialMap);
+}
 
+void TForm1::CentreOnScreen() {
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-TForm1::~TForm1() {
-    Grid().SetTreeView(nullptr);
-    Grid().SetProgress(nullptr);
-    Grid().SetMessageBox(nullptr);
-}
-
-TCarnoGrid& TForm1::Grid() {
-    return CarnoGrid1->grid();
 }
 
 void TForm1::CreateMenus() {
