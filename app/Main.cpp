@@ -233,7 +233,7 @@ void TForm1::CreateMenus() {
     addCommand(fill, "N03", "0", Qt::CTRL | Qt::Key_O, nullptr, [this] { FillWith("0"); });
     addCommand(fill, "N21", "*", Qt::CTRL | Qt::Key_A, nullptr, [this] { FillWith("*"); });
     addCommand(fill, "N22", "Formula...", Qt::CTRL | Qt::Key_F, nullptr, [this] { N22Click(); });
-    // Ctrl+S is also the File heading's key in the original menus; here it opens the sets.
+    // Ctrl+S opens the sets, not a save: "Save as..." has no key.
     addCommand(fill, "N23", "Set's...", Qt::CTRL | Qt::Key_S, nullptr, [this] { N23Click(); });
     addCommand(fill, "N28", "Truth Table...", Qt::CTRL | Qt::Key_T, nullptr,
                [this] { N28Click(); });
@@ -419,7 +419,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The menu keys (Ctrl+X, Ctrl+A, ...) win over the keys of the edit boxes in this window, the
-// count box and the map's cell editor, as menu keys do in the original program.
+// count box and the map's cell editor, so that a menu key does the same wherever the focus is.
 bool TForm1::IsMenuKey(QObject* watched, QEvent* event) const {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this)
