@@ -1,8 +1,8 @@
 // The "About" box: a map whose groups form one by one, the program's name and version, "Ok".
 #include "app/AboutForm.h"
 
-#include "app/Icons.h"
 #include "app/MapAnimation.h"
+#include "ui/Icons.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -23,7 +23,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ShockwaveFlash1(new Map
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     setWindowIcon(programIcon());
-    // The animation stands where the original box played its movie, under the same name.
+    // The animation fills the top of the box; tests and the screenshot tour find it by name.
     ShockwaveFlash1->setObjectName(QStringLiteral("ShockwaveFlash1"));
     ShockwaveFlash1->setFixedSize(kAnimationWidth, kAnimationHeight);
     auto* bevel = new QFrame;

@@ -5,19 +5,13 @@
 #include "app/HelpForm.h"
 #include "app/Main.h"
 #include "app/OptionsForm.h"
+#include "app/QtPorts.h"
 #include "app/vekLanguage.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
-#include "reports/ProgramPath.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     // The options dialog applies the settings to the main window while it is created, and the
@@ -40,7 +34,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     translate(m_truthTableForm.get());
     m_help = std::make_unique<THelp>(m_context.programFolder);
     m_windows.Help = m_help.get();
-    m_report = std::make_unique<TReport>(m_context, &m_windows);
+    m_report = std::make_unique<TReport>(m_context, m_form1->Grid(), reportLinks());
     m_windows.Report = m_report.get();
     translate(m_report.get());
     m_repView = std::make_unique<TRepView>(m_context);
@@ -49,6 +43,21 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     m_form1->SetWindows(&m_windows);
     QObject::connect(m_options.get(), &TOptions::LanguageChanged, m_options.get(),
                      [this](const QString& file) { ChangeLanguage(file); });
+}
+
+ReportLinks LorvaneWindows::reportLinks() const {
+    QTreeWidget* tree = m_form1->ResultTree();
+    return {[tree] { return resultTreeLines(tree); },
+            [tree](int k) { selectResultTreeLine(tree, k); },
+            [this](const QString& path) { showReport(path); }};
+}
+
+void LorvaneWindows::showReport(const QString& path) const {
+    TRepView* viewer = m_windows.RepView;
+    viewer->View(path);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 // The main window and the options dialog translate themselves while they are created.
@@ -79,25 +88,3 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
 
 // Members go in reverse declaration order: the options dialog before the main window.
 LorvaneWindows::~LorvaneWindows() = default;
-
-QString defaultUserConfigFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-}
-
-QString defaultUserDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-QString programFile(const QString& programFolder, const QString& relative) {
-    return QFile::decodeName(resolveProgramPath(QFile::encodeName(programFolder).toStdString(),
-                                                QFile::encodeName(relative).toStdString())
-                                 .c_str());
-}
-
-bool canWriteFile(const QString& path) {
-    const QFileInfo file(path);
-    if (file.exists() && !file.isWritable())
-        return false;
-    const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && folder.isWritable();
-}

@@ -1,13 +1,13 @@
 // The program's windows, created once in a fixed order, and what they share.
 #pragma once
 
+#include "ui/AppContext.h"
+
 #include <QString>
 
 #include <memory>
 
-class IMessageBox;
 class QWidget;
-class IUserDialogs;
 class TForm1;
 class TInputForm;
 class TOptions;
@@ -17,24 +17,7 @@ class TTruthTableForm;
 class THelp;
 class TReport;
 class TRepView;
-
-/// What every window may need from its surroundings; tests replace each part.
-struct AppContext {
-    /// The program folder, ending with "/": settings, languages, help and templates live here.
-    QString programFolder;
-    /// Folder of the settings file; the program folder when empty.
-    QString settingsFolder;
-    /// Where settings go when the settings folder cannot be written.
-    QString userConfigFolder;
-    /// Per-user data folder: reports go below it when the program folder cannot be written.
-    QString userDataFolder;
-    /// File name of the settings file inside either folder ("lorvane.ini").
-    QString settingsFileName = QStringLiteral("lorvane.ini");
-    /// The map file named on the command line, if any.
-    QString initialMap;
-    IMessageBox* messages = nullptr;
-    IUserDialogs* dialogs = nullptr;
-};
+struct ReportLinks;
 
 /// The nine windows, reachable from one place.
 struct AppWindows {
@@ -67,6 +50,8 @@ public:
 
 private:
     void translate(QWidget* window);
+    [[nodiscard]] ReportLinks reportLinks() const;
+    void showReport(const QString& path) const;
 
     AppContext m_context;
     AppWindows m_windows;
@@ -80,14 +65,3 @@ private:
     std::unique_ptr<TReport> m_report;
     std::unique_ptr<TRepView> m_repView;
 };
-
-/// The per-user configuration folder for settings that cannot live in the program folder.
-[[nodiscard]] QString defaultUserConfigFolder();
-/// The path of the data file `relative` ("help\\index.htm") below `programFolder`, found
-/// without regard to letter case.
-[[nodiscard]] QString programFile(const QString& programFolder, const QString& relative);
-/// Whether a file can be created or replaced at `path`: its folder exists and is writable,
-/// and so is the file if it exists.
-[[nodiscard]] bool canWriteFile(const QString& path);
-/// The per-user data folder for files the program writes but cannot keep in its own folder.
-[[nodiscard]] QString defaultUserDataFolder();

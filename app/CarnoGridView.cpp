@@ -1,7 +1,7 @@
 // The map grid: label headers, the width rules, editing, moving and sizing, the term highlight.
 #include "app/CarnoGridView.h"
 
-#include "app/GridSupport.h"
+#include "ui/GridSupport.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The help window: one HTML viewer over the help pages below the program folder.
 #include "app/HelpForm.h"
 
-#include "app/Application.h"
-#include "app/Icons.h"
+#include "ui/Icons.h"
+#include "ui/ProgramFiles.h"
 
 #include <QScrollBar>
 #include <QTextBrowser>

@@ -3,13 +3,10 @@
 
 #include "app/AboutForm.h"
 #include "app/CarnoGridView.h"
-#include "app/GridSupport.h"
 #include "app/HelpForm.h"
-#include "app/Icons.h"
 #include "app/OptionsForm.h"
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
-#include "app/UserDialogs.h"
 #include "app/vekLanguage.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
@@ -17,6 +14,9 @@
 #include "input/TruthTable.h"
 #include "reports/Pla.h"
 #include "reports/ReportForm.h"
+#include "ui/GridSupport.h"
+#include "ui/Icons.h"
+#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -129,13 +129,41 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
       TreeView(new QTreeWidget), ProgressBar(new QProgressBar), Edit1(new QLineEdit),
       UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), PopupMenu1(nullptr),
       PopupMenu2(nullptr), m_treePort(TreeView), m_progressPort(ProgressBar) {
+    SetUpWindow();
+    CreateMenus();
+    CreateLayout();
+    CreatePopupMenus();
+    CreateResultCommands();
+    ConnectGrid();
+    SetReportEnabled(false);
+    ConnectPorts();
+    SetDefaultNames();
+    // The language comes before the map file, so that a map's variable count wins over the
+    // count box's text in a language file.
+    LoadLanguage();
+    OpenInitialMap();
+    CentreOnScreen();
+}
+
+TForm1::~TForm1() {
+    Grid().SetTreeView(nullptr);
+    Grid().SetProgress(nullptr);
+    Grid().SetMessageBox(nullptr);
+}
+
+TCarnoGrid& TForm1::Grid() {
+    return CarnoGrid1->grid();
+}
+
+void TForm1::SetUpWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lorvane"));
     setWindowIcon(programIcon());
     setMinimumSize(kMinWidth, kMinHeight);
     resize(kMinWidth, kMinHeight);
+}
 
-    CreateMenus();
+void TForm1::CreateLayout() {
     QFont mapFont(QStringLiteral("MS Sans Serif"));
     mapFont.setStyleHint(QFont::SansSerif);
     mapFont.setPointSize(8);
@@ -151,40 +179,41 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     CarnoGrid1->setMinimumWidth(5);
     setCentralWidget(splitter);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    CreatePopupMenus();
+}
+
+void TForm1::CreateResultCommands() {
     m_commands = new ResultCommands(*this, m_context);
     m_commands->AddTo(menuBar()->findChild<QMenu*>(QStringLiteral("N10")),
                       menuBar()->findChild<QMenu*>(QStringLiteral("N11")), PopupMenu1, PopupMenu2);
-    ConnectGrid();
+}
 
-    // Start-up: Report off, ports, the count 4 and the names "A".."H", the hint, a map file.
-    SetReportEnabled(false);
+void TForm1::ConnectPorts() {
     Grid().SetTreeView(&m_treePort);
     Grid().SetProgress(&m_progressPort);
     Grid().SetMessageBox(m_context.messages);
+}
+
+// The count 4 and the names "A".."H", and the map hint that shows them.
+void TForm1::SetDefaultNames() {
     UpDown1->setRange(2, 8);
     UpDown1->setPosition(4);
     for (int i = 1; i <= 8; ++i)
         Grid().SetVariableName(i, std::string(1, static_cast<char>('A' + i - 1)));
     BuildMapHint();
-    // The language comes before the map file, so that a map's variable count wins over the
-    // count box's text in a language file.
+}
+
+void TForm1::LoadLanguage() {
     (new TvekLanguage(this, m_context))->InitLanguage();
+}
+
+void TForm1::OpenInitialMap() {
     if (!m_context.initialMap.isEmpty())
         LoadMap(m_context.initialMap);
+}
 
+void TForm1::CentreOnScreen() {
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-TForm1::~TForm1() {
-    Grid().SetTreeView(nullptr);
-    Grid().SetProgress(nullptr);
-    Grid().SetMessageBox(nullptr);
-}
-
-TCarnoGrid& TForm1::Grid() {
-    return CarnoGrid1->grid();
 }
 
 void TForm1::CreateMenus() {
@@ -204,7 +233,7 @@ void TForm1::CreateMenus() {
     addCommand(fill, "N03", "0", Qt::CTRL | Qt::Key_O, nullptr, [this] { FillWith("0"); });
     addCommand(fill, "N21", "*", Qt::CTRL | Qt::Key_A, nullptr, [this] { FillWith("*"); });
     addCommand(fill, "N22", "Formula...", Qt::CTRL | Qt::Key_F, nullptr, [this] { N22Click(); });
-    // Ctrl+S is also the File heading's key in the original menus; here it opens the sets.
+    // Ctrl+S opens the sets, not a save: "Save as..." has no key.
     addCommand(fill, "N23", "Set's...", Qt::CTRL | Qt::Key_S, nullptr, [this] { N23Click(); });
     addCommand(fill, "N28", "Truth Table...", Qt::CTRL | Qt::Key_T, nullptr,
                [this] { N28Click(); });
@@ -390,7 +419,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The menu keys (Ctrl+X, Ctrl+A, ...) win over the keys of the edit boxes in this window, the
-// count box and the map's cell editor, as menu keys do in the original program.
+// count box and the map's cell editor, so that a menu key does the same wherever the focus is.
 bool TForm1::IsMenuKey(QObject* watched, QEvent* event) const {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this)

@@ -80,13 +80,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void SetUpWindow();
     void CreateMenus();
+    void CreateLayout();
     void CreatePopupMenus();
+    void CreateResultCommands();
     QWidget* CreateToolPanel();
     QWidget* CreateCountStrip();
     QWidget* CreateRightSide();
     QWidget* CreateResultArea();
     void ConnectGrid();
+    void ConnectPorts();
+    void SetDefaultNames();
+    void LoadLanguage();
+    void OpenInitialMap();
+    void CentreOnScreen();
     void LoadMap(const QString& path);
     void SaveMap(const QString& path, int filterIndex);
     void FillFormulaVariables();

@@ -81,7 +81,7 @@ TOptions::TOptions(const AppContext& context, TForm1& form1, QWidget* parent)
     // Only the user's choices switch the language, not the text set above.
     connect(ComboBox1, &QComboBox::textActivated, this, &TOptions::ComboBox1Change);
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TOptions::ComboBox1Change);
-    // At least the original client size; larger where the fonts need it.
+    // At least the client size the pages are laid out for; larger where the fonts need it.
     PageControl1->setMinimumSize(kClientWidth - 12, kClientHeight - 50);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ChooseSettingsPath();
@@ -144,7 +144,7 @@ QWidget* TOptions::CreateFunctionPage() {
         grid->addWidget(edit, i / 4, i % 4);
         m_names[static_cast<std::size_t>(i)] = edit;
     }
-    // Kept from the original form: Edit9 comes before Edit8 in the tab order.
+    // Tab goes from Edit7 to Edit9 and then to Edit8: a deliberate order, not a slip.
     setTabOrder(m_names[5], m_names[7]);
     setTabOrder(m_names[7], m_names[6]);
 

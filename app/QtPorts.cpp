@@ -1,7 +1,7 @@
 // Qt implementations of the message-box, progress-bar and result-tree ports.
 #include "app/QtPorts.h"
 
-#include "app/Icons.h"
+#include "ui/Icons.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -117,4 +117,21 @@ void QtResultTree::AddChild(const std::string& caption) {
     auto* item = new QTreeWidgetItem(root, QStringList{QString::fromStdString(caption)});
     item->setIcon(0, resultImage(0));
     root->setExpanded(true);
+}
+
+std::vector<std::string> resultTreeLines(const QTreeWidget* tree) {
+    std::vector<std::string> lines;
+    const QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (!root)
+        return lines;
+    lines.push_back(root->text(0).toStdString());
+    for (int k = 0; k < root->childCount(); ++k)
+        lines.push_back(root->child(k)->text(0).toStdString());
+    return lines;
+}
+
+void selectResultTreeLine(QTreeWidget* tree, int k) {
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (root && k >= 1 && k <= root->childCount())
+        tree->setCurrentItem(root->child(k - 1));
 }

@@ -5,6 +5,9 @@
 
 #include <QElapsedTimer>
 
+#include <string>
+#include <vector>
+
 class QProgressBar;
 class QTreeWidget;
 
@@ -43,3 +46,8 @@ public:
 private:
     QTreeWidget* m_tree;
 };
+
+/// The lines of a result tree: its first top-level line, then that line's children.
+[[nodiscard]] std::vector<std::string> resultTreeLines(const QTreeWidget* tree);
+/// Makes child `k` (from 1) of the first top-level line current; other numbers change nothing.
+void selectResultTreeLine(QTreeWidget* tree, int k);

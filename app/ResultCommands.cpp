@@ -3,12 +3,12 @@
 #include "app/ResultCommands.h"
 
 #include "app/CarnoGridView.h"
-#include "app/Icons.h"
 #include "app/Main.h"
 #include "app/MinimumSolutions.h"
-#include "app/UserDialogs.h"
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
+#include "ui/Icons.h"
+#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -1,17 +1,10 @@
 // Start of the desktop program: the nine windows, then the event loop until the main window
 // closes.
-#include "app/Main.h"
-#include "app/Application.h"
 #include "app/QtPorts.h"
-#include "app/ScreenshotTour.h"
-#include "app/UserDialogs.h"
-
-#include "reports/ProgramPath.h"
+#include "app/Startup.h"
+#include "ui/UserDialogs.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,32 +31,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lorvane"));
-    QApplication::setOrganizationName(QStringLiteral("Lorvane"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    setUpApplication();
     QtMessageBox messages;
     QtUserDialogs dialogs;
-    AppContext context;
-    context.programFolder = QFile::decodeName(executableFolder().c_str());
-    context.userConfigFolder = defaultUserConfigFolder();
-    context.userDataFolder = defaultUserDataFolder();
-    // A screenshot tour keeps its settings beside its pictures, away from the user's.
-    context.settingsFolder = screenshotSettingsFolder();
-    context.settingsFileName =
-        QFileInfo(QApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".ini");
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        context.initialMap = arguments.at(1);
-    context.messages = &messages;
-    context.dialogs = &dialogs;
-
-    LorvaneWindows windows(context);
-    TForm1* form1 = windows.windows().Form1;
-    // The main window has already agreed to close; ending the loop asks no window again.
-    QObject::connect(
-        form1, &TForm1::closed, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-    form1->show();
-    startScreenshotTourIfAsked(windows.windows());
+    const QString initialMap = arguments.size() > 1 ? arguments.at(1) : QString();
+    LorvaneWindows windows(programContext(messages, dialogs, initialMap));
+    showMainWindow(windows.windows());
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "app/vekLanguage.h"
 
 #include "reports/IniFile.h"
+#include "ui/ProgramFiles.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 // The truth-table control: layout, header drawing, width growth and editing.
 #include "input/TruthTable.h"
 
-#include "app/GridSupport.h"
+#include "ui/GridSupport.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 // The "Report View" window: the report in an HTML viewer, "Save Report" and the web browser.
 #include "reports/RepViewForm.h"
 
-#include "app/Icons.h"
-#include "app/UserDialogs.h"
 #include "engine/Ports.h"
 #include "reports/FileWriter.h"
+#include "ui/Icons.h"
+#include "ui/UserDialogs.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,7 +1,7 @@
 // TRepView: the "Report View" window that shows a generated report and saves copies of it.
 #pragma once
 
-#include "app/Application.h"
+#include "ui/AppContext.h"
 
 #include <QWidget>
 

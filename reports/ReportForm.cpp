@@ -1,11 +1,10 @@
 // The "Report" dialog: content switches, Check All, and generating into the report viewer.
 #include "reports/ReportForm.h"
 
-#include "app/Main.h"
 #include "engine/CarnoGrid.h"
 #include "engine/Ports.h"
-#include "reports/RepViewForm.h"
 #include "reports/Report.h"
+#include "ui/ProgramFiles.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,7 +16,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,8 +47,8 @@ QIcon checkAllIcon() {
 
 } // namespace
 
-TReport::TReport(const AppContext& context, const AppWindows* windows, QWidget* parent)
-    : QDialog(parent), m_context(context), m_windows(windows) {
+TReport::TReport(const AppContext& context, TCarnoGrid& grid, ReportLinks links, QWidget* parent)
+    : QDialog(parent), m_context(context), m_grid(grid), m_links(std::move(links)) {
     setObjectName(QStringLiteral("Report"));
     setWindowTitle(QStringLiteral("Report"));
     SpeedButton1 = new QToolButton;
@@ -115,41 +113,18 @@ QString TReport::ReportPath() const {
     return QDir(m_context.userDataFolder).filePath(QStringLiteral("Reports/report.htm"));
 }
 
-std::vector<std::string> TReport::TreeLines() const {
-    std::vector<std::string> lines;
-    const QTreeWidget* tree = m_windows->Form1->ResultTree();
-    const QTreeWidgetItem* root = tree->topLevelItem(0);
-    if (!root)
-        return lines;
-    lines.push_back(root->text(0).toStdString());
-    for (int k = 0; k < root->childCount(); ++k)
-        lines.push_back(root->child(k)->text(0).toStdString());
-    return lines;
-}
-
-void TReport::SelectTreeLine(int k) const {
-    QTreeWidget* tree = m_windows->Form1->ResultTree();
-    QTreeWidgetItem* root = tree->topLevelItem(0);
-    if (root && k >= 1 && k <= root->childCount())
-        tree->setCurrentItem(root->child(k - 1));
-}
-
 void TReport::BitBtn2Click() {
     ReportRequest request;
     request.content = Content();
-    request.treeLines = TreeLines();
+    request.treeLines = m_links.resultLines();
     request.programFolder = QFile::encodeName(m_context.programFolder).toStdString();
     request.outputPath = QFile::encodeName(ReportPath()).toStdString();
-    request.selectTerm = [this](int k) { SelectTreeLine(k); };
-    const ReportResult result = generateReport(m_windows->Form1->Grid(), request);
+    request.selectTerm = m_links.selectResultLine;
+    const ReportResult result = generateReport(m_grid, request);
     if (result.error) {
         m_context.messages->Show(*result.error, MsgKind::Error, MsgButtons::Ok);
         return;
     }
-    TRepView* viewer = m_windows->RepView;
-    viewer->View(QFile::decodeName(result.path.c_str()));
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    m_links.showReport(QFile::decodeName(result.path.c_str()));
     accept();
 }

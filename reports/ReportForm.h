@@ -1,10 +1,11 @@
 // TReport: the "Report" dialog, which chooses the content of a report and generates it.
 #pragma once
 
-#include "app/Application.h"
+#include "ui/AppContext.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,18 @@ class QCheckBox;
 class QGroupBox;
 class QPushButton;
 class QToolButton;
+class TCarnoGrid;
 struct ReportContent;
+
+/// What the report dialog reads from and does to the windows around it.
+struct ReportLinks {
+    /// The lines of the result tree: the whole result first, then one line per term.
+    std::function<std::vector<std::string>()> resultLines;
+    /// Selects term line `k` (from 1) of the result tree, which highlights its term in the map.
+    std::function<void(int k)> selectResultLine;
+    /// Shows a generated report file in the report viewer.
+    std::function<void(const QString& path)> showReport;
+};
 
 /// The modal dialog of the Report button. Its four boxes keep their state from one report to
 /// the next; a successful generation shows the report in the viewer and closes the dialog, a
@@ -20,9 +32,9 @@ struct ReportContent;
 class TReport : public QDialog {
     Q_OBJECT
 public:
-    /// `windows` is filled in as the windows are created; the dialog reads the main window
-    /// and the viewer from it when it generates.
-    TReport(const AppContext& context, const AppWindows* windows, QWidget* parent = nullptr);
+    /// The report describes `grid` and the result lines that `links` reads.
+    TReport(const AppContext& context, TCarnoGrid& grid, ReportLinks links,
+            QWidget* parent = nullptr);
 
     void SpeedButton1Click(); ///< Check All
     void BitBtn2Click();      ///< Generate
@@ -35,11 +47,10 @@ public:
 
 private:
     QGroupBox* CreateContentGroup();
-    [[nodiscard]] std::vector<std::string> TreeLines() const;
-    void SelectTreeLine(int k) const;
 
     AppContext m_context;
-    const AppWindows* m_windows;
+    TCarnoGrid& m_grid;
+    ReportLinks m_links;
     QGroupBox* GroupBox1;
     QCheckBox* TTInc;
     QCheckBox* MapInc;

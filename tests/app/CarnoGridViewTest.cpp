@@ -2,7 +2,7 @@
 // highlight with everything that drops it.
 #include "UiTestSupport.h"
 
-#include "app/GridSupport.h"
+#include "ui/GridSupport.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

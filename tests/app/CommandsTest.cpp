@@ -2,13 +2,13 @@
 // dialogs, files, options, fonts, colour, windows and the close question.
 #include "UiTestSupport.h"
 
-#include "app/GridSupport.h"
 #include "app/HelpForm.h"
 #include "app/OptionsForm.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
+#include "ui/GridSupport.h"
 
 #include <QAction>
 #include <QCheckBox>

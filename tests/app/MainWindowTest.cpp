@@ -4,7 +4,6 @@
 
 #include "app/AboutForm.h"
 #include "app/HelpForm.h"
-#include "app/Icons.h"
 #include "app/OptionsForm.h"
 #include "app/UpDown.h"
 #include "input/Input.h"
@@ -12,6 +11,7 @@
 #include "input/TTableForm.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
+#include "ui/Icons.h"
 
 #include <QAction>
 #include <QLineEdit>

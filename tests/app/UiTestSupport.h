@@ -6,7 +6,7 @@
 #include "app/Application.h"
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
-#include "app/UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
 // The Qt standard dialogs behind the dialog seam.
-#include "app/UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 // The screenshot tour: drives the real windows through each input path and dialog and saves
 // what they show.
-#include "app/ScreenshotTour.h"
+#include "app/tour/ScreenshotTour.h"
 
 #include "app/AboutForm.h"
 #include "app/Application.h"
@@ -9,6 +9,7 @@
 #include "app/Main.h"
 #include "app/MapAnimation.h"
 #include "app/OptionsForm.h"
+#include "app/QtPorts.h"
 #include "app/ResultCommands.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
@@ -21,7 +22,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,7 +39,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -139,10 +138,9 @@ void typeIntoMap(TForm1* form) {
     typeKey(map, Qt::Key_1, QStringLiteral("1"));
 }
 
+/// Selects the term line `index` (from 0) of the result tree.
 void selectTerm(TForm1* form, int index) {
-    QTreeWidget* tree = form->ResultTree();
-    if (QTreeWidgetItem* root = tree->topLevelItem(0); root && index < root->childCount())
-        tree->setCurrentItem(root->child(index));
+    selectResultTreeLine(form->ResultTree(), index + 1);
 }
 
 void addInputSteps(Tour& t) {
@@ -455,47 +453,38 @@ void addWindowSteps(Tour& t) {
     });
 }
 
-} // namespace
-
-QString screenshotSettingsFolder() {
-    const QString folder = qEnvironmentVariable("LORVANE_SCREENSHOT_SCRIPT");
-    if (folder.isEmpty())
-        return {};
-    QDir().mkpath(folder);
-    return QFileInfo(folder).absoluteFilePath();
+void addWholeTourSteps(Tour& t) {
+    addInputSteps(t);
+    addFormulaSteps(t);
+    addTruthTableSteps(t);
+    addOptionsSteps(t);
+    addLargeAndSmallMapSteps(t);
+    addGroupSteps(t);
+    addReportSteps(t);
+    addMenuSteps(t);
+    addWindowSteps(t);
 }
 
-void startScreenshotTourIfAsked(const AppWindows& windows) {
-    const QString folder = qEnvironmentVariable("LORVANE_SCREENSHOT_SCRIPT");
-    if (folder.isEmpty())
-        return;
+} // namespace
+
+int runScreenshotTour(const AppWindows& windows, const QString& folder, TourKind kind,
+                      const QString& name) {
     QDir().mkpath(folder);
-    // The tour lives as long as the program; it ends by closing the main window.
-    static std::unique_ptr<Tour> tour;
-    tour = std::make_unique<Tour>(windows, folder);
-    if (qEnvironmentVariable("LORVANE_SCREENSHOT_TOUR") == QLatin1String("start")) {
-        const QString name = qEnvironmentVariable("LORVANE_SCREENSHOT_NAME", "start");
-        tour->add([name] {
-            QWidget* form = tour->w.Form1;
-            tour->shot(form, name);
+    Tour tour(windows, folder);
+    switch (kind) {
+    case TourKind::Start:
+        tour.add([&tour, name] {
+            tour.shot(tour.w.Form1, name);
             QCoreApplication::exit(0);
         });
-        tour->start();
-        return;
+        break;
+    case TourKind::Language:
+        addLanguageSteps(tour, name);
+        break;
+    case TourKind::Whole:
+        addWholeTourSteps(tour);
+        break;
     }
-    if (qEnvironmentVariable("LORVANE_SCREENSHOT_TOUR") == QLatin1String("language")) {
-        addLanguageSteps(*tour, qEnvironmentVariable("LORVANE_SCREENSHOT_NAME", "language"));
-        tour->start();
-        return;
-    }
-    addInputSteps(*tour);
-    addFormulaSteps(*tour);
-    addTruthTableSteps(*tour);
-    addOptionsSteps(*tour);
-    addLargeAndSmallMapSteps(*tour);
-    addGroupSteps(*tour);
-    addReportSteps(*tour);
-    addMenuSteps(*tour);
-    addWindowSteps(*tour);
-    tour->start();
+    tour.start();
+    return QApplication::exec();
 }

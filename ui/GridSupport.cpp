@@ -1,5 +1,5 @@
 // The painted fixed header of the grids, the 10-point font cap and colour conversions.
-#include "app/GridSupport.h"
+#include "ui/GridSupport.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // Painted pictures for the tool buttons, the result tree and the window.
-#include "app/Icons.h"
+#include "ui/Icons.h"
 
 #include <QFont>
 #include <QPainter>

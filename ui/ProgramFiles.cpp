@@ -1,0 +1,21 @@
+// Data files below the program folder, found without regard to letter case, and write checks.
+#include "ui/ProgramFiles.h"
+
+#include "reports/ProgramPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+QString programFile(const QString& programFolder, const QString& relative) {
+    return QFile::decodeName(resolveProgramPath(QFile::encodeName(programFolder).toStdString(),
+                                                QFile::encodeName(relative).toStdString())
+                                 .c_str());
+}
+
+bool canWriteFile(const QString& path) {
+    const QFileInfo file(path);
+    if (file.exists() && !file.isWritable())
+        return false;
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
