@@ -26,6 +26,8 @@ QString userDataFolder() {
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
     QApplication::setOrganizationName(QStringLiteral("Lorvane"));
+    // Desktops match the window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lorvane.lorvane"));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
