@@ -3,6 +3,7 @@
 
 #include "engine/Ports.h"
 #include "reports/FileWriter.h"
+#include "ui/FileBrowser.h"
 #include "ui/Icons.h"
 #include "ui/UserDialogs.h"
 
@@ -42,7 +43,7 @@ std::string localName(const QString& path) {
 } // namespace
 
 TRepView::TRepView(const AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context), WebBrowser1(new QTextBrowser),
+    : QWidget(parent, Qt::Window), m_context(context), WebBrowser1(new FileBrowser),
       StatusBar1(new QStatusBar) {
     setObjectName(QStringLiteral("RepView"));
     setWindowTitle(QStringLiteral("Report View"));
@@ -105,10 +106,10 @@ void TRepView::SpeedButton1Click() {
         QStringLiteral("htm"), QStringLiteral("Report%1").arg(SaveCounter));
     if (!choice || !MayReplace(choice->path))
         return;
-    const auto bytes = readWholeFile(localName(m_current));
+    std::string error;
+    const auto bytes = readWholeFile(localName(m_current), kTextFileLimit, &error);
     if (!bytes) {
-        m_context.messages->Show("Cannot open file \"" + localName(m_current) + "\".",
-                                 MsgKind::Error, MsgButtons::Ok);
+        m_context.messages->Show(error, MsgKind::Error, MsgButtons::Ok);
         return;
     }
     if (const auto error = writeFileAtomically(localName(choice->path), *bytes)) {

@@ -15,11 +15,13 @@
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
+#include "reports/FileWriter.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -86,15 +88,18 @@ public:
     void start() { scheduleNext(); }
 
     void shot(QWidget* widget, const QString& name) const {
-        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
-        if (!widget->grab().save(path))
-            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(path));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        widget->grab().save(&buffer, "PNG");
+        saveImage(png, name);
     }
     /// Saves an image made by the program itself, such as an exported map.
     void saveImage(const QByteArray& png, const QString& name) const {
-        QFile file(QDir(m_folder).filePath(name + QStringLiteral(".png")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size())
-            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(name));
+        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (const auto error =
+                writeFileAtomically(QFile::encodeName(path).toStdString(), png.toStdString()))
+            std::fprintf(stderr, "screenshot tour: %s\n", error->c_str());
     }
     /// Saves the modal window, then answers it.
     ModalAction shotAnd(const QString& name, const ModalAction& then) const {
