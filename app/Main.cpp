@@ -48,7 +48,6 @@ constexpr int kGridWidth = 247;
 constexpr int kToolPanelHeight = 49;
 constexpr int kCountStripHeight = 32;
 constexpr int kButtonBarMinWidth = 330;
-constexpr int kMaxNameLength = 10;
 
 const char* const kOpenFilter = "Karnaugh Map File|*.lvn|All Files|*.*";
 const char* const kSaveFilter =
@@ -609,7 +608,7 @@ void TForm1::N13Click() {
     options->SetNames(names);
     options->exec();
     for (int i = 1; i <= 8; ++i)
-        Grid().SetVariableName(i, options->Name(i).toUpper().left(kMaxNameLength).toStdString());
+        Grid().SetVariableName(i, options->TakenName(i));
     BuildMapHint();
     ApplyMapSwitches(options->DrawFocusOn(), options->MovableOn(), options->SizingOn());
 }
