@@ -3,7 +3,9 @@
 
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// A `--cell C,R=TEXT` option: data column and row from 1, and the text to write.
@@ -27,6 +29,7 @@ struct CliOptions {
     std::optional<std::string> formula;
     std::string formulaType = "sop";
     std::optional<std::string> notation; ///< for the expr command
+    std::optional<std::string> output;   ///< the output's name (expr, pla)
     std::vector<CellOption> cells;
     std::set<std::string> flags; ///< switches without a value, such as "pos" or "levels"
     bool help = false;
@@ -34,6 +37,23 @@ struct CliOptions {
     [[nodiscard]] bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
 };
 
-/// Parses `args` (without the program name). Returns an error text for a usage error.
+struct CliContext;
+
+/// One command of lorvane-cli: what it takes and what runs it. The table of commands
+/// (commandTable() in Commands.cpp) is where a new command is added, in one line.
+struct CommandSpec {
+    std::string_view name;
+    /// The FILE arguments it takes (0 or 1); "-" stands for standard output or input.
+    std::size_t files;
+    /// Its options besides the map options, separated by spaces ("pos exact output"). An
+    /// option listed here must be in the option table of CliOptions.cpp.
+    std::string_view options;
+    int (*run)(CliContext&, const CliOptions&);
+};
+
+/// Parses `args` (without the program name) against the commands. Returns an error text for
+/// a usage error: an unknown command or option, an option the command does not take, a
+/// missing or surplus argument, an option that takes one value given twice.
 [[nodiscard]] std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
+                                                          std::span<const CommandSpec> commands,
                                                           CliOptions& out);

@@ -1,19 +1,42 @@
 // lorvane-cli: builds a map from the command line and runs one command on it.
 #include "cli/Commands.h"
 
+#include <fcntl.h>
 #include <iostream>
+#include <unistd.h>
+
+namespace {
+
+/// Gives a closed standard stream a stand-in that refuses every use: reading from a
+/// write-only /dev/null and writing to a read-only one fail, so a closed standard output is
+/// reported, and no file the program opens can take the stream's number.
+void holdClosedStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1)
+            continue;
+        const int standIn = ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+        if (standIn >= 0 && standIn != fd) {
+            ::dup2(standIn, fd);
+            ::close(standIn);
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    holdClosedStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
     CliOptions options;
-    if (const auto error = parseCommandLine(args, options)) {
-        std::cerr << "lorvane-cli: " << *error << '\n'
-                  << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
+    if (args.empty()) {
+        std::cout << usageText();
         return 2;
     }
-    if (options.help || args.empty()) {
+    if (const auto error = parseCommandLine(args, commandTable(), options))
+        return usageError(*error);
+    if (options.help) {
         std::cout << usageText();
-        return options.help ? 0 : 2;
+        return outputReached(std::cout) ? 0 : 1;
     }
     CliContext ctx(std::cout);
     if (const int status = buildMap(ctx, options))

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth
   dpkg-dev file appstream desktop-file-utils
+  libxml2-utils iverilog ghdl
 )
 
 missing=()
