@@ -244,7 +244,8 @@ The map is built from the map options, always in this order (every command takes
   --formula-type T     sop (default: products joined by "+") or pos (sums joined by "*")
   --cell C,R=TEXT      set the text of data column C, row R (from 1); repeatable
 
-Commands and the options each takes besides the map options (no other option is accepted):
+Commands:
+Each command takes the map options and the options shown with it, no others.
   analyze [--pos] [--exact] [--levels] [--all] [--verify]
                        fill empty cells with the non-target value and minimize; prints the
                        result line, then each term on its own line indented by two spaces.

@@ -69,6 +69,15 @@ TEST_F(FileWriter, KeepsPermissionsAndGivesNewFilesTheUmask) {
     ASSERT_FALSE(writeFileAtomically(target, "new"));
     EXPECT_EQ(read(target), "new");
     EXPECT_EQ(modeOf(target) & 07777, 0600U);
+    // Root writing another user's file leaves it theirs.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+        ASSERT_FALSE(writeFileAtomically(target, "newer"));
+        struct stat status {};
+        ::stat(target.c_str(), &status);
+        EXPECT_EQ(status.st_uid, 65534U);
+        EXPECT_EQ(status.st_gid, 65534U);
+    }
 
     const mode_t before = ::umask(027);
     const auto error = writeFileAtomically(Path("fresh.lvn"), "x");
