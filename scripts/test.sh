@@ -27,5 +27,5 @@ if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
 fi
 
 echo "== Debian package"
-scripts/check-package.sh
+scripts/check-package.sh build/test
 echo "All tests passed."
