@@ -378,6 +378,10 @@ private slots:
         QCOMPARE(ui.form()->statusBar()->currentMessage(),
                  QStringLiteral("Eine minimale Überdeckung hat 4 Terme."));
         QCOMPARE(solutionsSummary(ui, 1, 1), QStringLiteral("1 minimale Lösung mit 1 Term."));
+        TMinSolutions dialog;
+        TvekLanguage(&dialog, ui.app->context()).ApplyCurrentLanguage();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Minimale Lösungen"));
+        QCOMPARE(child<QPushButton>(&dialog, "ShowBtn")->text(), QStringLiteral("Zeigen"));
         startInShippedLanguage(ui, QStringLiteral("Russian"));
         QCOMPARE(solutionsSummary(ui, 1, 21), QStringLiteral("1 минимальное решение по 21 терму."));
         QCOMPARE(solutionsSummary(ui, 3, 4), QStringLiteral("3 минимальных решения по 4 терма."));
