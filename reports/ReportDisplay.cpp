@@ -46,6 +46,8 @@ std::optional<std::string> attribute(std::string_view tag, std::string_view name
             text[equals] != '=')
             continue;
         std::size_t begin = equals + 1;
+        if (begin >= tag.size())
+            return std::string();
         const char quote = tag[begin] == '"' || tag[begin] == '\'' ? tag[begin] : '\0';
         if (quote)
             ++begin;
@@ -117,12 +119,12 @@ double luminance(unsigned rgb) {
 /// A cell start tag with a background colour, kept on one line and in a readable colour.
 std::string displayCell(const std::string& tag) {
     const auto background = attribute(tag, "bgcolor");
-    if (!background)
+    const std::size_t close = tag.rfind('>');
+    if (!background || close == std::string::npos)
         return tag;
     std::string style = "white-space:nowrap;";
     if (const auto color = readableTextColor(*background))
         style += "color:" + *color + ";";
-    const std::size_t close = tag.rfind('>');
     return tag.substr(0, close) + " style=\"" + style + "\"" + tag.substr(close);
 }
 
@@ -130,11 +132,13 @@ std::string displayCell(const std::string& tag) {
 // columns): a wider map leaves no room beside it.
 constexpr int kSideBySideCells = 9;
 
-/// An open table while the page is copied: where it starts in the output, whether a row of
-/// its own is open and where that row starts, the cell open in it, how many cells its first
-/// row has, and whether the open row holds a table too wide for a neighbour.
+/// An open table while the page is copied: where it starts in the output, what goes before
+/// it when it ends, whether a row of its own is open and where that row starts, the cell open
+/// in it, how many cells its first row has, and whether the open row holds a table too wide
+/// for a neighbour.
 struct OpenTable {
     std::size_t start;
+    std::string before;
     std::optional<std::size_t> row;
     std::string cell; // "td" or "th" while a cell is open
     int firstRowCells = 0;
@@ -174,18 +178,24 @@ public:
         text(tag.text);
     }
 
-    [[nodiscard]] std::string result() && { return std::move(m_out); }
+    [[nodiscard]] std::string result() && {
+        while (!m_tables.empty())
+            popTable();
+        return std::move(m_out);
+    }
 
 private:
     void append(std::string_view piece) { m_out += piece; }
 
-    /// Content between the rows of a table shows before the table.
-    void foster(std::string_view piece) {
-        OpenTable& table = m_tables.back();
-        m_out.insert(table.start, piece);
-        table.start += piece.size();
-        if (table.row)
-            *table.row += piece.size();
+    /// Content between the rows of a table shows before the table; it is put there when the
+    /// table ends.
+    void foster(std::string_view piece) { m_tables.back().before += piece; }
+
+    void popTable() {
+        const OpenTable& table = m_tables.back();
+        if (!table.before.empty())
+            m_out.insert(table.start, table.before);
+        m_tables.pop_back();
     }
 
     void closeCell(std::string_view endTag = {}) {
@@ -215,7 +225,7 @@ private:
         // A table inside a cell nests; one between rows ends the table around it.
         if (!m_tables.empty() && m_tables.back().cell.empty())
             endTable();
-        m_tables.push_back({m_out.size(), std::nullopt, {}});
+        m_tables.push_back({m_out.size(), {}, std::nullopt, {}});
         m_out += tag;
     }
 
@@ -260,7 +270,7 @@ private:
         closeRow();
         m_out += endTag.empty() ? std::string("</table>") : std::string(endTag);
         const bool wide = m_tables.back().firstRowCells > kSideBySideCells;
-        m_tables.pop_back();
+        popTable();
         if (wide && !m_tables.empty() && !m_tables.back().cell.empty())
             m_tables.back().wideRow = true;
     }
@@ -269,11 +279,15 @@ private:
     std::vector<OpenTable> m_tables;
 };
 
-/// Where the raw text of an element that holds no markup (a style sheet, a script) ends.
+/// Where the raw text of an element that holds no markup (a style sheet, a script) ends: at
+/// its end tag, in any letter case.
 std::size_t rawTextEnd(std::string_view html, std::size_t from, const std::string& name) {
-    const std::string lowered = lower(html);
-    const std::size_t end = lowered.find("</" + name, from);
-    return end == std::string::npos ? html.size() : end;
+    const std::string endTag = "</" + name;
+    for (std::size_t at = html.find("</", from); at != std::string_view::npos;
+         at = html.find("</", at + 2))
+        if (lower(html.substr(at, endTag.size())) == endTag)
+            return at;
+    return html.size();
 }
 
 } // namespace

@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                "<td>6</td><td>7</td><td>8</td><td>9</td></tr><tr><td>1</td><td>2</td><td>3</td>"
                "<td>4</td><td>5</td><td>6</td><td>7</td><td>8</td><td>9</td><td>10</td></tr>"
                "</table></td><td>Y</td></tr></table>"},
+        Repair{"anUnfinishedCellTagStaysAsItIs",
+               "<table><tr><td bgcolor=", "<table><tr><td bgcolor="},
         Repair{"anEmptyRowAndStrayEndTagsGo",
                "</td><table><tr></tr><tr><td>a</td></tr></table></tr>",
                "<table><tr><td>a</td></tr></table>"}),
