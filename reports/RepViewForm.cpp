@@ -3,8 +3,10 @@
 
 #include "engine/Ports.h"
 #include "reports/FileWriter.h"
+#include "reports/ReportDisplay.h"
 #include "ui/FileBrowser.h"
 #include "ui/Icons.h"
+#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QDesktopServices>
@@ -14,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -43,13 +46,16 @@ std::string localName(const QString& path) {
 } // namespace
 
 TRepView::TRepView(const AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context), WebBrowser1(new FileBrowser),
-      StatusBar1(new QStatusBar) {
+    : QWidget(parent, Qt::Window), m_context(context),
+      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_texts(new TextTable(this)), WebBrowser1(new FileBrowser), StatusBar1(new QStatusBar) {
     setObjectName(QStringLiteral("RepView"));
+    m_texts->add(QStringLiteral("NoBrowser"), QStringLiteral("No web browser could be started."));
     setWindowTitle(QStringLiteral("Report View"));
     setWindowIcon(programIcon());
     resize(640, 480);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Report"));
     WebBrowser1->setOpenLinks(true);
     WebBrowser1->setOpenExternalLinks(true);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -83,12 +89,14 @@ QWidget* TRepView::CreateButtonPanel() {
 
 void TRepView::View(const QString& path) {
     m_current = path;
-    const QUrl url = QUrl::fromLocalFile(path);
-    // The same file name holds a new report after every generation: read it again.
-    if (WebBrowser1->source() == url)
-        WebBrowser1->reload();
-    else
-        WebBrowser1->setSource(url);
+    // The viewer gets the page repaired for it; the file stays as it was written. The same
+    // file name holds a new report after every generation: it is read again each time.
+    std::string error;
+    const auto bytes = readWholeFile(localName(path), kTextFileLimit, &error);
+    WebBrowser1->document()->setBaseUrl(QUrl::fromLocalFile(path));
+    WebBrowser1->setHtml(
+        bytes ? QString::fromStdString(reportForViewer(*bytes))
+              : QStringLiteral("<p>%1</p>").arg(QString::fromStdString(error).toHtmlEscaped()));
     StatusBar1->showMessage(QDir::toNativeSeparators(path));
 }
 
@@ -121,6 +129,8 @@ void TRepView::SpeedButton1Click() {
 }
 
 void TRepView::SpeedButton2Click() {
-    if (!m_current.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_current));
+    if (m_current.isEmpty() || m_openUrl(QUrl::fromLocalFile(m_current)))
+        return;
+    m_context.messages->Show(m_texts->text(QStringLiteral("NoBrowser")).toStdString(),
+                             MsgKind::Warning, MsgButtons::Ok);
 }
