@@ -313,7 +313,7 @@ private:
     sigset_t m_before{};
 };
 
-/// Flushes the folder's entry of the renamed file; file systems that cannot do so are left be.
+/// Flushes the folder's entry of the renamed file where the file system can.
 void syncFolder(const std::string& folder) {
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
