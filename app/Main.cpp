@@ -5,6 +5,7 @@
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/OptionsForm.h"
+#include "app/PlaOpen.h"
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
 #include "app/vekLanguage.h"
@@ -553,7 +554,7 @@ void TForm1::LoadMap(const QString& path) {
         UpDown1->setPosition(Grid().GetVariableCount());
         return;
     }
-    if (!loadPla(Grid(), file))
+    if (!openPlaFile(Grid(), file, *m_context.dialogs, this))
         return;
     UpDown1->setPosition(Grid().GetVariableCount());
     BuildMapHint(); // the file may have named the variables

@@ -517,23 +517,29 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function) {
         grid.Message(note, MsgKind::Information, MsgButtons::Ok);
 }
 
-bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& output) {
-    const auto read = readPlaFile(path);
+std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid, const std::string& path) {
+    auto read = readPlaFile(path);
     if (const auto* message = std::get_if<std::string>(&read)) {
         grid.Message(*message, MsgKind::Error, MsgButtons::Ok);
-        return false;
+        return std::nullopt;
     }
-    const MultiFunction& function = std::get<MultiFunction>(read);
+    return std::get<MultiFunction>(std::move(read));
+}
+
+bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& output) {
+    const auto function = loadPlaOutputs(grid, path);
+    if (!function)
+        return false;
     if (output.empty()) {
-        applyPla(grid, firstOutput(function));
+        applyPla(grid, firstOutput(*function));
         return true;
     }
-    const auto index = outputNamed(function, output);
+    const auto index = outputNamed(*function, output);
     if (!index) {
-        grid.Message(noSuchOutput(function, output), MsgKind::Error, MsgButtons::Ok);
+        grid.Message(noSuchOutput(*function, output), MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    applyPla(grid, plaOutput(function, *index));
+    applyPla(grid, plaOutput(*function, *index));
     return true;
 }
 

@@ -73,6 +73,11 @@ struct PlaError {
 /// the map as loaded; then shows the notes.
 void applyPla(TCarnoGrid& grid, const PlaFunction& function);
 
+/// Reads the PLA file with every output; a file that cannot be read or is refused gets its
+/// message (see readPlaFile), and then there is nothing.
+[[nodiscard]] std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid,
+                                                          const std::string& path);
+
 /// Reads the PLA file into the map: the output `output` names (see outputNamed), or the first
 /// one, with a note when there are more, when `output` is empty. A file that cannot be read or
 /// is refused, or that has no such output, gets a message ("Invalid PLA file, line 7: ...")
