@@ -246,10 +246,14 @@ private:
             care = care << 1 | (ch != '-');
             value = value << 1 | (ch == '1');
         }
+        // (free - open) & open steps through the subsets of the open bits in ascending order.
+        const unsigned open = ((1U << m_inputs) - 1) & ~care;
         std::vector<int> minterms;
-        for (unsigned m = 0; m < 1U << m_inputs; ++m)
-            if ((m & care) == value)
-                minterms.push_back(static_cast<int>(m));
+        unsigned free = 0;
+        do {
+            minterms.push_back(static_cast<int>(value | free));
+            free = (free - open) & open;
+        } while (free != 0);
         return minterms;
     }
 
