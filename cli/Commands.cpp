@@ -129,6 +129,8 @@ int buildMap(CliContext& ctx, const CliOptions& options) {
     grid.SetVariableCount(options.vars);
     if (options.mapFile && !loadMapFile(ctx, *options.mapFile))
         return 1;
+    if (options.plaOutput && !options.plaFile)
+        return usage("--pla-output chooses an output of the file --pla loads");
     if (options.plaFile && !loadPla(grid, *options.plaFile, options.plaOutput.value_or("")))
         return 1;
     if (options.names)

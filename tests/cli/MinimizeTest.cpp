@@ -128,8 +128,9 @@ TEST_F(CliMinimize, RefusalsWriteNothing) {
               "error: Cannot read file \"" + Path("none.pla") + "\".\n");
 
     const std::string good = Write("good.pla", ".i 2\n.o 2\n11 11\n");
-    for (const std::string args : {"a.pla b.pla", "--vars 3 --ones 1", "-o"})
-        EXPECT_EQ(RunCli("minimize " + args).status, 2) << args;
+    for (const std::string args : {"minimize a.pla b.pla", "minimize --vars 3 --ones 1",
+                                   "minimize -o", "show --pla-output 1"})
+        EXPECT_EQ(RunCli(args).status, 2) << args;
     const CliRun unknown = RunCli("analyze --pla " + good + " --pla-output 3");
     EXPECT_EQ(unknown.status, 1);
     EXPECT_EQ(unknown.err,
