@@ -69,6 +69,7 @@ constexpr OptionSpec kOptions[] = {
     {"vars", Takes::OneValue, storeVars},
     {"map", Takes::OneValue, storeText<&CliOptions::mapFile>},
     {"pla", Takes::OneValue, storeText<&CliOptions::plaFile>},
+    {"pla-output", Takes::OneValue, storeText<&CliOptions::plaOutput>},
     {"names", Takes::OneValue, storeText<&CliOptions::names>},
     {"ones", Takes::OneValue, storeText<&CliOptions::ones>},
     {"zeros", Takes::OneValue, storeText<&CliOptions::zeros>},
@@ -89,10 +90,14 @@ constexpr OptionSpec kOptions[] = {
     {"truth-table", Takes::Nothing, nullptr},
     {"sets", Takes::Nothing, nullptr},
     {"map-each", Takes::Nothing, nullptr},
+    {"stats", Takes::Nothing, nullptr},
 };
 
+// Options with a short name: "-o OUT" is "--output OUT".
+constexpr std::pair<std::string_view, std::string_view> kShortOptions[] = {{"-o", "output"}};
+
 constexpr std::string_view kMapOptions =
-    "vars map pla names ones zeros dc formula formula-type cell help";
+    "vars map pla pla-output names ones zeros dc formula formula-type cell help";
 
 bool listed(std::string_view list, std::string_view name) {
     for (std::size_t start = 0; start < list.size();) {
@@ -134,6 +139,9 @@ private:
     std::optional<std::string> argument(const std::string& arg) {
         if (arg.rfind("--", 0) == 0 && arg.size() > 2)
             return option(arg.substr(2));
+        for (const auto& [shortName, name] : kShortOptions)
+            if (arg == shortName)
+                return option(std::string(name));
         if (arg.size() > 1 && arg[0] == '-')
             return "unknown option " + arg;
         if (m_out.command.empty())
@@ -195,14 +203,16 @@ private:
         const CommandSpec* command = commandNamed(m_commands, m_out.command);
         if (!command)
             return "unknown command '" + m_out.command + "'";
-        if (m_out.arguments.size() > command->files)
-            return m_out.command + " does not take the argument '" +
-                   m_out.arguments[command->files] + "'";
-        if (m_out.arguments.size() < command->files)
+        const std::size_t most = command->file == FileArgument::None ? 0 : 1;
+        if (m_out.arguments.size() > most)
+            return m_out.command + " does not take the argument '" + m_out.arguments[most] + "'";
+        if (m_out.arguments.empty() && command->file == FileArgument::One)
             return m_out.command + " expects one FILE";
-        for (const std::string& name : m_given)
-            if (!listed(kMapOptions, name) && !listed(command->options, name))
+        for (const std::string& name : m_given) {
+            const bool mapOption = listed(kMapOptions, name) && command->buildsMap;
+            if (!mapOption && name != "help" && !listed(command->options, name))
                 return "--" + name + " is not an option of " + m_out.command;
+        }
         return std::nullopt;
     }
 

@@ -22,6 +22,7 @@ struct CliOptions {
     int vars = 4;
     std::optional<std::string> mapFile;
     std::optional<std::string> plaFile;
+    std::optional<std::string> plaOutput; ///< the output of the PLA file to load: name or number
     std::optional<std::string> names;
     std::optional<std::string> ones;
     std::optional<std::string> zeros;
@@ -29,7 +30,8 @@ struct CliOptions {
     std::optional<std::string> formula;
     std::string formulaType = "sop";
     std::optional<std::string> notation; ///< for the expr command
-    std::optional<std::string> output;   ///< the output's name (expr, pla)
+    /// --output (-o): the output's name for expr and pla, the file OUT for minimize.
+    std::optional<std::string> output;
     std::vector<CellOption> cells;
     std::set<std::string> flags; ///< switches without a value, such as "pos" or "levels"
     bool help = false;
@@ -39,16 +41,21 @@ struct CliOptions {
 
 struct CliContext;
 
+/// The FILE argument of a command: none, exactly one, or one that may be left out.
+enum class FileArgument { None, One, Optional };
+
 /// One command of lorvane-cli: what it takes and what runs it. The table of commands
 /// (commandTable() in Commands.cpp) is where a new command is added, in one line.
 struct CommandSpec {
     std::string_view name;
-    /// The FILE arguments it takes (0 or 1); "-" stands for standard output or input.
-    std::size_t files;
+    /// Whether it takes a FILE argument; "-" stands for standard output or input.
+    FileArgument file;
     /// Its options besides the map options, separated by spaces ("pos exact output"). An
     /// option listed here must be in the option table of CliOptions.cpp.
     std::string_view options;
     int (*run)(CliContext&, const CliOptions&);
+    /// Whether it works on a map and so takes the map options.
+    bool buildsMap = true;
 };
 
 /// Parses `args` (without the program name) against the commands. Returns an error text for

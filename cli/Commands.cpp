@@ -4,6 +4,7 @@
 #include "cli/AnalyzeExtras.h"
 #include "cli/FileCommands.h"
 #include "cli/InterchangeCommands.h"
+#include "cli/MinimizeCommand.h"
 #include "cli/ReportCommand.h"
 #include "input/VariableNames.h"
 #include "reports/Pla.h"
@@ -127,16 +128,17 @@ bool loadMapFile(CliContext& ctx, const std::string& path) {
 // and its function. A new command is one line here; its options must be in the option table
 // of CliOptions.cpp (a new option is one line there).
 constexpr CommandSpec kCommands[] = {
-    {"analyze", 0, "pos levels exact all verify", analyzeCommand},
-    {"show", 0, "", showCommand},
-    {"sets", 0, "", setsCommand},
-    {"truth", 0, "", truthCommand},
-    {"save", 1, "bit-save", saveCommand},
-    {"html", 1, "", htmlCommand},
-    {"report", 1, "truth-table map sets map-each pos exact", reportCommand},
-    {"pla", 1, "result pos exact output", plaCommand},
-    {"expr", 0, "notation pos exact output", exprCommand},
-    {"image", 1, "pos exact", imageCommand},
+    {"analyze", FileArgument::None, "pos levels exact all verify", analyzeCommand},
+    {"show", FileArgument::None, "", showCommand},
+    {"sets", FileArgument::None, "", setsCommand},
+    {"truth", FileArgument::None, "", truthCommand},
+    {"save", FileArgument::One, "bit-save", saveCommand},
+    {"html", FileArgument::One, "", htmlCommand},
+    {"report", FileArgument::One, "truth-table map sets map-each pos exact", reportCommand},
+    {"pla", FileArgument::One, "result pos exact output", plaCommand},
+    {"expr", FileArgument::None, "notation pos exact output", exprCommand},
+    {"image", FileArgument::One, "pos exact", imageCommand},
+    {"minimize", FileArgument::Optional, "exact pos output stats", minimizeCommand, false},
 };
 
 } // namespace
@@ -161,7 +163,10 @@ int buildMap(CliContext& ctx, const CliOptions& options) {
     grid.SetVariableCount(options.vars);
     if (options.mapFile && !loadMapFile(ctx, inputPath(*options.mapFile)))
         return 1;
-    if (options.plaFile && !loadPla(grid, inputPath(*options.plaFile)))
+    if (options.plaOutput && !options.plaFile)
+        return usage("--pla-output chooses an output of the file --pla loads");
+    if (options.plaFile &&
+        !loadPla(grid, inputPath(*options.plaFile), options.plaOutput.value_or("")))
         return 1;
     if (options.names)
         if (const int status = applyNames(ctx, *options.names))
@@ -209,6 +214,9 @@ int runCommand(CliContext& ctx, const CliOptions& options) {
                      [&](const CommandSpec& spec) { return spec.name == options.command; });
     if (it == std::end(kCommands))
         return usage("unknown command '" + options.command + "'");
+    if (it->buildsMap)
+        if (const int status = buildMap(ctx, options))
+            return status;
     // What the command writes to "-" goes after what was printed before it.
     ctx.out.flush();
     const int status = it->run(ctx, options);
@@ -230,11 +238,14 @@ const char* usageText() {
 
 usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]
 
-The map is built from the map options, always in this order (every command takes them):
+The map is built from the map options, always in this order (every command but minimize
+takes them):
   --vars N             number of variables, 2..8 (default 4)
   --map FILE           load a map file; its variable count wins ("-": standard input)
-  --pla FILE           load a single-output PLA file (2 to 8 inputs; .ilb names become the
+  --pla FILE           load one output of a PLA file (2 to 8 inputs; .ilb names become the
                        variable names); its input count wins ("-": standard input)
+  --pla-output NAME|K  the output --pla loads: an .ob name, else its number from 1
+                       (default: the first, with a note when the file has more)
   --names A,B,...      variable names (upper-cased, at most 10 characters each; no empty
                        name, no name twice, no control characters)
   --ones SET           set cells to "1"; SET lists minterm numbers and ranges: 0,2,5-7
@@ -289,6 +300,16 @@ Each command takes the map options and the options shown with it, no others.
                        analyze and draw the map with the result's groups: FILE.svg gives SVG,
                        FILE.tex a TikZ picture, "-" SVG on standard output (PNG is made by
                        the desktop program)
+  minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]
+                       read a PLA file of any number of outputs (standard input without FILE
+                       or for -), minimize every output on a map of its own and write them
+                       all as one PLA file to OUT (--output OUT; standard output without -o
+                       or for -): a sum of products as .type f, with --pos a product of sums
+                       as .type r; a cube several outputs share is written once. The written
+                       file is read back and every output compared with the input first: a
+                       difference names the output and exits with status 1. --stats prints
+                       one line per output on standard error: "NAME: terms T, literals L,
+                       minimum proven" (or "not proven"). Takes no map options.
   report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos] [--exact]
                        analyze and write the HTML report, built from the templates in the
                        program folder; the switches add the truth table, the map beside the
@@ -323,6 +344,8 @@ Examples:
   lorvane-cli pla f.pla --vars 4 --ones 0-3 --dc 5
   lorvane-cli analyze --pla f.pla
   cat f.pla | lorvane-cli pla min.pla --result --pla -
+  lorvane-cli analyze --exact --pla decoder.pla --pla-output y2
+  lorvane-cli minimize decoder.pla --exact --stats -o decoder-min.pla
   lorvane-cli expr --notation verilog --vars 3 --ones 2,3,5,7
   lorvane-cli expr --notation vhdl-entity --output Y --vars 3 --ones 2,3,5,7
   lorvane-cli expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7

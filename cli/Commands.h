@@ -32,9 +32,9 @@ struct CliContext {
 /// Every command with what it takes: the table parseCommandLine checks against.
 [[nodiscard]] std::span<const CommandSpec> commandTable();
 
-/// Runs the parsed command, then checks that everything it printed reached standard output:
-/// a failed write there (a full disk, a closed stream) prints a message and makes a status of
-/// 0 into 1. Returns the process exit status.
+/// Builds the map (for a command that works on one), runs the parsed command, then checks that
+/// everything it printed reached standard output: a failed write there (a full disk, a closed
+/// stream) prints a message and makes a status of 0 into 1. Returns the process exit status.
 [[nodiscard]] int runCommand(CliContext& ctx, const CliOptions& options);
 
 /// Flushes `out` (standard output) and checks that everything written to it arrived; prints

@@ -39,7 +39,5 @@ int main(int argc, char** argv) {
         return outputReached(std::cout) ? 0 : 1;
     }
     CliContext ctx(std::cout);
-    if (const int status = buildMap(ctx, options))
-        return status;
     return runCommand(ctx, options);
 }

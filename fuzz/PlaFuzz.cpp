@@ -1,6 +1,8 @@
-// Fuzz target: PLA texts read, put into a map, written again and read back the same; the input
-// also streamed beyond the reader's limit.
+// Fuzz target: PLA texts read, put into a map, written again and read back the same; files of
+// a few outputs minimized output by output and read back as the same functions; the input also
+// streamed beyond the reader's limit.
 #include "FuzzSupport.h"
+#include "reports/MultiPla.h"
 #include "reports/Pla.h"
 
 #include <algorithm>
@@ -81,10 +83,30 @@ void CheckStreams(const std::uint8_t* data, std::size_t size) {
     const FileRead read = readLimited(std::ref(endless), kPlaFileLimit, "stream");
     Require(read.truncated && endless.given == kPlaFileLimit + 1,
             "a stream beyond the limit is read one byte past it and no further");
-    SilentMessages messages;
-    TCarnoGrid grid;
-    grid.SetMessageBox(&messages);
-    Require(!applyPlaRead(grid, read) && messages.shown == 1, "a file beyond the limit is refused");
+    const auto refused = plaFromRead(read);
+    const auto* message = std::get_if<std::string>(&refused);
+    Require(message && *message == "Invalid PLA file: the file is larger than 4 MB.",
+            "a file beyond the limit is refused");
+}
+
+/// Every output of the text is read as the first one is, and a few of them minimized and
+/// written as one PLA text read back as the same functions.
+void CheckOutputs(const std::string& text, const PlaFunction& first) {
+    auto result = parsePlaOutputs(text);
+    const auto* function = std::get_if<MultiFunction>(&result);
+    Require(function != nullptr, "a text read for its first output is read for all");
+    Require(!function->outputs.empty() && function->outputs[0] == first.values,
+            "the first output reads the same");
+    for (const std::vector<char>& values : function->outputs)
+        Require(values.size() == first.values.size(), "one value per minterm in every output");
+    // Minimizing takes time per output; a few outputs say as much as many.
+    if (function->outputs.size() > 3)
+        return;
+    const auto results = minimizeOutputs(*function, gmDNF, false);
+    auto again = parsePlaOutputs(outputsPlaText(*function, gmDNF, results));
+    const auto* written = std::get_if<MultiFunction>(&again);
+    Require(written != nullptr, "written outputs are read back");
+    Require(!firstDifferingOutput(*function, *written), "written outputs keep their functions");
 }
 
 } // namespace
@@ -101,5 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PlaFunction& function = std::get<PlaFunction>(result);
     CheckFunction(function);
     CheckRoundTrip(function);
+    CheckOutputs(text, function);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QRegularExpression>
 
 namespace {
@@ -83,4 +84,14 @@ std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& 
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+std::optional<int> QtUserDialogs::chooseItem(QWidget* parent, const QString& title,
+                                             const QString& label, const QStringList& items) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent, title, label, items, 0, false, &ok);
+    const auto index = items.indexOf(item);
+    if (!ok || index < 0)
+        return std::nullopt;
+    return static_cast<int>(index);
 }

@@ -49,15 +49,27 @@ public:
         colorCalls.push_back(initial);
         return next(colorAnswers);
     }
+    std::optional<int> chooseItem(QWidget*, const QString& title, const QString& label,
+                                  const QStringList& items) override {
+        itemCalls.push_back({title, label, items});
+        return next(itemAnswers);
+    }
 
     std::deque<std::optional<FileChoice>> openAnswers;
     std::deque<std::optional<FileChoice>> saveAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<std::optional<int>> itemAnswers;
     std::vector<FileCall> openCalls;
     std::vector<FileCall> saveCalls;
     std::vector<QFont> fontCalls;
     std::vector<QColor> colorCalls;
+    struct ItemCall {
+        QString title;
+        QString label;
+        QStringList items;
+    };
+    std::vector<ItemCall> itemCalls;
 
 private:
     template <class T> static std::optional<T> next(std::deque<std::optional<T>>& answers) {
