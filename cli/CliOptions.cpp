@@ -9,7 +9,7 @@ namespace {
 // Switches that take no value; `--map` is one of them only for the report command.
 const std::set<std::string> kFlags = {"pos",    "levels",   "bit-save", "truth-table",
                                       "sets",   "map-each", "exact",    "all",
-                                      "verify", "result",   "help"};
+                                      "verify", "result",   "help",     "steps"};
 
 bool parseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/AnalyzeExtras.h"
+#include "cli/ExplainCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/InterchangeCommands.h"
 #include "cli/ReportCommand.h"
@@ -99,10 +100,10 @@ using Command = std::function<int(CliContext&, const CliOptions&)>;
 
 const std::map<std::string, Command>& commandTable() {
     static const std::map<std::string, Command> table = {
-        {"analyze", analyzeCommand}, {"show", showCommand}, {"sets", setsCommand},
-        {"truth", truthCommand},     {"save", saveCommand}, {"html", htmlCommand},
-        {"report", reportCommand},   {"pla", plaCommand},   {"expr", exprCommand},
-        {"image", imageCommand},
+        {"analyze", analyzeCommand}, {"show", showCommand},       {"sets", setsCommand},
+        {"truth", truthCommand},     {"save", saveCommand},       {"html", htmlCommand},
+        {"report", reportCommand},   {"pla", plaCommand},         {"expr", exprCommand},
+        {"image", imageCommand},     {"explain", explainCommand},
     };
     return table;
 }
@@ -213,12 +214,26 @@ Commands:
   expr [--notation N] [--pos]
                        analyze and print the result in notation N: plain (default), verilog,
                        vhdl, latex or c
-  image FILE [--pos]   analyze and draw the map with the result's groups: FILE.svg gives SVG,
-                       FILE.tex a TikZ picture (PNG is made by the desktop program)
-  report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos]
+  image FILE [--pos] [--exact] [--steps]
+                       analyze and draw the map with the result's groups: FILE.svg gives SVG,
+                       FILE.tex a TikZ picture (PNG is made by the desktop program), FILE.pdf
+                       the printable page with the result line (and with --steps the steps)
+                       through the converter rsvg-convert (Debian package librsvg2-bin), which
+                       must be on the PATH
+  explain [--pos] [--exact]
+                       print the steps that lead to the result analyze gives, one per line:
+                       "PRIME term cells" for every prime implicant (cells as minterm numbers
+                       joined by ","), "ESSENTIAL term cells" with the cells only it covers,
+                       "CHART rows cols" for the cover chart left after the essential terms,
+                       "REDUCE ROW cell" and "REDUCE COL term" for each row or column dropped
+                       by dominance, "CHOOSE term" for each other term of the result,
+                       "RESULT text", and "MINIMUM yes", "MINIMUM no n" (a minimum cover has n
+                       terms), "MINIMUM no at most n" or "MINIMUM unknown" (the search that
+                       proves a minimum stopped after a second)
+  report FILE [--truth-table] [--map] [--sets] [--map-each] [--steps] [--pos]
                        analyze and write the HTML report, built from the templates in the
                        program folder; the switches add the truth table, the map beside the
-                       result, the sets and one map per term
+                       result, the sets, one map per term and the steps
 
 Messages go to standard error as "information: ...", "warning: ..." or "error: ...";
 questions are answered OK/Yes. Usage errors exit with status 2.
@@ -240,6 +255,7 @@ Examples:
   lorvane-cli expr --notation verilog --vars 3 --ones 2,3,5,7
   lorvane-cli expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7
   lorvane-cli image map.svg --vars 8 --formula "A*B+|C*D*E+F*|G*H"
+  lorvane-cli explain --vars 3 --ones 0,1,2,5,6,7 --exact
   lorvane-cli report out.htm --vars 3 --ones 2,3,5,7 --sets --truth-table --map --map-each
 )";
 }

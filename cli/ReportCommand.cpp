@@ -23,6 +23,7 @@ ReportContent contentOf(const CliOptions& options) {
     content.map = options.Has("map");
     content.sets = options.Has("sets");
     content.mapEach = options.Has("map-each");
+    content.steps = options.Has("steps");
     return content;
 }
 
