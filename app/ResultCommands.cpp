@@ -5,6 +5,8 @@
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/MinimumSolutions.h"
+#include "app/PrintMap.h"
+#include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "ui/Icons.h"
@@ -109,6 +111,10 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
     mapMenu->addAction(N40);
     mapPopup->addAction(N40);
     AddTreeItems(resultPopup);
+    m_steps = new StepsCommands(m_form);
+    m_steps->AddTo(mapMenu, resultPopup);
+    m_print = new PrintCommands(m_form, m_context, *m_steps->View(), *N40);
+    m_print->AddTo(fileMenu, findAction(fileMenu, "N19"));
 }
 
 void ResultCommands::AddTreeItems(QMenu* resultPopup) {
@@ -143,10 +149,24 @@ void ResultCommands::AfterAnalyze(bool exact, bool proven) {
     else if (HasResult())
         text = minimumCoverHint(m_form.Grid());
     m_form.statusBar()->showMessage(text);
+    m_steps->View()->SetSource(exact ? StepsSource::Exact : StepsSource::Gluing);
+    UpdateLegend();
 }
 
 void ResultCommands::N40Click(bool on) {
     m_form.MapView()->setShowAllGroups(on);
+    UpdateLegend();
+}
+
+void ResultCommands::UpdateLegend() {
+    QTreeWidget* tree = m_form.ResultTree();
+    const bool legend = N40->isChecked() && !m_form.MapView()->groupOutlines().empty();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* root = tree->topLevelItem(i);
+        for (int k = 0; k < root->childCount(); ++k)
+            root->child(k)->setIcon(0, legend && i == 0 ? groupSwatch(static_cast<std::size_t>(k))
+                                                        : resultImage(1));
+    }
 }
 
 void ResultCommands::N41Click() {
@@ -157,6 +177,8 @@ void ResultCommands::N41Click() {
     m_form.Grid().ShowResultTree();
     markTermLines(tree);
     m_form.Grid().Repaint();
+    m_steps->View()->SetSource(StepsSource::Shown);
+    UpdateLegend();
 }
 
 void ResultCommands::CopyResultAs(Notation notation) {

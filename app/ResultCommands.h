@@ -7,16 +7,19 @@
 
 #include <QObject>
 
+class PrintCommands;
 class QAction;
 class QMenu;
 class QTreeWidget;
+class StepsCommands;
 
 /// Gives every term line (level 1) of the result tree the term image.
 void markTermLines(QTreeWidget* tree);
 
 /// The commands added to the main window's menus: "Show All Groups" (N40, Map menu and the
 /// map's popup), "Minimum Solutions..." (N41) and "Copy Result As" (N43 with N44..N48, the
-/// result tree's popup), "Export Map Image..." (N42, File menu). Owned by the main window.
+/// result tree's popup), "Export Map Image..." (N42, File menu), and with them the steps
+/// (StepsCommands) and printing (PrintCommands). Owned by the main window.
 class ResultCommands : public QObject {
     Q_OBJECT
 public:
@@ -35,15 +38,21 @@ public:
     void CopyResultAs(Notation notation);
 
     [[nodiscard]] QAction* ShowAllGroupsAction() const { return N40; }
+    [[nodiscard]] StepsCommands* Steps() const { return m_steps; }
+    [[nodiscard]] PrintCommands* Printing() const { return m_print; }
 
 private:
     void AddTreeItems(QMenu* resultPopup);
+    /// With Show All Groups on, each term line shows its outline's colour; else the term image.
+    void UpdateLegend();
     void ExportImage(const QString& path);
     [[nodiscard]] bool HasResult() const;
 
     TForm1& m_form;
     AppContext m_context;
     QAction* N40 = nullptr;
+    StepsCommands* m_steps = nullptr;
+    PrintCommands* m_print = nullptr;
 };
 
 /// The map drawn as a PNG image at `scale` times the SVG's size, on white.

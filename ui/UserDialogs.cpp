@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 namespace {
@@ -83,4 +84,10 @@ std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& 
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+bool QtUserDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    return dialog.exec() == QDialog::Accepted;
 }

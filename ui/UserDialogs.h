@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 /// A file chosen in an open or save dialog, with the filter that was selected (from 1).
@@ -28,9 +29,11 @@ public:
                                                const QString& fileName) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    /// Lets the user choose the printer and its settings; false when printing was cancelled.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
-/// QFileDialog, QFontDialog and QColorDialog.
+/// QFileDialog, QFontDialog, QColorDialog and QPrintDialog.
 class QtUserDialogs : public IUserDialogs {
 public:
     std::optional<FileChoice> openFile(QWidget* parent, const QString& title, const QString& filter,
@@ -40,6 +43,7 @@ public:
                                        const QString& fileName) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 /// The Qt name filters of a filter written as "Name|*.a|Other|*.b; *.c".

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -49,11 +50,23 @@ public:
         colorCalls.push_back(initial);
         return next(colorAnswers);
     }
+    /// Prints into the PDF file the script names; no answer cancels.
+    bool setUpPrinter(QWidget*, QPrinter& printer) override {
+        ++printerCalls;
+        const auto file = next(printerAnswers);
+        if (!file)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        return true;
+    }
 
     std::deque<std::optional<FileChoice>> openAnswers;
     std::deque<std::optional<FileChoice>> saveAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<std::optional<QString>> printerAnswers;
+    int printerCalls = 0;
     std::vector<FileCall> openCalls;
     std::vector<FileCall> saveCalls;
     std::vector<QFont> fontCalls;
