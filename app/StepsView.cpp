@@ -10,12 +10,14 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -102,6 +104,27 @@ QColor markColor(const TCarnoGrid& grid) {
     return color;
 }
 
+/// Measures a line of the list at the width the list gives it, so that a long step takes as
+/// many text lines as it wraps to (the tree view itself measures lines unwrapped).
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override {
+        int depth = 1;
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+            ++depth;
+        QStyleOptionViewItem wrapped(option);
+        // The style wraps only within a valid rectangle: any height will do.
+        wrapped.rect = QRect(0, 0, m_view->viewport()->width() - m_view->indentation() * depth, 1);
+        return QStyledItemDelegate::sizeHint(wrapped, index);
+    }
+
+private:
+    QTreeView* m_view;
+};
+
 QAction* namedAction(QObject* parent, const char* name, const char* caption) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
     action->setObjectName(QString::fromLatin1(name));
@@ -147,7 +170,13 @@ void TStepsView::CreateLayout() {
     StepsList->setObjectName(QStringLiteral("StepsList"));
     StepsList->setHeaderHidden(true);
     StepsList->setColumnCount(1);
+    // Long steps wrap within the window's width rather than being cut short.
     StepsList->setWordWrap(true);
+    StepsList->setTextElideMode(Qt::ElideNone);
+    StepsList->header()->setSectionResizeMode(QHeaderView::Stretch);
+    StepsList->setItemDelegate(new WrappingDelegate(StepsList));
+    connect(StepsList->header(), &QHeaderView::sectionResized, StepsList, &QTreeView::doItemsLayout,
+            Qt::QueuedConnection);
     StepsList->setToolTip(QStringLiteral("Select a step to see its cells on the map"));
     StepsList->setAccessibleName(Phrase("StepsTitle"));
     connect(StepsList, &QTreeWidget::currentItemChanged, this,
