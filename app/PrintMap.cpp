@@ -4,6 +4,7 @@
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/QtPorts.h"
+#include "app/ResultCommands.h"
 #include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/PrintPage.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
@@ -142,17 +142,9 @@ void PrintCommands::N63Click() {
 }
 
 void PrintCommands::N64Click() {
-    const auto choice = m_context.dialogs->saveFile(&m_form, QStringLiteral("Export PDF"),
-                                                    QString::fromLatin1(kPdfFilter),
-                                                    QStringLiteral("pdf"), QStringLiteral("Map"));
-    if (!choice)
-        return;
-    const bool replace =
-        !QFileInfo::exists(choice->path) ||
-        m_form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
-                              MsgButtons::YesNo) == MsgAnswer::Yes;
-    if (replace)
-        ExportPdf(choice->path);
+    if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export PDF"),
+                                           kPdfFilter, QStringLiteral("pdf")))
+        ExportPdf(*path);
 }
 
 void PrintCommands::ExportPdf(const QString& path) const {

@@ -188,18 +188,25 @@ void ResultCommands::CopyResultAs(Notation notation) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
-void ResultCommands::N42Click() {
-    const auto choice = m_context.dialogs->saveFile(&m_form, QStringLiteral("Export Map Image"),
-                                                    QString::fromLatin1(kImageFilter),
-                                                    QStringLiteral("svg"), QStringLiteral("Map"));
+std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
+                                        const QString& title, const char* filter,
+                                        const QString& suffix) {
+    const auto choice = context.dialogs->saveFile(&form, title, QString::fromLatin1(filter), suffix,
+                                                  QStringLiteral("Map"));
     if (!choice)
-        return;
-    const bool replace =
-        !QFileInfo::exists(choice->path) ||
-        m_form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
-                              MsgButtons::YesNo) == MsgAnswer::Yes;
-    if (replace)
-        ExportImage(choice->path);
+        return std::nullopt;
+    const bool replace = !QFileInfo::exists(choice->path) ||
+                         form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
+                                             MsgButtons::YesNo) == MsgAnswer::Yes;
+    if (!replace)
+        return std::nullopt;
+    return choice->path;
+}
+
+void ResultCommands::N42Click() {
+    if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export Map Image"),
+                                           kImageFilter, QStringLiteral("svg")))
+        ExportImage(*path);
 }
 
 void ResultCommands::ExportImage(const QString& path) {

@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class PrintCommands;
 class QAction;
 class QMenu;
@@ -54,6 +56,12 @@ private:
     StepsCommands* m_steps = nullptr;
     PrintCommands* m_print = nullptr;
 };
+
+/// The file an export goes to, chosen in the save dialog ("Map" proposed) and, when it exists,
+/// confirmed by "This file already exist, replace ?"; nothing when cancelled or declined.
+[[nodiscard]] std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
+                                                      const QString& title, const char* filter,
+                                                      const QString& suffix);
 
 /// The map drawn as a PNG image at `scale` times the SVG's size, on white.
 [[nodiscard]] QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale);

@@ -307,12 +307,7 @@ private slots:
 
     void aShippedLanguageTranslatesTheWindows() {
         UiApp ui;
-        ui.stop();
-        QDir(ui.folder.path()).mkpath(QStringLiteral("Languages"));
-        QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/Languages/German.lng"),
-                            ui.path(QStringLiteral("Languages/German.lng"))));
-        ui.writeFile(QStringLiteral("lorvane.ini"), "[Language]\r\nCurrentLanguage=German.lng\r\n");
-        ui.start();
+        ui.restartInLanguage(QStringLiteral("German"));
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Beenden"));
         QCOMPARE(child<QMenu>(ui.form(), "N10")->title(), QStringLiteral("&Datei"));
         QCOMPARE(child<QPushButton>(ui.w().Report, "BitBtn2")->text(),

@@ -219,12 +219,7 @@ private slots:
 
     void theStepsSpeakTheShippedLanguage() {
         UiApp ui;
-        ui.stop();
-        QDir(ui.folder.path()).mkpath(QStringLiteral("Languages"));
-        QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/Languages/German.lng"),
-                            ui.path(QStringLiteral("Languages/German.lng"))));
-        ui.writeFile(QStringLiteral("lorvane.ini"), "[Language]\r\nCurrentLanguage=German.lng\r\n");
-        ui.start();
+        ui.restartInLanguage(QStringLiteral("German"));
         analyseCornersAndCentre(ui);
         action(ui.form(), "N60")->trigger();
         TStepsView* view = stepsView(ui);

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -116,6 +118,16 @@ public:
     }
     /// Ends the run as the program does: the windows go, the settings are written.
     void stop() { app.reset(); }
+    /// Starts again with the shipped language file `name` ("German") as the current language.
+    void restartInLanguage(const QString& name) {
+        stop();
+        QDir(folder.path()).mkpath(QStringLiteral("Languages"));
+        const QString file = QStringLiteral("Languages/") + name + QStringLiteral(".lng");
+        QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/") + file, path(file)));
+        writeFile(QStringLiteral("lorvane.ini"),
+                  "[Language]\r\nCurrentLanguage=" + name.toUtf8() + ".lng\r\n");
+        start();
+    }
 
     [[nodiscard]] const AppWindows& w() const { return app->windows(); }
     [[nodiscard]] TForm1* form() const { return w().Form1; }

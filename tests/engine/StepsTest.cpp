@@ -50,7 +50,16 @@ TEST_P(WorkedSteps, GiveTheseLines) {
     EXPECT_EQ(explain(GetParam()), GetParam().lines);
 }
 
-const std::string kAll16 = "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15";
+/// Minterm numbers 0 .. count - 1 as the steps list cells.
+std::string allCells(int count) {
+    std::string all;
+    for (int m = 0; m < count; ++m)
+        all += (m ? "," : "") + std::to_string(m);
+    return all;
+}
+
+const std::string kAll16 = allCells(16);
+const std::string kAll256 = allCells(256);
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, WorkedSteps,
@@ -136,22 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   gmDNF,
                   false,
-                  {"PRIME 1 " +
-                       [] {
-                           std::string all;
-                           for (int m = 0; m < 256; ++m)
-                               all += (m ? "," : "") + std::to_string(m);
-                           return all;
-                       }(),
-                   "ESSENTIAL 1 " +
-                       [] {
-                           std::string all;
-                           for (int m = 0; m < 256; ++m)
-                               all += (m ? "," : "") + std::to_string(m);
-                           return all;
-                       }(),
-                   "CHART 0 0", "CHOOSE B*F", "CHOOSE |B*F", "CHOOSE B*|F", "CHOOSE |B*|F",
-                   "RESULT B*F+|B*F+B*|F+|B*|F", "MINIMUM no 1"}}),
+                  {"PRIME 1 " + kAll256, "ESSENTIAL 1 " + kAll256, "CHART 0 0", "CHOOSE B*F",
+                   "CHOOSE |B*F", "CHOOSE B*|F", "CHOOSE |B*|F", "RESULT B*F+|B*F+B*|F+|B*|F",
+                   "MINIMUM no 1"}}),
     [](const testing::TestParamInfo<StepsCase>& info) { return std::string(info.param.name); });
 
 TEST(Steps, RefusedMapHasNoStepsAndStaysAsItWas) {
