@@ -440,6 +440,12 @@ TEST_F(CliFiles, ReportStepsOnlyWhenAskedFor) {
                              "<p>|A*|B is essential: only it covers 0.</p>",
                              "<p>The result is a minimum cover (terms: 2).</p>"})
         EXPECT_NE(steps.find(part), std::string::npos) << part;
+    ASSERT_EQ(
+        RunCli("report '" + Path("cyclic.htm") + "' --steps --exact --vars 3 --ones 0,1,2,5,6,7")
+            .status,
+        0);
+    EXPECT_NE(Read("cyclic.htm").find("<p>A*C is chosen by the exact search.</p>"),
+              std::string::npos);
     EXPECT_EQ(steps.find("<%"), std::string::npos);
     EXPECT_EQ(steps.substr(0, steps.find("<div class=\"details\">")),
               plain.substr(0, plain.find("<div class=\"details\">")));
