@@ -4,6 +4,7 @@
 #include "app/AboutForm.h"
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
+#include "app/MainAccessibility.h"
 #include "app/OptionsForm.h"
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
@@ -138,6 +139,7 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     SetReportEnabled(false);
     ConnectPorts();
     SetDefaultNames();
+    setUpMainAccessibility(*this);
     // The language comes before the map file, so that a map's variable count wins over the
     // count box's text in a language file.
     LoadLanguage();

@@ -10,6 +10,7 @@
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "ui/Icons.h"
+#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -89,7 +90,8 @@ QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale) {
 }
 
 ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
-    : QObject(&form), m_form(form), m_context(context) {
+    : QObject(&form), m_form(form), m_context(context), m_texts(TextTable::on(&form)) {
+    addCoverHintTexts(*m_texts);
     // What the status bar says belongs to the result shown: it goes with it. The bar is the
     // receiver, so that the tree emptied while the window is destroyed reaches nothing gone.
     QStatusBar* bar = form.statusBar();
@@ -145,9 +147,9 @@ bool ResultCommands::HasResult() const {
 void ResultCommands::AfterAnalyze(bool exact, bool proven) {
     QString text;
     if (exact)
-        text = exactResultHint(proven);
+        text = exactResultHint(proven, *m_texts);
     else if (HasResult())
-        text = minimumCoverHint(m_form.Grid());
+        text = minimumCoverHint(m_form.Grid(), *m_texts);
     m_form.statusBar()->showMessage(text);
     m_steps->View()->SetSource(exact ? StepsSource::Exact : StepsSource::Gluing);
     UpdateLegend();
@@ -170,7 +172,7 @@ void ResultCommands::UpdateLegend() {
 }
 
 void ResultCommands::N41Click() {
-    if (!chooseMinimumSolution(&m_form, m_form.Grid()))
+    if (!chooseMinimumSolution(&m_form, m_form.Grid(), m_context))
         return;
     QTreeWidget* tree = m_form.ResultTree();
     tree->clear();

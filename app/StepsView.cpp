@@ -7,6 +7,7 @@
 #include "engine/ResultCheck.h"
 #include "reports/Notation.h"
 #include "ui/GridSupport.h"
+#include "ui/TextTable.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -31,38 +32,39 @@ struct PhraseSlot {
     std::string StepsPhrases::*member;
 };
 
-// The action of each sentence; the names are the keys of the language files.
+// The sentences of the steps in the main window's text table; the names are the keys of the
+// language files.
 constexpr std::array<PhraseSlot, 30> kPhraseSlots = {{
-    {"StepsPhrasePrimesHeading", &StepsPhrases::primesHeading},
-    {"StepsPhraseEssentialsHeading", &StepsPhrases::essentialsHeading},
-    {"StepsPhraseChartHeading", &StepsPhrases::chartHeading},
-    {"StepsPhraseReductionsHeading", &StepsPhrases::reductionsHeading},
-    {"StepsPhraseChoicesHeading", &StepsPhrases::choicesHeading},
-    {"StepsPhraseResultHeading", &StepsPhrases::resultHeading},
-    {"StepsPhrasePrime", &StepsPhrases::prime},
-    {"StepsPhraseNoPrime", &StepsPhrases::noPrime},
-    {"StepsPhraseEssential", &StepsPhrases::essential},
-    {"StepsPhraseNoEssential", &StepsPhrases::noEssential},
-    {"StepsPhraseUnusedEssential", &StepsPhrases::unusedEssential},
-    {"StepsPhraseChart", &StepsPhrases::chart},
-    {"StepsPhraseChartEmpty", &StepsPhrases::chartEmpty},
-    {"StepsPhraseChartRow", &StepsPhrases::chartRow},
-    {"StepsPhraseRowReduction", &StepsPhrases::rowReduction},
-    {"StepsPhraseColumnReduction", &StepsPhrases::columnReduction},
-    {"StepsPhraseEmptyColumn", &StepsPhrases::emptyColumn},
-    {"StepsPhraseNoReduction", &StepsPhrases::noReduction},
-    {"StepsPhraseReduced", &StepsPhrases::reduced},
-    {"StepsPhraseForced", &StepsPhrases::forced},
-    {"StepsPhraseChosenExact", &StepsPhrases::chosenExact},
-    {"StepsPhraseChosenGluing", &StepsPhrases::chosenGluing},
-    {"StepsPhraseChosenShown", &StepsPhrases::chosenShown},
-    {"StepsPhraseNotPrime", &StepsPhrases::notPrime},
-    {"StepsPhraseNoChoice", &StepsPhrases::noChoice},
-    {"StepsPhraseResult", &StepsPhrases::result},
-    {"StepsPhraseMinimumYes", &StepsPhrases::minimumYes},
-    {"StepsPhraseMinimumNo", &StepsPhrases::minimumNo},
-    {"StepsPhraseMinimumAtMost", &StepsPhrases::minimumAtMost},
-    {"StepsPhraseMinimumUnknown", &StepsPhrases::minimumUnknown},
+    {"StepsPrimesHeading", &StepsPhrases::primesHeading},
+    {"StepsEssentialsHeading", &StepsPhrases::essentialsHeading},
+    {"StepsChartHeading", &StepsPhrases::chartHeading},
+    {"StepsReductionsHeading", &StepsPhrases::reductionsHeading},
+    {"StepsChoicesHeading", &StepsPhrases::choicesHeading},
+    {"StepsResultHeading", &StepsPhrases::resultHeading},
+    {"StepsPrime", &StepsPhrases::prime},
+    {"StepsNoPrime", &StepsPhrases::noPrime},
+    {"StepsEssential", &StepsPhrases::essential},
+    {"StepsNoEssential", &StepsPhrases::noEssential},
+    {"StepsUnusedEssential", &StepsPhrases::unusedEssential},
+    {"StepsChart", &StepsPhrases::chart},
+    {"StepsChartEmpty", &StepsPhrases::chartEmpty},
+    {"StepsChartRow", &StepsPhrases::chartRow},
+    {"StepsRowReduction", &StepsPhrases::rowReduction},
+    {"StepsColumnReduction", &StepsPhrases::columnReduction},
+    {"StepsEmptyColumn", &StepsPhrases::emptyColumn},
+    {"StepsNoReduction", &StepsPhrases::noReduction},
+    {"StepsReduced", &StepsPhrases::reduced},
+    {"StepsForced", &StepsPhrases::forced},
+    {"StepsChosenExact", &StepsPhrases::chosenExact},
+    {"StepsChosenGluing", &StepsPhrases::chosenGluing},
+    {"StepsChosenShown", &StepsPhrases::chosenShown},
+    {"StepsNotPrime", &StepsPhrases::notPrime},
+    {"StepsNoChoice", &StepsPhrases::noChoice},
+    {"StepsResult", &StepsPhrases::result},
+    {"StepsMinimumYes", &StepsPhrases::minimumYes},
+    {"StepsMinimumNo", &StepsPhrases::minimumNo},
+    {"StepsMinimumAtMost", &StepsPhrases::minimumAtMost},
+    {"StepsMinimumUnknown", &StepsPhrases::minimumUnknown},
 }};
 
 // The view's own sentences besides the steps.
@@ -134,7 +136,8 @@ QAction* namedAction(QObject* parent, const char* name, const char* caption) {
 } // namespace
 
 TStepsView::TStepsView(TForm1& form)
-    : QWidget(&form, Qt::Window), m_form(form), StepsNote(new QLabel), StepsList(new QTreeWidget),
+    : QWidget(&form, Qt::Window), m_form(form), m_texts(TextTable::on(&form)),
+      StepsNote(new QLabel), StepsList(new QTreeWidget),
       StepsRefresh(new QPushButton(QStringLiteral("&Refresh"))),
       StepsClose(new QPushButton(QStringLiteral("&Close"))) {
     setObjectName(QStringLiteral("StepsView"));
@@ -151,15 +154,15 @@ TStepsView::TStepsView(TForm1& form)
 void TStepsView::CreatePhrases() {
     const StepsPhrases english;
     for (const PhraseSlot& slot : kPhraseSlots)
-        namedAction(this, slot.name, (english.*slot.member).c_str());
+        m_texts->add(QString::fromLatin1(slot.name), QString::fromStdString(english.*slot.member));
     for (const ViewPhrase& phrase : kViewPhrases)
-        namedAction(this, phrase.name, phrase.text);
-    // A language applied later renames them: the list follows.
-    for (QAction* action : findChildren<QAction*>())
-        connect(action, &QAction::changed, this, [this] {
-            m_listed.clear();
-            MapChanged();
-        });
+        m_texts->add(QString::fromLatin1(phrase.name), QString::fromUtf8(phrase.text));
+    // A language applied later changes them: the list follows.
+    connect(m_texts, &TextTable::changed, this, [this] {
+        m_listed.clear();
+        setWindowTitle(Phrase("StepsTitle"));
+        MapChanged();
+    });
 }
 
 void TStepsView::CreateLayout() {
@@ -178,7 +181,7 @@ void TStepsView::CreateLayout() {
     connect(StepsList->header(), &QHeaderView::sectionResized, StepsList, &QTreeView::doItemsLayout,
             Qt::QueuedConnection);
     StepsList->setToolTip(QStringLiteral("Select a step to see its cells on the map"));
-    StepsList->setAccessibleName(Phrase("StepsTitle"));
+    StepsList->setAccessibleName(QStringLiteral("Steps"));
     connect(StepsList, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { PaintStep(item); });
     StepsRefresh->setObjectName(QStringLiteral("StepsRefresh"));
@@ -201,8 +204,7 @@ void TStepsView::CreateLayout() {
 }
 
 QString TStepsView::Phrase(const char* name) const {
-    const auto* action = findChild<QAction*>(QString::fromLatin1(name));
-    return action ? action->text() : QString();
+    return m_texts->text(QString::fromLatin1(name));
 }
 
 StepsPhrases TStepsView::Phrases() const {
@@ -273,7 +275,6 @@ void TStepsView::Refresh() {
 
 void TStepsView::Rebuild() {
     setWindowTitle(Phrase("StepsTitle"));
-    StepsList->setAccessibleName(Phrase("StepsTitle"));
     m_listed = MapSignature();
     StepsList->clear();
     m_form.MapView()->setStepMarks({});
@@ -288,7 +289,6 @@ void TStepsView::Rebuild() {
 
 void TStepsView::ShowNote(const QString& note) {
     StepsNote->setText(note);
-    StepsNote->setAccessibleName(note);
 }
 
 void TStepsView::FillList(const Steps& steps) {

@@ -16,12 +16,12 @@ class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TextTable;
 
 /// A window of its own beside the main window (component "StepsView" of Form1, so that the
 /// language files reach its texts). It lists the steps section by section; the current line's
 /// cells are painted on the map, an essential term's own cells and a chart row's cell marked
-/// apart. The sentences are the texts of the view's named actions "StepsPhrase...", which
-/// are never shown in a menu: the language files translate them like every other text.
+/// apart. Its sentences are entries "Steps..." of the main window's text table.
 class TStepsView : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +58,7 @@ private:
     [[nodiscard]] QString MapSignature() const;
 
     TForm1& m_form;
+    TextTable* m_texts;
     StepsSource m_source = StepsSource::Gluing;
     QString m_listed;       ///< the map and result the list was made for
     bool m_pending = false; ///< a refresh is queued

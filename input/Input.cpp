@@ -42,7 +42,9 @@ TInputForm::TInputForm(QWidget* parent) : QDialog(parent) {
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMinimumWidth(220);
         m_sets[k] = combo;
-        grid->addWidget(valueLabel(labels[k][0], labels[k][1]), k, 0);
+        QLabel* label = valueLabel(labels[k][0], labels[k][1]);
+        label->setBuddy(combo); // names the box for screen readers
+        grid->addWidget(label, k, 0);
         grid->addWidget(combo, k, 1);
     }
     auto* enabled = new QLabel(QStringLiteral("Enabled Set's"));

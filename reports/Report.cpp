@@ -3,7 +3,7 @@
 
 #include "engine/CarnoGrid.h"
 #include "engine/ResultCheck.h"
-#include "input/TruthTableModel.h"
+#include "input/TruthTableData.h"
 #include "reports/FileWriter.h"
 #include "reports/ProgramPath.h"
 #include "reports/StepsText.h"
@@ -55,9 +55,9 @@ std::string setsRows(const TCarnoGrid& grid) {
 }
 
 /// The map's function in a truth table whose captions are the map's variable names.
-TTruthTableModel mapTruthTable(const TCarnoGrid& grid) {
+TTruthTableData mapTruthTable(const TCarnoGrid& grid) {
     const int n = grid.GetVariableCount();
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(n);
     for (int i = 1; i <= n; ++i)
         table.ColumnNames[static_cast<std::size_t>(i)] = grid.VariableName(i);
