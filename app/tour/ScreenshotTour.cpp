@@ -356,8 +356,8 @@ void addStepsSteps(Tour& t) {
         form->findChild<QAction*>(QStringLiteral("N61"))->setChecked(true);
         analyzeSets(t, 4, "0,2,5,7,8,10,13,15", "");
         TStepsView* view = showSteps(form);
-        t.shot(form, QStringLiteral("46-steps-four-variables-map"));
-        t.shot(view, QStringLiteral("47-steps-four-variables"));
+        t.shot(form, QStringLiteral("49-steps-four-variables-map"));
+        t.shot(view, QStringLiteral("50-steps-four-variables"));
     });
     t.add([&t, form] {
         auto* splitter = form->findChild<QSplitter*>(QStringLiteral("Splitter1"));
@@ -368,10 +368,10 @@ void addStepsSteps(Tour& t) {
                     "12,14,44,46,76,78,108,110,160,161,176,177,255",
                     "4,20,254");
         TStepsView* view = showSteps(form);
-        t.shot(form, QStringLiteral("48-steps-eight-variables-map"));
+        t.shot(form, QStringLiteral("51-steps-eight-variables-map"));
         view->resize(640, 560);
         QApplication::processEvents();
-        t.shot(view, QStringLiteral("49-steps-eight-variables"));
+        t.shot(view, QStringLiteral("52-steps-eight-variables"));
         view->close();
     });
     t.add([&t, form] {
@@ -380,7 +380,7 @@ void addStepsSteps(Tour& t) {
         onModal([&t](QWidget* preview) {
             preview->resize(900, 1000);
             QApplication::processEvents();
-            t.shot(preview, QStringLiteral("50-print-preview-eight-variables"));
+            t.shot(preview, QStringLiteral("53-print-preview-eight-variables"));
             static_cast<QDialog*>(preview)->reject();
         });
         form->findChild<QAction*>(QStringLiteral("N63"))->trigger();
