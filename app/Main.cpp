@@ -6,6 +6,7 @@
 #include "app/HelpForm.h"
 #include "app/MainAccessibility.h"
 #include "app/OptionsForm.h"
+#include "app/PlaOpen.h"
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
 #include "app/vekLanguage.h"
@@ -555,7 +556,7 @@ void TForm1::LoadMap(const QString& path) {
         UpDown1->setPosition(Grid().GetVariableCount());
         return;
     }
-    if (!loadPla(Grid(), file))
+    if (!openPlaFile(Grid(), file, *m_context.dialogs, this))
         return;
     UpDown1->setPosition(Grid().GetVariableCount());
     BuildMapHint(); // the file may have named the variables

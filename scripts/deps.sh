@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev hyperfine
   clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth

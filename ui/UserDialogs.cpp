@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QRegularExpression>
 
@@ -90,4 +91,14 @@ bool QtUserDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> QtUserDialogs::chooseItem(QWidget* parent, const QString& title,
+                                             const QString& label, const QStringList& items) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent, title, label, items, 0, false, &ok);
+    const auto index = items.indexOf(item);
+    if (!ok || index < 0)
+        return std::nullopt;
+    return static_cast<int>(index);
 }

@@ -62,6 +62,11 @@ public:
         printer.setOutputFileName(*file);
         return true;
     }
+    std::optional<int> chooseItem(QWidget*, const QString& title, const QString& label,
+                                  const QStringList& items) override {
+        itemCalls.push_back({title, label, items});
+        return next(itemAnswers);
+    }
 
     std::deque<std::optional<FileChoice>> openAnswers;
     std::deque<std::optional<FileChoice>> saveAnswers;
@@ -69,10 +74,17 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<QString>> printerAnswers;
     int printerCalls = 0;
+    std::deque<std::optional<int>> itemAnswers;
     std::vector<FileCall> openCalls;
     std::vector<FileCall> saveCalls;
     std::vector<QFont> fontCalls;
     std::vector<QColor> colorCalls;
+    struct ItemCall {
+        QString title;
+        QString label;
+        QStringList items;
+    };
+    std::vector<ItemCall> itemCalls;
 
 private:
     template <class T> static std::optional<T> next(std::deque<std::optional<T>>& answers) {
