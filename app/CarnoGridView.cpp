@@ -174,6 +174,7 @@ CarnoGridView::~CarnoGridView() {
 
 void CarnoGridView::Repaint() {
     m_highlight.clear();
+    m_stepMarks = {};
     m_model->refresh();
     fitWidths();
     viewport()->update();
@@ -233,6 +234,16 @@ void CarnoGridView::setShowAllGroups(bool on) {
     viewport()->update();
 }
 
+void CarnoGridView::setStepMarks(const StepMarks& marks) {
+    m_stepMarks = marks;
+    viewport()->update();
+}
+
+void CarnoGridView::setShowMinterms(bool on) {
+    m_showMinterms = on;
+    viewport()->update();
+}
+
 std::vector<GroupOutline> CarnoGridView::groupOutlines() const {
     if (!m_showAllGroups)
         return {};
@@ -246,6 +257,12 @@ void CarnoGridView::paintEvent(QPaintEvent* event) {
         const QRect area = cellRect(1, 1).united(cellRect(m_grid.DataCols(), m_grid.DataRows()));
         paintGroupOutlines(painter, groupOutlines(), area);
     }
+    const VisibleCellRect visible = [this](int col, int row) {
+        return isVisibleCell({col, row}) ? cellRect(col, row) : QRect();
+    };
+    if (m_showMinterms)
+        paintMintermNumbers(painter, m_grid, visible);
+    paintStepMarks(painter, m_stepMarks, visible);
     for (const CellPos& cell : m_highlight)
         if (isVisibleCell(cell))
             painter.fillRect(cellRect(cell.col, cell.row), m_highlightColor);

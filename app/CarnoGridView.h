@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/GroupOutlines.h"
+#include "app/MapMarks.h"
 #include "engine/CarnoGrid.h"
 
 #include <QAbstractTableModel>
@@ -89,6 +90,14 @@ public:
     /// The outlines the view draws now: every term's pieces when the switch is on, else none.
     [[nodiscard]] std::vector<GroupOutline> groupOutlines() const;
 
+    /// The cells of a step of the Steps view, painted until the next change of the map or the
+    /// next marks; empty marks paint nothing.
+    void setStepMarks(const StepMarks& marks);
+    [[nodiscard]] const StepMarks& stepMarks() const { return m_stepMarks; }
+    /// "Show Minterm Numbers": each cell's minterm number small in its corner.
+    void setShowMinterms(bool on);
+    [[nodiscard]] bool showMinterms() const { return m_showMinterms; }
+
     /// Whether a cell's in-place editor is open.
     [[nodiscard]] bool isEditing() const { return state() == EditingState; }
 
@@ -120,4 +129,6 @@ private:
     bool m_fillCursor = true;
     bool m_fitting = false;
     bool m_showAllGroups = false;
+    StepMarks m_stepMarks;
+    bool m_showMinterms = false;
 };

@@ -91,6 +91,7 @@ constexpr OptionSpec kOptions[] = {
     {"sets", Takes::Nothing, nullptr},
     {"map-each", Takes::Nothing, nullptr},
     {"stats", Takes::Nothing, nullptr},
+    {"steps", Takes::Nothing, nullptr},
 };
 
 // Options with a short name: "-o OUT" is "--output OUT".

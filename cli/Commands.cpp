@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/AnalyzeExtras.h"
+#include "cli/ExplainCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/InterchangeCommands.h"
 #include "cli/MinimizeCommand.h"
@@ -134,10 +135,11 @@ constexpr CommandSpec kCommands[] = {
     {"truth", FileArgument::None, "", truthCommand},
     {"save", FileArgument::One, "bit-save", saveCommand},
     {"html", FileArgument::One, "", htmlCommand},
-    {"report", FileArgument::One, "truth-table map sets map-each pos exact", reportCommand},
+    {"report", FileArgument::One, "truth-table map sets map-each steps pos exact", reportCommand},
     {"pla", FileArgument::One, "result pos exact output", plaCommand},
     {"expr", FileArgument::None, "notation pos exact output", exprCommand},
-    {"image", FileArgument::One, "pos exact", imageCommand},
+    {"image", FileArgument::One, "pos exact steps", imageCommand},
+    {"explain", FileArgument::None, "pos exact", explainCommand},
     {"minimize", FileArgument::Optional, "exact pos output stats", minimizeCommand, false},
 };
 
@@ -296,10 +298,22 @@ Each command takes the map options and the options shown with it, no others.
                        note, or refused where the language has none (exit status 1). The
                        output is named as for pla; --output NAME names it (verilog, vhdl and
                        their module and entity forms).
-  image FILE [--pos] [--exact]
+  image FILE [--pos] [--exact] [--steps]
                        analyze and draw the map with the result's groups: FILE.svg gives SVG,
                        FILE.tex a TikZ picture, "-" SVG on standard output (PNG is made by
-                       the desktop program)
+                       the desktop program), FILE.pdf the printable page with the result line
+                       (and with --steps the steps) through the converter rsvg-convert
+                       (Debian package librsvg2-bin), which must be on the PATH
+  explain [--pos] [--exact]
+                       print the steps that lead to the result analyze gives, one per line:
+                       "PRIME term cells" for every prime implicant (cells as minterm numbers
+                       joined by ","), "ESSENTIAL term cells" with the cells only it covers,
+                       "CHART rows cols" for the cover chart left after the essential terms,
+                       "REDUCE ROW cell" and "REDUCE COL term" for each row or column dropped
+                       by dominance, "CHOOSE term" for each other term of the result,
+                       "RESULT text", and "MINIMUM yes", "MINIMUM no n" (a minimum cover has n
+                       terms), "MINIMUM no at most n" or "MINIMUM unknown" (the search that
+                       proves a minimum stopped after a second)
   minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]
                        read a PLA file of any number of outputs (standard input without FILE
                        or for -), minimize every output on a map of its own and write them
@@ -310,10 +324,10 @@ Each command takes the map options and the options shown with it, no others.
                        difference names the output and exits with status 1. --stats prints
                        one line per output on standard error: "NAME: terms T, literals L,
                        minimum proven" (or "not proven"). Takes no map options.
-  report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos] [--exact]
+  report FILE [--truth-table] [--map] [--sets] [--map-each] [--steps] [--pos] [--exact]
                        analyze and write the HTML report, built from the templates in the
                        program folder; the switches add the truth table, the map beside the
-                       result, the sets and one map per term
+                       result, the sets, one map per term and the steps
 
 Every command that analyzes takes --pos (a product of sums) and --exact (the exact
 minimizer) with the same meaning. A FILE of "-" is standard output.
@@ -350,6 +364,7 @@ Examples:
   lorvane-cli expr --notation vhdl-entity --output Y --vars 3 --ones 2,3,5,7
   lorvane-cli expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7
   lorvane-cli image map.svg --vars 8 --formula "A*B+|C*D*E+F*|G*H"
+  lorvane-cli explain --vars 3 --ones 0,1,2,5,6,7 --exact
   lorvane-cli report out.htm --vars 3 --ones 2,3,5,7 --sets --truth-table --map --map-each
 )";
 }

@@ -1,6 +1,8 @@
 // The lorvane-cli commands pla, expr and image.
 #include "cli/InterchangeCommands.h"
 
+#include "cli/ExplainCommand.h"
+
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "reports/Notation.h"
@@ -59,6 +61,8 @@ int exprCommand(CliContext& ctx, const CliOptions& options) {
 
 int imageCommand(CliContext& ctx, const CliOptions& options) {
     const std::string& file = options.arguments.front();
+    if (isPdfName(file))
+        return pdfImageCommand(ctx, options, file);
     if (isPng(file)) {
         ctx.grid.Message("PNG images are made by the desktop program (File, Export Map Image...); "
                          "write .svg or .tex here.",

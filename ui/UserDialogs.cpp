@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 namespace {
@@ -84,6 +85,12 @@ std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& 
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+bool QtUserDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<int> QtUserDialogs::chooseItem(QWidget* parent, const QString& title,

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 /// A file chosen in an open or save dialog, with the filter that was selected (from 1).
@@ -32,9 +33,11 @@ public:
     /// One of `items` chosen from a list: its index, or nothing when the dialog was cancelled.
     virtual std::optional<int> chooseItem(QWidget* parent, const QString& title,
                                           const QString& label, const QStringList& items) = 0;
+    /// Lets the user choose the printer and its settings; false when printing was cancelled.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
-/// QFileDialog, QFontDialog and QColorDialog.
+/// QFileDialog, QFontDialog, QColorDialog and QPrintDialog.
 class QtUserDialogs : public IUserDialogs {
 public:
     std::optional<FileChoice> openFile(QWidget* parent, const QString& title, const QString& filter,
@@ -46,6 +49,7 @@ public:
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                   const QStringList& items) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 /// The Qt name filters of a filter written as "Name|*.a|Other|*.b; *.c".
