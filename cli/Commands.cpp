@@ -7,13 +7,13 @@
 #include "cli/InterchangeCommands.h"
 #include "cli/MinimizeCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/StandardOutput.h"
 #include "input/VariableNames.h"
 #include "reports/Pla.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <iterator>
@@ -195,14 +195,11 @@ int buildMap(CliContext& ctx, const CliOptions& options) {
 }
 
 bool outputReached(std::ostream& out) {
-    errno = 0;
-    out.flush();
-    const bool flushed = std::fflush(stdout) == 0;
-    const int error = errno;
-    if (flushed && out.good() && !std::ferror(stdout))
+    if (out.flush())
         return true;
-    std::cerr << "error: Cannot write to standard output: " << std::strerror(error ? error : EIO)
-              << '\n';
+    const auto* buffer = dynamic_cast<const StandardOutputBuffer*>(out.rdbuf());
+    const int error = buffer && buffer->Error() ? buffer->Error() : EIO;
+    std::cerr << "error: Cannot write to standard output: " << std::strerror(error) << '\n';
     return false;
 }
 

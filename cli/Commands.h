@@ -38,7 +38,8 @@ struct CliContext {
 [[nodiscard]] int runCommand(CliContext& ctx, const CliOptions& options);
 
 /// Flushes `out` (standard output) and checks that everything written to it arrived; prints
-/// "error: Cannot write to standard output: REASON" when it did not.
+/// "error: Cannot write to standard output: REASON" when it did not (the reason that a
+/// StandardOutputBuffer under `out` kept).
 [[nodiscard]] bool outputReached(std::ostream& out);
 
 /// The path a FILE argument names: "-" stands for standard output.

@@ -1,5 +1,6 @@
 // lorvane-cli: builds a map from the command line and runs one command on it.
 #include "cli/Commands.h"
+#include "cli/StandardOutput.h"
 
 #include <fcntl.h>
 #include <iostream>
@@ -26,18 +27,20 @@ void holdClosedStandardStreams() {
 
 int main(int argc, char** argv) {
     holdClosedStandardStreams();
+    StandardOutputBuffer buffer;
+    std::ostream out(&buffer);
     const std::vector<std::string> args(argv + 1, argv + argc);
     CliOptions options;
     if (args.empty()) {
-        std::cout << usageText();
+        out << usageText();
         return 2;
     }
     if (const auto error = parseCommandLine(args, commandTable(), options))
         return usageError(*error);
     if (options.help) {
-        std::cout << usageText();
-        return outputReached(std::cout) ? 0 : 1;
+        out << usageText();
+        return outputReached(out) ? 0 : 1;
     }
-    CliContext ctx(std::cout);
+    CliContext ctx(out);
     return runCommand(ctx, options);
 }

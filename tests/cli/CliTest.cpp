@@ -428,6 +428,10 @@ TEST_F(CliFiles, NoFailureIsReportedAsSuccess) {
     EXPECT_EQ(full.status, 1);
     EXPECT_NE(full.err.find("error: Cannot write to standard output: No space left on device"),
               std::string::npos);
+    // The reason of a failure before the last write is kept, also for a long text.
+    const CliRun help = RunCli("--help >/dev/full");
+    EXPECT_EQ(help.status, 1);
+    EXPECT_EQ(help.err, "error: Cannot write to standard output: No space left on device\n");
     const CliRun closed = RunCli("show --vars 2 >&-");
     EXPECT_EQ(closed.status, 1);
     EXPECT_EQ(closed.err, "error: Cannot write to standard output: Bad file descriptor\n");
