@@ -99,8 +99,10 @@ private:
     bool RemoveDominatedRows(Node& node) const;
     [[nodiscard]] bool Dominates(int j, const CellSet& theirs, int i, const CellSet& mine,
                                  Dominance dominance) const;
-    [[nodiscard]] bool IsDominated(const Node& node, int i, const CellSet& mine, int rarest,
-                                   Dominance dominance) const;
+    /// Whether an allowed column dominates column i; `left` holds each allowed column's
+    /// uncovered rows.
+    [[nodiscard]] bool IsDominated(const Node& node, int i, const std::vector<CellSet>& left,
+                                   int rarest, Dominance dominance) const;
     bool RemoveDominatedColumns(Node& node, Dominance dominance) const;
 
     const CoverTable& m_table;
