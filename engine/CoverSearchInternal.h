@@ -159,16 +159,26 @@ public:
     [[nodiscard]] std::vector<int> Best() const;
 
 private:
+    /// Each allowed column's reduced cost for the column count and its number of uncovered
+    /// rows, indexed by column.
+    struct Scores {
+        std::vector<double> reduced;
+        std::vector<int> fresh;
+    };
+
     void Greedy(Node node);
-    [[nodiscard]] double CountReducedCost(const Node& node, int c) const;
-    void TryCompletion(const Node& node);
-    [[nodiscard]] Node Complete(const Node& node, bool rarestRowFirst) const;
-    [[nodiscard]] int Cheapest(const Node& node, const std::vector<int>& candidates,
-                               const std::vector<double>& reduced) const;
+    [[nodiscard]] Scores Score(const Node& node) const;
+    void TryCompletion(const Node& node, const Scores& scores);
+    [[nodiscard]] Node Complete(const Node& node, bool rarestRowFirst, const Scores& scores) const;
+    /// Takes the column and counts the rows it covers off the other columns' fresh rows.
+    void TakeCounting(Node& node, int c, std::vector<int>& fresh) const;
+    [[nodiscard]] static int Cheapest(const std::vector<int>& candidates,
+                                      const std::vector<double>& reduced,
+                                      const std::vector<int>& fresh);
     void DropRedundant(const CellSet& rows, Node& done, std::vector<int>& added) const;
     void Visit(Node node, int steps);
     void Keep(const Node& node);
-    [[nodiscard]] int MostPromising(const Node& node) const;
+    [[nodiscard]] int MostPromising(const Node& node, const Scores& scores) const;
 
     const Reducer& m_reducer;
     Bound m_bound;
