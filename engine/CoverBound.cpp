@@ -75,14 +75,35 @@ void reducedCosts(const ActiveColumns& active, const Values& u, Values& costs) {
     }
 }
 
-/// Rows that pairwise share no column each need a column of their own.
+/// The positions 0 .. keys.size() - 1 ordered by key, equal keys in position order.
+std::vector<std::size_t> orderByKey(const std::vector<std::size_t>& keys) {
+    std::size_t largest = 0;
+    for (std::size_t key : keys)
+        largest = std::max(largest, key);
+    std::vector<std::size_t> start(largest + 2, 0);
+    for (std::size_t key : keys)
+        ++start[key + 1];
+    for (std::size_t key = 1; key < start.size(); ++key)
+        start[key] += start[key - 1];
+    std::vector<std::size_t> order(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        order[start[keys[i]]++] = i;
+    return order;
+}
+
+/// Rows that pairwise share no column each need a column of their own; rows with fewer
+/// columns are tried first.
 CoverCost independentRowsBound(const Reducer& reducer, const Node& node) {
-    std::vector<std::pair<int, int>> rows; // (degree, row)
-    node.uncovered.ForEach([&](int row) { rows.emplace_back(reducer.Degree(node, row), row); });
-    std::sort(rows.begin(), rows.end());
+    std::vector<int> rows;
+    std::vector<std::size_t> degrees;
+    node.uncovered.ForEach([&](int row) {
+        rows.push_back(row);
+        degrees.push_back(static_cast<std::size_t>(reducer.Degree(node, row)));
+    });
     CellSet blocked;
     CoverCost bound;
-    for (const auto& [degree, row] : rows) {
+    for (std::size_t position : orderByKey(degrees)) {
+        const int row = rows[position];
         if (blocked.Contains(row))
             continue;
         int lightest = INT_MAX;
@@ -101,11 +122,10 @@ CoverCost independentRowsBound(const Reducer& reducer, const Node& node) {
 void formBlocks(ActiveColumns& active) {
     const std::size_t count = active.columns.size();
     auto length = [&](std::size_t k) { return active.begin[k + 1] - active.begin[k]; };
-    std::vector<std::size_t> order(count);
+    std::vector<std::size_t> lengths(count);
     for (std::size_t k = 0; k < count; ++k)
-        order[k] = k;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return length(a) < length(b); });
+        lengths[k] = length(k);
+    const std::vector<std::size_t> order = orderByKey(lengths);
     const auto zeroRow = static_cast<std::uint32_t>(active.rows.size());
     active.blockBegin.push_back(0);
     for (std::size_t first = 0; first < count; first += kLanes) {
