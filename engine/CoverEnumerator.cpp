@@ -117,6 +117,16 @@ Listing Enumerator::Product(const Node& node, const std::vector<Node>& parts,
 }
 
 std::uint64_t Enumerator::Count(Node node, const CoverCost& target, int steps) {
+    NodeKey key = keyOf(node, target - node.cost);
+    if (const auto known = m_counts.find(key); known != m_counts.end())
+        return known->second;
+    const std::uint64_t count = CountSettled(std::move(node), target, steps);
+    if (!m_deadline.WasPassed())
+        m_counts.emplace(std::move(key), count);
+    return count;
+}
+
+std::uint64_t Enumerator::CountSettled(Node node, const CoverCost& target, int steps) {
     const Settled settled = Settle(node, target, steps);
     if (settled != Settled::Open)
         return settled == Settled::Covered ? 1 : 0;

@@ -233,6 +233,8 @@ private:
                     std::size_t want);
     /// The number of covers List would find, without listing them.
     std::uint64_t Count(Node node, const CoverCost& target, int steps);
+    /// Count, once the node is reduced and bounded.
+    std::uint64_t CountSettled(Node node, const CoverCost& target, int steps);
     std::uint64_t CountProduct(const Node& node, const std::vector<Node>& parts,
                                const CoverCost& target);
     /// The parts' least costs, or nothing when they cannot add up to `target`.
