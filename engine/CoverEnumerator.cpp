@@ -12,7 +12,35 @@ Listing leaf(std::vector<int> chosen) {
     return {1, {std::move(chosen)}};
 }
 
+/// Adds `more` to `total`, keeping at most `want` covers.
+void add(Listing& total, Listing more, std::size_t want) {
+    total.count = saturatingAdd(total.count, more.count);
+    for (std::vector<int>& cover : more.covers)
+        if (total.covers.size() < want)
+            total.covers.push_back(std::move(cover));
+}
+
+CoverCost operator-(const CoverCost& a, const CoverCost& b) {
+    return {a.columns - b.columns, a.weight - b.weight};
+}
+
 } // namespace
+
+std::size_t NodeKeyHash::operator()(const NodeKey& key) const {
+    std::size_t hash = key.uncovered.Hash();
+    for (std::uint64_t word : key.allowed)
+        hash = hash * 0x100000001B3ULL ^ static_cast<std::size_t>(word);
+    return hash * 31 + static_cast<std::size_t>(key.cost.columns * 4096 + key.cost.weight);
+}
+
+NodeKey keyOf(const Node& node, const CoverCost& cost) {
+    NodeKey key{node.uncovered, std::vector<std::uint64_t>((node.allowed.size() + 63) / 64, 0),
+                cost};
+    for (std::size_t c = 0; c < node.allowed.size(); ++c)
+        if (node.allowed[c])
+            key.allowed[c / 64] |= std::uint64_t{1} << (c % 64);
+    return key;
+}
 
 std::vector<std::vector<int>> combine(const std::vector<int>& forced,
                                       const std::vector<std::vector<std::vector<int>>>& parts,
@@ -34,23 +62,33 @@ std::vector<std::vector<int>> combine(const std::vector<int>& forced,
     return covers;
 }
 
-Listing Enumerator::List(Node node, const CoverCost& target, int steps) {
+Enumerator::Settled Enumerator::Settle(Node& node, const CoverCost& target, int steps) {
     for (bool excluded = true; excluded; steps = kNodeSteps) {
         if (m_deadline.Passed() || !m_reducer.Reduce(node, Dominance::Strict) || node.cost > target)
-            return {};
+            return Settled::Dead;
         if (node.uncovered.Empty())
-            return node.cost == target ? leaf(node.chosen) : Listing{};
+            return node.cost == target ? Settled::Covered : Settled::Dead;
         if (node.cost + m_bound.Needed(node, target, true, steps, excluded) > target)
-            return {};
+            return Settled::Dead;
     }
+    return Settled::Open;
+}
+
+Listing Enumerator::ListUpTo(Node node, const CoverCost& target, int steps, std::size_t want) {
+    if (want == 0)
+        return {Count(std::move(node), target, steps), {}};
+    const Settled settled = Settle(node, target, steps);
+    if (settled != Settled::Open)
+        return settled == Settled::Covered ? leaf(node.chosen) : Listing{};
     std::vector<Node> parts = m_reducer.SplitComponents(node);
     if (parts.size() > 1)
-        return Product(node, parts, target);
+        return Product(node, parts, target, want);
     Listing total;
     for (int c : m_reducer.ColumnsOf(node, m_reducer.BranchRow(node))) {
         Node child = node;
         m_reducer.Take(child, c);
-        Add(total, List(std::move(child), target, kNodeSteps));
+        add(total, ListUpTo(std::move(child), target, kNodeSteps, want - total.covers.size()),
+            want);
         if (m_deadline.WasPassed())
             break;
         node.allowed[index(c)] = 0;
@@ -58,40 +96,94 @@ Listing Enumerator::List(Node node, const CoverCost& target, int steps) {
     return total;
 }
 
-void Enumerator::Add(Listing& total, Listing more) const {
-    total.count = saturatingAdd(total.count, more.count);
-    for (std::vector<int>& cover : more.covers)
-        if (total.covers.size() < m_limit)
-            total.covers.push_back(std::move(cover));
-}
-
 /// Independent components: each one's minimum decides whether the node can still reach the
 /// target; if so their covers combine freely.
 Listing Enumerator::Product(const Node& node, const std::vector<Node>& parts,
-                            const CoverCost& target) {
+                            const CoverCost& target, std::size_t want) {
     std::vector<CoverCost> minima;
-    CoverCost reach = node.cost;
-    for (const Node& part : parts) {
-        Optimizer optimizer(m_reducer, m_deadline.At());
-        optimizer.Run(part);
-        if (m_deadline.Passed())
-            return {};
-        minima.push_back(optimizer.BestCost());
-        reach = reach + minima.back();
-    }
-    if (reach != target)
+    if (!PartMinima(node, parts, target, minima))
         return {};
     Listing product{1, {}};
     std::vector<std::vector<std::vector<int>>> lists;
     for (std::size_t p = 0; p < parts.size(); ++p) {
-        Listing listing = List(parts[p], minima[p], kNodeSteps);
+        Listing listing = ListUpTo(parts[p], minima[p], kNodeSteps, want);
         if (listing.count == 0)
             return {};
         product.count = saturatingMultiply(product.count, listing.count);
         lists.push_back(std::move(listing.covers));
     }
-    product.covers = combine(node.chosen, lists, m_limit);
+    product.covers = combine(node.chosen, lists, want);
     return product;
+}
+
+std::uint64_t Enumerator::Count(Node node, const CoverCost& target, int steps) {
+    NodeKey key = keyOf(node, target - node.cost);
+    if (const auto known = m_counts.find(key); known != m_counts.end())
+        return known->second;
+    const std::uint64_t count = CountSettled(std::move(node), target, steps);
+    if (!m_deadline.WasPassed())
+        m_counts.emplace(std::move(key), count);
+    return count;
+}
+
+std::uint64_t Enumerator::CountSettled(Node node, const CoverCost& target, int steps) {
+    const Settled settled = Settle(node, target, steps);
+    if (settled != Settled::Open)
+        return settled == Settled::Covered ? 1 : 0;
+    NodeKey key = keyOf(node, target - node.cost);
+    if (const auto known = m_counts.find(key); known != m_counts.end())
+        return known->second;
+    std::vector<Node> parts = m_reducer.SplitComponents(node);
+    std::uint64_t count = 0;
+    if (parts.size() > 1) {
+        count = CountProduct(node, parts, target);
+    } else {
+        for (int c : m_reducer.ColumnsOf(node, m_reducer.BranchRow(node))) {
+            Node child = node;
+            m_reducer.Take(child, c);
+            count = saturatingAdd(count, Count(std::move(child), target, kNodeSteps));
+            if (m_deadline.WasPassed())
+                break;
+            node.allowed[index(c)] = 0;
+        }
+    }
+    if (!m_deadline.WasPassed())
+        m_counts.emplace(std::move(key), count);
+    return count;
+}
+
+std::uint64_t Enumerator::CountProduct(const Node& node, const std::vector<Node>& parts,
+                                       const CoverCost& target) {
+    std::vector<CoverCost> minima;
+    if (!PartMinima(node, parts, target, minima))
+        return 0;
+    std::uint64_t product = 1;
+    for (std::size_t p = 0; p < parts.size() && product != 0; ++p)
+        product = saturatingMultiply(product, Count(parts[p], minima[p], kNodeSteps));
+    return product;
+}
+
+bool Enumerator::PartMinima(const Node& node, const std::vector<Node>& parts,
+                            const CoverCost& target, std::vector<CoverCost>& minima) {
+    CoverCost reach = node.cost;
+    for (const Node& part : parts) {
+        minima.push_back(Least(part));
+        if (m_deadline.Passed())
+            return false;
+        reach = reach + minima.back();
+    }
+    return reach == target;
+}
+
+CoverCost Enumerator::Least(const Node& part) {
+    NodeKey key = keyOf(part, {});
+    if (const auto known = m_least.find(key); known != m_least.end())
+        return known->second;
+    Optimizer optimizer(m_reducer, m_deadline.At());
+    optimizer.Run(part);
+    if (!optimizer.TimedOut())
+        m_least.emplace(std::move(key), optimizer.BestCost());
+    return optimizer.BestCost();
 }
 
 } // namespace cover

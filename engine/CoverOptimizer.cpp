@@ -40,46 +40,62 @@ void Optimizer::Greedy(Node node) {
     m_bestCost = node.cost;
 }
 
-double Optimizer::CountReducedCost(const Node& node, int c) const {
-    double cost = 1.0;
-    (m_reducer.Rows(c) & node.uncovered).ForEach([&](int row) {
-        cost -= node.countMultipliers[index(row)];
-    });
-    return cost;
+Optimizer::Scores Optimizer::Score(const Node& node) const {
+    Scores scores{std::vector<double>(index(m_reducer.ColumnCount()), 0.0),
+                  std::vector<int>(index(m_reducer.ColumnCount()), 0)};
+    for (int c = 0; c < m_reducer.ColumnCount(); ++c) {
+        if (!node.allowed[index(c)])
+            continue;
+        double cost = 1.0;
+        int fresh = 0;
+        (m_reducer.Rows(c) & node.uncovered).ForEach([&](int row) {
+            cost -= node.countMultipliers[index(row)];
+            ++fresh;
+        });
+        scores.reduced[index(c)] = cost;
+        scores.fresh[index(c)] = fresh;
+    }
+    return scores;
 }
 
 /// Completes the node to a cover guided by the multipliers, in two ways, and keeps a
 /// completion that beats the best cover so far.
-void Optimizer::TryCompletion(const Node& node) {
+void Optimizer::TryCompletion(const Node& node, const Scores& scores) {
     for (bool rarestRowFirst : {false, true}) {
-        Keep(Complete(node, rarestRowFirst));
+        Keep(Complete(node, rarestRowFirst, scores));
     }
+}
+
+void Optimizer::TakeCounting(Node& node, int c, std::vector<int>& fresh) const {
+    (m_reducer.Rows(c) & node.uncovered).ForEach([&](int row) {
+        for (int other : m_reducer.ColumnsCovering(row))
+            --fresh[index(other)];
+    });
+    m_reducer.Take(node, c);
 }
 
 /// Either the columns of negative reduced cost first and then the cheapest per new row, or
 /// for the row with the fewest columns left its cheapest column per new row, until all is
 /// covered; then what became redundant is dropped.
-Node Optimizer::Complete(const Node& node, bool rarestRowFirst) const {
+Node Optimizer::Complete(const Node& node, bool rarestRowFirst, const Scores& scores) const {
     Node done = node;
-    std::vector<double> reduced(index(m_reducer.ColumnCount()), 0.0);
+    std::vector<int> fresh = scores.fresh;
     std::vector<int> all;
     std::vector<int> added;
     for (int c = 0; c < m_reducer.ColumnCount(); ++c) {
         if (!node.allowed[index(c)])
             continue;
         all.push_back(c);
-        reduced[index(c)] = CountReducedCost(node, c);
-        if (!rarestRowFirst && reduced[index(c)] < 0.0 &&
-            m_reducer.Rows(c).Intersects(done.uncovered)) {
-            m_reducer.Take(done, c);
+        if (!rarestRowFirst && scores.reduced[index(c)] < 0.0 && fresh[index(c)] > 0) {
+            TakeCounting(done, c, fresh);
             added.push_back(c);
         }
     }
     while (!done.uncovered.Empty()) {
-        const int pick = Cheapest(
-            done, rarestRowFirst ? m_reducer.ColumnsOf(done, m_reducer.BranchRow(done)) : all,
-            reduced);
-        m_reducer.Take(done, pick);
+        const int pick =
+            Cheapest(rarestRowFirst ? m_reducer.ColumnsOf(done, m_reducer.BranchRow(done)) : all,
+                     scores.reduced, fresh);
+        TakeCounting(done, pick, fresh);
         added.push_back(pick);
     }
     DropRedundant(node.uncovered, done, added);
@@ -87,15 +103,14 @@ Node Optimizer::Complete(const Node& node, bool rarestRowFirst) const {
 }
 
 /// The candidate with the least reduced cost per newly covered row.
-int Optimizer::Cheapest(const Node& node, const std::vector<int>& candidates,
-                        const std::vector<double>& reduced) const {
+int Optimizer::Cheapest(const std::vector<int>& candidates, const std::vector<double>& reduced,
+                        const std::vector<int>& fresh) {
     int pick = -1;
     double pickScore = 0.0;
     for (int c : candidates) {
-        const int fresh = (m_reducer.Rows(c) & node.uncovered).Count();
-        if (fresh == 0)
+        if (fresh[index(c)] == 0)
             continue;
-        const double score = (std::max(reduced[index(c)], 0.0) + 1e-3) / fresh;
+        const double score = (std::max(reduced[index(c)], 0.0) + 1e-3) / fresh[index(c)];
         if (pick < 0 || score < pickScore) {
             pick = c;
             pickScore = score;
@@ -135,8 +150,9 @@ void Optimizer::Visit(Node node, int steps) {
         steps = kNodeSteps;
         if (excluded)
             continue;
-        TryCompletion(node);
-        const int c = MostPromising(node);
+        const Scores scores = Score(node);
+        TryCompletion(node, scores);
+        const int c = MostPromising(node, scores);
         Node child = node;
         m_reducer.Take(child, c);
         Visit(std::move(child), kNodeSteps);
@@ -152,14 +168,14 @@ void Optimizer::Keep(const Node& node) {
 }
 
 /// The column of least reduced cost, then of most rows left, then the lightest.
-int Optimizer::MostPromising(const Node& node) const {
+int Optimizer::MostPromising(const Node& node, const Scores& scores) const {
     int pick = -1;
     std::tuple<double, int, int> pickKey;
     for (int c = 0; c < m_reducer.ColumnCount(); ++c) {
         if (!node.allowed[index(c)])
             continue;
-        const std::tuple key{CountReducedCost(node, c),
-                             -(m_reducer.Rows(c) & node.uncovered).Count(), m_reducer.Weight(c)};
+        const std::tuple key{scores.reduced[index(c)], -scores.fresh[index(c)],
+                             m_reducer.Weight(c)};
         if (pick < 0 || key < pickKey) {
             pick = c;
             pickKey = key;

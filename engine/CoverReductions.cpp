@@ -82,9 +82,11 @@ bool Reducer::TakeEssentials(Node& node, bool& feasible) const {
             return;
         int only = -1;
         int degree = 0;
-        for (int c : ColumnsCovering(row))
-            if (node.allowed[index(c)] && ++degree == 1)
-                only = c;
+        for (int c : ColumnsCovering(row)) {
+            const int allowed = node.allowed[index(c)];
+            degree += allowed;
+            only = allowed ? c : only;
+        }
         if (degree == 0)
             feasible = false;
         if (degree != 1)
@@ -126,7 +128,7 @@ bool Reducer::RemoveDominatedRows(Node& node) const {
 
 bool Reducer::Dominates(int j, const CellSet& theirs, int i, const CellSet& mine,
                         Dominance dominance) const {
-    if (!mine.IsSubsetOf(theirs) || Weight(j) > Weight(i))
+    if (Weight(j) > Weight(i) || !mine.IsSubsetOf(theirs))
         return false;
     if (Weight(j) < Weight(i))
         return true;
@@ -135,11 +137,11 @@ bool Reducer::Dominates(int j, const CellSet& theirs, int i, const CellSet& mine
     return theirs != mine || j < i;
 }
 
-bool Reducer::IsDominated(const Node& node, int i, const CellSet& mine, int rarest,
+bool Reducer::IsDominated(const Node& node, int i, const std::vector<CellSet>& left, int rarest,
                           Dominance dominance) const {
     for (int j : ColumnsCovering(rarest))
         if (j != i && node.allowed[index(j)] &&
-            Dominates(j, Rows(j) & node.uncovered, i, mine, dominance))
+            Dominates(j, left[index(j)], i, left[index(i)], dominance))
             return true;
     return false;
 }
@@ -149,17 +151,21 @@ bool Reducer::IsDominated(const Node& node, int i, const CellSet& mine, int rare
 bool Reducer::RemoveDominatedColumns(Node& node, Dominance dominance) const {
     std::array<int, 256> degree{};
     node.uncovered.ForEach([&](int row) { degree[index(row)] = Degree(node, row); });
+    std::vector<CellSet> left(m_table.columns.size());
+    for (int c = 0; c < ColumnCount(); ++c)
+        if (node.allowed[index(c)])
+            left[index(c)] = Rows(c) & node.uncovered;
     bool changed = false;
     for (int i = 0; i < ColumnCount(); ++i) {
         if (!node.allowed[index(i)])
             continue;
-        const CellSet mine = Rows(i) & node.uncovered;
+        const CellSet& mine = left[index(i)];
         int rarest = -1;
         mine.ForEach([&](int row) {
             if (rarest < 0 || degree[index(row)] < degree[index(rarest)])
                 rarest = row;
         });
-        if (rarest >= 0 && !IsDominated(node, i, mine, rarest, dominance))
+        if (rarest >= 0 && !IsDominated(node, i, left, rarest, dominance))
             continue;
         node.allowed[index(i)] = 0;
         mine.ForEach([&](int row) { --degree[index(row)]; });

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdint>
 #include <limits>
+#include <unordered_map>
 #include <vector>
 
 namespace cover {
@@ -98,8 +99,10 @@ private:
     bool RemoveDominatedRows(Node& node) const;
     [[nodiscard]] bool Dominates(int j, const CellSet& theirs, int i, const CellSet& mine,
                                  Dominance dominance) const;
-    [[nodiscard]] bool IsDominated(const Node& node, int i, const CellSet& mine, int rarest,
-                                   Dominance dominance) const;
+    /// Whether an allowed column dominates column i; `left` holds each allowed column's
+    /// uncovered rows.
+    [[nodiscard]] bool IsDominated(const Node& node, int i, const std::vector<CellSet>& left,
+                                   int rarest, Dominance dominance) const;
     bool RemoveDominatedColumns(Node& node, Dominance dominance) const;
 
     const CoverTable& m_table;
@@ -156,16 +159,26 @@ public:
     [[nodiscard]] std::vector<int> Best() const;
 
 private:
+    /// Each allowed column's reduced cost for the column count and its number of uncovered
+    /// rows, indexed by column.
+    struct Scores {
+        std::vector<double> reduced;
+        std::vector<int> fresh;
+    };
+
     void Greedy(Node node);
-    [[nodiscard]] double CountReducedCost(const Node& node, int c) const;
-    void TryCompletion(const Node& node);
-    [[nodiscard]] Node Complete(const Node& node, bool rarestRowFirst) const;
-    [[nodiscard]] int Cheapest(const Node& node, const std::vector<int>& candidates,
-                               const std::vector<double>& reduced) const;
+    [[nodiscard]] Scores Score(const Node& node) const;
+    void TryCompletion(const Node& node, const Scores& scores);
+    [[nodiscard]] Node Complete(const Node& node, bool rarestRowFirst, const Scores& scores) const;
+    /// Takes the column and counts the rows it covers off the other columns' fresh rows.
+    void TakeCounting(Node& node, int c, std::vector<int>& fresh) const;
+    [[nodiscard]] static int Cheapest(const std::vector<int>& candidates,
+                                      const std::vector<double>& reduced,
+                                      const std::vector<int>& fresh);
     void DropRedundant(const CellSet& rows, Node& done, std::vector<int>& added) const;
     void Visit(Node node, int steps);
     void Keep(const Node& node);
-    [[nodiscard]] int MostPromising(const Node& node) const;
+    [[nodiscard]] int MostPromising(const Node& node, const Scores& scores) const;
 
     const Reducer& m_reducer;
     Bound m_bound;
@@ -180,25 +193,61 @@ struct Listing {
     std::vector<std::vector<int>> covers;
 };
 
+/// A node's rows and allowed columns with a cost, as the key of a remembered result.
+struct NodeKey {
+    CellSet uncovered;
+    std::vector<std::uint64_t> allowed; ///< one bit per column
+    CoverCost cost;
+    bool operator==(const NodeKey&) const = default;
+};
+
+struct NodeKeyHash {
+    std::size_t operator()(const NodeKey& key) const;
+};
+
+[[nodiscard]] NodeKey keyOf(const Node& node, const CoverCost& cost);
+
 /// Lists the covers of a known minimum cost in the fixed column order. Where the rows left
-/// fall apart into components, each is solved on its own and the counts multiply.
+/// fall apart into components, each is solved on its own and the counts multiply. Covers
+/// past the limit are only counted, in whatever order is fastest, and the least costs and
+/// counts of the parts met on the way are remembered.
 class Enumerator {
 public:
     Enumerator(const Reducer& reducer, Clock::time_point deadline, std::size_t limit)
         : m_reducer(reducer), m_bound(reducer), m_deadline(deadline), m_limit(limit) {}
 
     /// The covers of the node's rows whose cost, with what the node has chosen, is `target`.
-    Listing List(Node node, const CoverCost& target, int steps);
+    Listing List(Node node, const CoverCost& target, int steps) {
+        return ListUpTo(std::move(node), target, steps, m_limit);
+    }
     [[nodiscard]] bool TimedOut() const { return m_deadline.WasPassed(); }
 
 private:
-    void Add(Listing& total, Listing more) const;
-    Listing Product(const Node& node, const std::vector<Node>& parts, const CoverCost& target);
+    /// What a node is once reduced and bounded.
+    enum class Settled { Dead, Covered, Open };
+
+    Settled Settle(Node& node, const CoverCost& target, int steps);
+    /// As List, keeping only the first `want` covers.
+    Listing ListUpTo(Node node, const CoverCost& target, int steps, std::size_t want);
+    Listing Product(const Node& node, const std::vector<Node>& parts, const CoverCost& target,
+                    std::size_t want);
+    /// The number of covers List would find, without listing them.
+    std::uint64_t Count(Node node, const CoverCost& target, int steps);
+    /// Count, once the node is reduced and bounded.
+    std::uint64_t CountSettled(Node node, const CoverCost& target, int steps);
+    std::uint64_t CountProduct(const Node& node, const std::vector<Node>& parts,
+                               const CoverCost& target);
+    /// The parts' least costs, or nothing when they cannot add up to `target`.
+    bool PartMinima(const Node& node, const std::vector<Node>& parts, const CoverCost& target,
+                    std::vector<CoverCost>& minima);
+    CoverCost Least(const Node& part);
 
     const Reducer& m_reducer;
     Bound m_bound;
     Deadline m_deadline;
     std::size_t m_limit;
+    std::unordered_map<NodeKey, CoverCost, NodeKeyHash> m_least;
+    std::unordered_map<NodeKey, std::uint64_t, NodeKeyHash> m_counts;
 };
 
 /// The covers made of the forced columns and one cover of each part, the last part varying
