@@ -79,7 +79,7 @@ std::optional<std::string> convertPages(const std::string& converter,
         std::ofstream out(page, std::ios::binary);
         if (!(out << pages[i]) || !out.flush())
             return std::nullopt;
-        command += " " + shellQuoted(page.string());
+        command.append(" ").append(shellQuoted(page.string()));
     }
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)

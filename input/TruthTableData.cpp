@@ -46,7 +46,8 @@ bool TTruthTableData::SetTableSize(int variables, int functions) {
     for (auto& column : m_cells)
         column.resize(static_cast<std::size_t>(RowCount()));
     for (int k = 1; k <= functions; ++k)
-        ColumnNames[static_cast<std::size_t>(variables + k)] = "F" + std::to_string(k);
+        ColumnNames[static_cast<std::size_t>(variables + k)] =
+            std::string(1, 'F') + std::to_string(k);
     Fill();
     return true;
 }

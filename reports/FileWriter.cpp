@@ -205,7 +205,9 @@ bool takeOverAttributes(int fd, const std::optional<struct stat>& existing) {
 
 /// The shared beginning of every temporary of one target: ".NAME." (NAME shortened when long).
 std::string temporaryPrefix(const std::string& name) {
-    return "." + name.substr(0, kNameInTemporary) + ".";
+    std::string prefix(1, '.');
+    prefix += name.substr(0, kNameInTemporary);
+    return prefix += '.';
 }
 
 /// The process that made the temporary named `name` of a target whose temporaries begin with

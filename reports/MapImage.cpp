@@ -409,8 +409,8 @@ std::string tikzPath(const std::vector<PathStep>& steps, bool close) {
         if (step.kind == PathStep::Line)
             path += " --";
         else if (step.kind == PathStep::Curve)
-            path += " .. controls " + tikzPoint(step.control) + " ..";
-        path += " " + tikzPoint(step.to);
+            path.append(" .. controls ").append(tikzPoint(step.control)).append(" ..");
+        path.append(" ").append(tikzPoint(step.to));
     }
     return path + (close ? " -- cycle" : "");
 }
@@ -466,10 +466,10 @@ std::string tikzGroups(const std::vector<DrawnGroup>& groups) {
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const std::string color = tikzColorName(i);
         for (const GroupRect& rect : groups[i].rects) {
-            out += "  \\fill[" + color + ", fill opacity=0.14]" +
-                   tikzPath(outline(rect, false), true) + ";\n";
-            out += "  \\draw[" + color + ", line width=1.2pt, line cap=round]" +
-                   tikzPath(outline(rect, true), false) + ";\n";
+            out.append("  \\fill[").append(color).append(", fill opacity=0.14]");
+            out.append(tikzPath(outline(rect, false), true)).append(";\n");
+            out.append("  \\draw[").append(color).append(", line width=1.2pt, line cap=round]");
+            out.append(tikzPath(outline(rect, true), false)).append(";\n");
         }
     }
     return out;

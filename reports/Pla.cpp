@@ -65,7 +65,9 @@ bool parseCount(const std::string& word, int& value) {
 }
 
 std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted.append(text);
+    return quoted += '"';
 }
 
 std::string countsDiffer(std::string_view what, std::size_t count, std::string_view keyword,
