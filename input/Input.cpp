@@ -2,6 +2,7 @@
 #include "input/Input.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +42,7 @@ TInputForm::TInputForm(QWidget* parent) : QDialog(parent) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMinimumWidth(220);
+        offerHistoryInList(combo);
         m_sets[k] = combo;
         grid->addWidget(valueLabel(labels[k][0], labels[k][1]), k, 0);
         grid->addWidget(combo, k, 1);
@@ -93,6 +95,11 @@ QStringList comboItems(const QComboBox* box) {
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
+}
+
+void offerHistoryInList(QComboBox* box) {
+    if (QCompleter* completer = box->completer())
+        completer->setCompletionMode(QCompleter::PopupCompletion);
 }
 
 void rememberInHistory(QComboBox* box) {

@@ -20,7 +20,6 @@ TTruthTableForm::TTruthTableForm(IMessageBox* messages, QWidget* parent)
     setWindowTitle(QStringLiteral("Truth Table"));
     m_table->setObjectName(QStringLiteral("TruthTable1"));
     m_table->setFixedSize(kTableWidth, kTableHeight);
-    m_table->setFocusPolicy(Qt::ClickFocus);
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setAutoDefault(false);
@@ -39,4 +38,11 @@ TTruthTableForm::TTruthTableForm(IMessageBox* messages, QWidget* parent)
     layout->addWidget(m_table);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The dialog opens ready for typing the function's values.
+void TTruthTableForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_table->setFocus();
+    m_table->StartTyping();
 }
