@@ -28,18 +28,23 @@ public:
         QString filter;
         QString defaultSuffix;
         QString fileName;
+        QString folder; ///< the start folder the dialog was shown with
     };
 
     std::optional<FileChoice> openFile(QWidget*, const QString& title, const QString& filter,
                                        const QString& defaultSuffix) override {
-        openCalls.push_back({title, filter, defaultSuffix, {}});
-        return next(openAnswers);
+        openCalls.push_back({title, filter, defaultSuffix, {}, startFolder()});
+        auto answer = next(openAnswers);
+        rememberFolderOf(answer);
+        return answer;
     }
     std::optional<FileChoice> saveFile(QWidget*, const QString& title, const QString& filter,
                                        const QString& defaultSuffix,
                                        const QString& fileName) override {
-        saveCalls.push_back({title, filter, defaultSuffix, fileName});
-        return next(saveAnswers);
+        saveCalls.push_back({title, filter, defaultSuffix, fileName, startFolder()});
+        auto answer = next(saveAnswers);
+        rememberFolderOf(answer);
+        return answer;
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override {
         fontCalls.push_back(initial);
