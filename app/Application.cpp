@@ -4,6 +4,7 @@
 #include "app/AboutForm.h"
 #include "app/HelpForm.h"
 #include "app/Main.h"
+#include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
 #include "app/QtPorts.h"
 #include "app/vekLanguage.h"
@@ -12,12 +13,15 @@
 #include "input/TTableForm.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
+#include "ui/Accessibility.h"
 
 LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     // The options dialog applies the settings to the main window while it is created, and the
     // formula dialog validates against the main window's map: the order matters.
     m_form1 = std::make_unique<TForm1>(m_context);
     m_windows.Form1 = m_form1.get();
+    // The solutions dialog exists only while it is shown; its texts join the main window's.
+    writeMinimumSolutionsTexts(m_context);
     m_inputForm = std::make_unique<TInputForm>();
     m_windows.InputForm = m_inputForm.get();
     translate(m_inputForm.get());
@@ -41,6 +45,11 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     m_windows.RepView = m_repView.get();
     translate(m_repView.get());
     m_form1->SetWindows(&m_windows);
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             m_form1.get(), m_inputForm.get(), m_options.get(), m_aboutBox.get(),
+             m_inputFormula.get(), m_truthTableForm.get(), m_help.get(), m_report.get(),
+             m_repView.get()})
+        nameControlsByHints(window);
     QObject::connect(m_options.get(), &TOptions::LanguageChanged, m_options.get(),
                      [this](const QString& file) { ChangeLanguage(file); });
 }

@@ -64,11 +64,32 @@ QVariant CarnoGridModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(m_grid.Cells(index.column() + 1, index.row() + 1));
     case Qt::ToolTipRole:
         return m_hint;
+    case Qt::AccessibleDescriptionRole:
+        return cellDescription(index);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
     default:
         return {};
     }
+}
+
+QString CarnoGridModel::variableNames(int first, int last) const {
+    QStringList names;
+    for (int i = first; i <= last; ++i)
+        names << QString::fromStdString(m_grid.VariableName(i));
+    return names.join(QLatin1Char(' '));
+}
+
+QString CarnoGridModel::cellDescription(const QModelIndex& index) const {
+    if (m_cellDescription.isEmpty())
+        return {};
+    const int col = index.column() + 1;
+    const int row = index.row() + 1;
+    const int n = m_grid.GetVariableCount();
+    return m_cellDescription.arg(
+        QString::fromStdString(m_grid.RowLabel(row)), variableNames(1, n / 2),
+        QString::fromStdString(m_grid.ColLabel(col)), variableNames(n / 2 + 1, n),
+        QString::number(m_grid.MintermOf(col, row)));
 }
 
 QVariant CarnoGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -31,13 +31,20 @@ public:
 
     /// The tooltip of every cell and label: the map hint.
     void setHint(const QString& hint) { m_hint = hint; }
+    /// What a screen reader says of a cell besides its value: `pattern` with %1 the row label,
+    /// %2 the row variables, %3 the column label, %4 the column variables, %5 the minterm.
+    void setCellDescription(const QString& pattern) { m_cellDescription = pattern; }
     /// Brings the views up to date after any change of the map: a new shape resets the model,
     /// otherwise every cell and label is reported changed.
     void refresh();
 
 private:
+    [[nodiscard]] QString cellDescription(const QModelIndex& index) const;
+    [[nodiscard]] QString variableNames(int first, int last) const;
+
     TCarnoGrid& m_grid;
     QString m_hint;
+    QString m_cellDescription;
     int m_rows = 0;
     int m_cols = 0;
 };
@@ -64,6 +71,8 @@ public:
 
     /// The map hint, shown as the tooltip of the map (and set so by a language file).
     Q_INVOKABLE void setHint(const QString& hint);
+    /// How a screen reader describes a cell's place (see CarnoGridModel::setCellDescription).
+    void setCellDescription(const QString& pattern) { m_model->setCellDescription(pattern); }
 
     /// "Fill Cursor": the focused cell is painted in the selection colours.
     void setFillCursor(bool on);

@@ -16,6 +16,7 @@ THelp::THelp(const QString& programFolder, QWidget* parent)
     setWindowIcon(programIcon());
     resize(544, 375);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Help"));
     WebBrowser1->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "app/AboutForm.h"
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
+#include "app/MainAccessibility.h"
 #include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/ResultCommands.h"
@@ -17,6 +18,7 @@
 #include "reports/ReportForm.h"
 #include "ui/GridSupport.h"
 #include "ui/Icons.h"
+#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QAbstractSpinBox>
@@ -194,6 +196,7 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     SetReportEnabled(false);
     ConnectPorts();
     SetDefaultNames();
+    setUpMainAccessibility(*this);
     // The language comes before the map file, so that a map's variable count wins over the
     // count box's text in a language file.
     LoadLanguage();
@@ -359,6 +362,10 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::CreateEditCommands(QMenu* map) {
+    TextTable* texts = TextTable::on(this);
+    texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    texts->add(QStringLiteral("PasteDoesNotFit"),
+               QStringLiteral("The pasted cells do not fit in the map."));
     QAction* undo = addCommand(map, "N70", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
                                "Undo the last change of the map", [this] { N70Click(); });
     QAction* redo = addCommand(map, "N71", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y),
@@ -500,6 +507,7 @@ QWidget* TForm1::CreateResultArea() {
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setReadOnly(true);
     Edit2->setToolTip(QStringLiteral("The whole result: select it to copy it"));
+    Edit2->setAccessibleName(QStringLiteral("Whole result"));
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);

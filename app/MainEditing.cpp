@@ -7,6 +7,7 @@
 #include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/UpDown.h"
+#include "ui/TextTable.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +21,11 @@ namespace {
 
 const QString kProgramName = QStringLiteral("Lorvane");
 const QString kTitleDash = QStringLiteral(" \u2013 ");
+
+/// A text of the window's text table, in the current language.
+std::string textOf(const QObject* window, const char* id) {
+    return TextTable::of(window)->text(QString::fromLatin1(id)).toStdString();
+}
 
 } // namespace
 
@@ -85,7 +91,7 @@ void TForm1::PasteBlock(const CellBlock& block) {
                                 : QRect(selection.topLeft(),
                                         QSize(blockWidth(block), static_cast<int>(block.size())));
     if (target.right() > Grid().DataCols() || target.bottom() > Grid().DataRows()) {
-        Grid().Message("The pasted cells do not fit in the map.", MsgKind::Error, MsgButtons::Ok);
+        Grid().Message(textOf(this, "PasteDoesNotFit"), MsgKind::Error, MsgButtons::Ok);
         return;
     }
     for (int row = target.top(); row <= target.bottom(); ++row) {
@@ -102,7 +108,7 @@ void TForm1::PasteBlock(const CellBlock& block) {
 bool TForm1::AskToSaveChanges() {
     if (!IsModified())
         return true;
-    switch (m_context.messages->Show("Save changes?", MsgKind::Warning,
+    switch (m_context.messages->Show(textOf(this, "SaveChanges"), MsgKind::Warning,
                                      MsgButtons::SaveDiscardCancel)) {
     case MsgAnswer::Discard:
         return true;

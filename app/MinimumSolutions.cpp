@@ -2,7 +2,9 @@
 // that shows any minimum solution in place of the result.
 #include "app/MinimumSolutions.h"
 
+#include "app/vekLanguage.h"
 #include "engine/ExactMinimizer.h"
+#include "ui/TextTable.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -99,17 +101,6 @@ QString captionOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
     return grid.GlueMethod == gmDNF ? QStringLiteral("0") : QStringLiteral("1");
 }
 
-QString summaryOf(const ExactResult& result) {
-    const auto listed = static_cast<qulonglong>(result.solutions.size());
-    QString text = result.countComplete
-                       ? QStringLiteral("%1 minimum solutions of %2 terms")
-                       : QStringLiteral("At least %1 minimum solutions of %2 terms");
-    text = text.arg(static_cast<qulonglong>(result.solutionCount)).arg(result.terms);
-    if (listed < result.solutionCount)
-        text += QStringLiteral(", the first %1 listed").arg(listed);
-    return text + QLatin1Char('.');
-}
-
 /// A cover as the list shows it: its caption, and its term texts when the caption is made of
 /// them (a constant has none to mark).
 struct ListedCover {
@@ -153,29 +144,47 @@ QString markedCover(const std::vector<std::string>& terms, const std::vector<boo
     return parts.join(separator.toHtmlEscaped() + kBreakHere);
 }
 
-QString minimumCoverHint(const TCarnoGrid& grid) {
+void addCoverHintTexts(TextTable& texts) {
+    texts.add(QStringLiteral("MinimumCover"),
+              QStringLiteral("A minimum cover has %1 term.|A minimum cover has %1 terms."));
+    texts.add(QStringLiteral("SmallerCover"),
+              QStringLiteral("A cover with %1 term exists.|A cover with %1 terms exists."));
+    texts.add(QStringLiteral("NotProven"),
+              QStringLiteral("The search was stopped: the result is not proven minimal."));
+}
+
+QString minimumCoverHint(const TCarnoGrid& grid, const TextTable& texts) {
     const ExactResult result = minimizeExact(grid);
     const auto shown = static_cast<int>(grid.ResultTerms().size());
     if (result.terms >= shown)
         return {};
-    if (!result.proven)
-        return QStringLiteral("A cover with %1 terms exists.").arg(result.terms);
-    return QStringLiteral("A minimum cover has %1 terms.").arg(result.terms);
+    return texts.counted(result.proven ? QStringLiteral("MinimumCover")
+                                       : QStringLiteral("SmallerCover"),
+                         result.terms);
 }
 
-QString exactResultHint(bool proven) {
+QString exactResultHint(bool proven, const TextTable& texts) {
     if (proven)
         return {};
-    return QStringLiteral("The search was stopped: the result is not proven minimal.");
+    return texts.text(QStringLiteral("NotProven"));
 }
 
 TMinSolutions::TMinSolutions(QWidget* parent)
-    : QDialog(parent), Label1(new QLabel),
+    : QDialog(parent), m_texts(new TextTable(this)), Label1(new QLabel),
       Label2(new QLabel(QStringLiteral("Underlined terms are not in every solution."))),
       ListBox1(new QListWidget), ShowBtn(new QPushButton(QStringLiteral("Show"))),
       CloseBtn(new QPushButton(QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("MinSolutions"));
-    setWindowTitle(QStringLiteral("Minimum Solutions"));
+    m_texts->add(QStringLiteral("Caption"), QStringLiteral("Minimum Solutions"));
+    m_texts->add(QStringLiteral("Solutions"),
+                 QStringLiteral("%1 minimum solution|%1 minimum solutions"));
+    m_texts->add(QStringLiteral("AtLeast"),
+                 QStringLiteral("At least %1 minimum solution|At least %1 minimum solutions"));
+    m_texts->add(QStringLiteral("TermsEach"), QStringLiteral("of %1 term|of %1 terms"));
+    m_texts->add(QStringLiteral("FirstListed"), QStringLiteral(", the first %1 listed"));
+    setWindowTitle(m_texts->text(QStringLiteral("Caption")));
+    connect(m_texts, &TextTable::changed, this,
+            [this] { setWindowTitle(m_texts->text(QStringLiteral("Caption"))); });
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
@@ -187,6 +196,7 @@ TMinSolutions::TMinSolutions(QWidget* parent)
     new RelayoutOnResize(ListBox1);
     ShowBtn->setObjectName(QStringLiteral("ShowBtn"));
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    Label1->setBuddy(ListBox1);
     ShowBtn->setDefault(true);
     connect(ShowBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -203,9 +213,22 @@ TMinSolutions::TMinSolutions(QWidget* parent)
     resize(420, 260);
 }
 
-void TMinSolutions::SetSolutions(const QStringList& texts, const QString& summary,
+QString TMinSolutions::Summary(const ExactResult& result) const {
+    const auto count = static_cast<qint64>(result.solutionCount);
+    const auto listed = static_cast<qint64>(result.solutions.size());
+    QString text = m_texts->counted(
+        result.countComplete ? QStringLiteral("Solutions") : QStringLiteral("AtLeast"), count);
+    text += QLatin1Char(' ') + m_texts->counted(QStringLiteral("TermsEach"), result.terms);
+    if (listed < count)
+        text += m_texts->counted(QStringLiteral("FirstListed"), listed);
+    return text + QLatin1Char('.');
+}
+
+void TMinSolutions::SetSolutions(const QStringList& texts, const ExactResult& result,
                                  const QStringList& marked) {
-    Label1->setText(summary);
+    Label1->setText(Summary(result));
+    // A list takes no name from its label: the summary names it for screen readers.
+    ListBox1->setAccessibleName(Label1->text());
     ListBox1->clear();
     ListBox1->addItems(texts);
     for (int row = 0; row < texts.size() && row < marked.size(); ++row)
@@ -216,19 +239,16 @@ void TMinSolutions::SetSolutions(const QStringList& texts, const QString& summar
     ListBox1->setCurrentRow(texts.isEmpty() ? -1 : 0);
 }
 
-QString TMinSolutions::ShownText(int row) const {
-    const QListWidgetItem* item = ListBox1->item(row);
-    if (!item)
-        return {};
-    const QString marked = item->data(kMarkedRole).toString();
-    return marked.isEmpty() ? item->text() : marked;
-}
-
 int TMinSolutions::Chosen() const {
     return ListBox1->currentRow();
 }
 
-bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid) {
+void writeMinimumSolutionsTexts(const AppContext& context) {
+    TMinSolutions dialog;
+    TvekLanguage(&dialog, context).WriteDefaultTexts();
+}
+
+bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& context) {
     if (!grid.ValidateCells())
         return false;
     ExactOptions options;
@@ -247,7 +267,8 @@ bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid) {
     for (std::size_t k = 0; k < terms.size(); ++k)
         marked << (terms[k].empty() ? QString() : markedCover(terms[k], differs[k], separator));
     TMinSolutions dialog(parent);
-    dialog.SetSolutions(texts, summaryOf(result), marked);
+    (new TvekLanguage(&dialog, context))->ApplyCurrentLanguage();
+    dialog.SetSolutions(texts, result, marked);
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen() < 0)
         return false;
     grid.SetResultTerms(

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "ui/AppContext.h"
 
 #include <QDialog>
 #include <QString>
@@ -13,13 +14,18 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class TextTable;
+struct ExactResult;
+
+/// Adds the status-bar hints below to the texts of the window that shows them.
+void addCoverHintTexts(TextTable& texts);
 
 /// What the status bar says after the gluing analysis: when a minimum cover has fewer terms
 /// than the result shown, how many; empty otherwise.
-[[nodiscard]] QString minimumCoverHint(const TCarnoGrid& grid);
+[[nodiscard]] QString minimumCoverHint(const TCarnoGrid& grid, const TextTable& texts);
 
 /// What the status bar says after the exact analysis: empty when the minimum was proven.
-[[nodiscard]] QString exactResultHint(bool proven);
+[[nodiscard]] QString exactResultHint(bool proven, const TextTable& texts);
 
 /// For each cover (its term texts), which of its terms are missing from some other cover: the
 /// terms in which the covers differ.
@@ -42,14 +48,15 @@ public:
     /// Fills the list (the first solution selected) and the summary line above it. `marked`
     /// gives each solution as rich text with its differing terms marked; without it the plain
     /// texts are shown.
-    void SetSolutions(const QStringList& texts, const QString& summary,
+    void SetSolutions(const QStringList& texts, const ExactResult& result,
                       const QStringList& marked = {});
-    /// The rich text shown for solution `row`.
-    [[nodiscard]] QString ShownText(int row) const;
     /// The selected solution, from 0; -1 when none is selected.
     [[nodiscard]] int Chosen() const;
 
 private:
+    [[nodiscard]] QString Summary(const ExactResult& result) const;
+
+    TextTable* m_texts;
     QLabel* Label1;
     QLabel* Label2; // what the marks mean
     QListWidget* ListBox1;
@@ -57,7 +64,12 @@ private:
     QPushButton* CloseBtn;
 };
 
+/// Writes the texts of the solutions dialog to the default language file, as the windows
+/// that exist for the whole run write theirs when they are created.
+void writeMinimumSolutionsTexts(const AppContext& context);
+
 /// Lists the minimum covers of the map (under its GlueMethod, empty cells counting as
 /// non-target) and replaces the result by the one the user shows. False when the map was
-/// refused or the user closed the dialog without a choice; the result is unchanged then.
-bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid);
+/// refused or the user closed the dialog without a choice; the result is unchanged then. The
+/// dialog speaks the current language of `context`.
+bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& context);

@@ -141,6 +141,7 @@ QWidget* TOptions::CreateFunctionPage() {
     for (int i = 0; i < 8; ++i) {
         auto* edit = new QLineEdit(QString(QLatin1Char(static_cast<char>('A' + i))));
         edit->setObjectName(QStringLiteral("Edit%1").arg(i + 2));
+        edit->setAccessibleName(QStringLiteral("Variable %1").arg(i + 1));
         edit->setMaximumWidth(kNameBoxWidth);
         grid->addWidget(edit, i / 4, i % 4);
         m_names[static_cast<std::size_t>(i)] = edit;
@@ -181,10 +182,12 @@ QWidget* TOptions::CreateLanguagePage() {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    label->setBuddy(ComboBox1);
     auto* group = new QGroupBox(QStringLiteral("Add Language"));
     group->setObjectName(QStringLiteral("GroupBox1"));
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Name of the new language"));
     Button1 = new QPushButton(QStringLiteral("Add"));
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);

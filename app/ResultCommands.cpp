@@ -8,6 +8,7 @@
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "ui/Icons.h"
+#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -87,7 +88,8 @@ QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale) {
 }
 
 ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
-    : QObject(&form), m_form(form), m_context(context) {
+    : QObject(&form), m_form(form), m_context(context), m_texts(TextTable::on(&form)) {
+    addCoverHintTexts(*m_texts);
     // What the status bar says belongs to the result shown: it goes with it. The bar is the
     // receiver, so that the tree emptied while the window is destroyed reaches nothing gone.
     QStatusBar* bar = form.statusBar();
@@ -139,9 +141,9 @@ bool ResultCommands::HasResult() const {
 void ResultCommands::AfterAnalyze(bool exact, bool proven) {
     QString text;
     if (exact)
-        text = exactResultHint(proven);
+        text = exactResultHint(proven, *m_texts);
     else if (HasResult())
-        text = minimumCoverHint(m_form.Grid());
+        text = minimumCoverHint(m_form.Grid(), *m_texts);
     m_form.statusBar()->showMessage(text);
 }
 
@@ -150,7 +152,7 @@ void ResultCommands::N40Click(bool on) {
 }
 
 void ResultCommands::N41Click() {
-    if (!chooseMinimumSolution(&m_form, m_form.Grid()))
+    if (!chooseMinimumSolution(&m_form, m_form.Grid(), m_context))
         return;
     QTreeWidget* tree = m_form.ResultTree();
     tree->clear();

@@ -10,6 +10,7 @@
 class QAction;
 class QMenu;
 class QTreeWidget;
+class TextTable;
 
 /// Gives every term line (level 1) of the result tree the term image.
 void markTermLines(QTreeWidget* tree);
@@ -43,6 +44,7 @@ private:
 
     TForm1& m_form;
     AppContext m_context;
+    TextTable* m_texts; // the main window's
     QAction* N40 = nullptr;
 };
 

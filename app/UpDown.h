@@ -31,6 +31,10 @@ public:
     /// One step up (+1) or down (-1), as a click on an arrow does.
     void step(int delta);
 
+    /// The arrow buttons, for naming them.
+    [[nodiscard]] QToolButton* upButton() const { return m_up; }
+    [[nodiscard]] QToolButton* downButton() const { return m_down; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -4,6 +4,7 @@
 
 #include "reports/IniFile.h"
 #include "ui/ProgramFiles.h"
+#include "ui/TextTable.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -220,6 +221,39 @@ std::optional<QString> readProperty(QObject* object, TextProperty property) {
     return std::nullopt;
 }
 
+/// The name a control gives screen readers, when it is its own: a name that repeats the
+/// control's hint follows the hint, and buttons speak through their caption or hint (Qt names
+/// the buttons inside its own controls, such as a tab bar's arrows, in Qt's language).
+std::optional<QString> accessibleNameOf(QObject* object) {
+    const auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || qobject_cast<const QAbstractButton*>(widget) ||
+        widget->accessibleName().isEmpty() || widget->accessibleName() == widget->toolTip())
+        return std::nullopt;
+    return widget->accessibleName();
+}
+
+/// Appends the texts of one component, each under `key` followed by its property name.
+void addTexts(QObject* object, const std::string& key, std::vector<IniFile::KeyValue>& values) {
+    if (const auto* table = qobject_cast<TextTable*>(object)) {
+        for (const TextTable::Entry& entry : table->entries())
+            values.emplace_back(key + entry.id.toStdString(),
+                                encodeBreaks(entry.text).toStdString());
+        return;
+    }
+    const char* const names[] = {"Caption", "Hint", "Text"};
+    for (const auto property : {TextProperty::Caption, TextProperty::Hint, TextProperty::Text}) {
+        const auto text = readProperty(object, property);
+        if (!text || text->isEmpty())
+            continue;
+        if (property == TextProperty::Caption && *text == QLatin1String("-"))
+            continue;
+        values.emplace_back(key + names[static_cast<int>(property)],
+                            encodeBreaks(*text).toStdString());
+    }
+    if (const auto name = accessibleNameOf(object))
+        values.emplace_back(key + "AccessibleName", encodeBreaks(*name).toStdString());
+}
+
 /// Any other writable text property of the object, found by its Qt name in any letter case.
 bool setQtProperty(QObject* object, const QString& name, const QString& value) {
     const QMetaObject* meta = object->metaObject();
@@ -236,6 +270,8 @@ bool setQtProperty(QObject* object, const QString& name, const QString& value) {
 }
 
 bool setTextProperty(QObject* object, const QString& name, const QString& value) {
+    if (auto* table = qobject_cast<TextTable*>(object))
+        return table->setText(name, value);
     bool done = false;
     if (name.compare(QLatin1String("Caption"), Qt::CaseInsensitive) == 0)
         done = setCaption(object, value);
@@ -295,12 +331,20 @@ QString TvekLanguage::SettingsFileToRead(const AppContext& context) {
 }
 
 void TvekLanguage::InitLanguage() {
+    WriteDefaultTexts();
+    ApplyCurrentLanguage();
+}
+
+void TvekLanguage::WriteDefaultTexts() {
     LanguageFile = DefaultLanguageFile(m_context);
     if (!m_context.userConfigFolder.isEmpty() &&
         LanguageFile.startsWith(m_context.userConfigFolder))
         QDir().mkpath(m_context.userConfigFolder);
     // A default file that cannot be written is not worth a message: the texts are built in.
     (void)WriteTexts(m_window, LanguageFile);
+}
+
+void TvekLanguage::ApplyCurrentLanguage() {
     const auto current =
         IniFile(localName(SettingsFileToRead(m_context))).readString("Language", "CurrentLanguage");
     if (current) {
@@ -322,20 +366,8 @@ void TvekLanguage::SelectLanguage(const QString& name) {
 std::optional<std::string> TvekLanguage::WriteTexts(QWidget* window, const QString& file) {
     const std::string prefix = window->objectName().toStdString() + ".";
     std::vector<IniFile::KeyValue> values;
-    const char* const names[] = {"Caption", "Hint", "Text"};
-    for (QObject* object : components(window)) {
-        for (const auto property :
-             {TextProperty::Caption, TextProperty::Hint, TextProperty::Text}) {
-            const auto text = readProperty(object, property);
-            if (!text || text->isEmpty())
-                continue;
-            if (property == TextProperty::Caption && *text == QLatin1String("-"))
-                continue;
-            values.emplace_back(prefix + object->objectName().toStdString() + "." +
-                                    names[static_cast<int>(property)],
-                                encodeBreaks(*text).toStdString());
-        }
-    }
+    for (QObject* object : components(window))
+        addTexts(object, prefix + object->objectName().toStdString() + ".", values);
     return IniFile(localName(file)).writeValues(kSection, values);
 }
 

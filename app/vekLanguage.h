@@ -18,9 +18,11 @@ class QWidget;
 /// window part must match the window's name exactly, the component and property parts match
 /// without regard to case, and "~~" in a value stands for a line break. Components are the
 /// window's named widgets, actions and menus; "Caption" is a control's visible text (a
-/// button's or label's text, a group's, menu's or page's title), "Hint" its tooltip and
-/// "Text" the contents of an edit or combo box. Any other text property is addressed by its
-/// Qt name.
+/// button's or label's text, a group's, menu's or page's title), "Hint" its tooltip, "Text"
+/// the contents of an edit or combo box and "AccessibleName" the name a screen reader reads
+/// for a control that shows no text of its own. Any other text property is addressed by its
+/// Qt name. The window's text table "Texts" (TextTable) is a component whose properties are
+/// its entries.
 class TvekLanguage : public QObject {
     Q_OBJECT
 public:
@@ -35,10 +37,16 @@ public:
     /// Writes the built-in texts of `window` to the default language file, then applies the
     /// current language named in the settings file.
     void InitLanguage();
+    /// The first half of InitLanguage: the built-in texts to the default language file.
+    void WriteDefaultTexts();
+    /// The second half: applies the language that the settings file names, or the default
+    /// file when it names none.
+    void ApplyCurrentLanguage();
     /// Points `LanguageFile` at the installed language `name` ("Languages/<name>.lng").
     void SelectLanguage(const QString& name);
 
-    /// Writes every Caption, Hint and Text of the components of `window` into section
+    /// Writes every Caption, Hint, Text and own AccessibleName of the components of `window`,
+    /// and every entry of its text table, into section
     /// "Translations" of `file`, replacing the values of keys already there. Returns a
     /// message when the file cannot be written.
     static std::optional<std::string> WriteTexts(QWidget* window, const QString& file);

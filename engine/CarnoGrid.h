@@ -244,7 +244,7 @@ public:
     /// Writes the formula into the map under FormulaType.
     void AnalyzeFormulaString(const std::string& formula);
 
-    // --- truth table (input/TruthTableModel.cpp) -------------------------------------------
+    // --- truth table (input/TruthTableData.cpp) -------------------------------------------
     void MapToTruthTable(FunctionTable& table) const;
 
     // --- map file and HTML export (reports/) -----------------------------------------------

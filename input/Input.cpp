@@ -44,7 +44,9 @@ TInputForm::TInputForm(QWidget* parent) : QDialog(parent) {
         combo->setMinimumWidth(220);
         offerHistoryInList(combo);
         m_sets[k] = combo;
-        grid->addWidget(valueLabel(labels[k][0], labels[k][1]), k, 0);
+        QLabel* label = valueLabel(labels[k][0], labels[k][1]);
+        label->setBuddy(combo); // names the box for screen readers
+        grid->addWidget(label, k, 0);
         grid->addWidget(combo, k, 1);
     }
     auto* enabled = new QLabel(QStringLiteral("Enabled Set's"));

@@ -53,6 +53,8 @@ void TInputFormula::CreateControls() {
     title->setObjectName(QStringLiteral("Label1"));
     ListBox1 = new QListWidget;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    title->setBuddy(ListBox1);
+    ListBox1->setAccessibleName(title->text()); // a list takes no name from its label
     ListBox1->setFlow(QListView::TopToBottom);
     ListBox1->setWrapping(true);
     ListBox1->setResizeMode(QListView::Adjust);

@@ -19,6 +19,7 @@ TTruthTableForm::TTruthTableForm(IMessageBox* messages, QWidget* parent)
     setObjectName(QStringLiteral("TruthTableForm"));
     setWindowTitle(QStringLiteral("Truth Table"));
     m_table->setObjectName(QStringLiteral("TruthTable1"));
+    m_table->setAccessibleName(QStringLiteral("Truth table"));
     m_table->setFixedSize(kTableWidth, kTableHeight);
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("BitBtn1"));

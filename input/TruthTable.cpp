@@ -13,7 +13,7 @@ const QColor kFunctionHeader(0xAA, 0xAA, 0xAA);
 
 } // namespace
 
-TruthTableItemModel::TruthTableItemModel(TTruthTableModel& table, QObject* parent)
+TruthTableItemModel::TruthTableItemModel(TTruthTableData& table, QObject* parent)
     : QAbstractTableModel(parent), m_table(table) {}
 
 int TruthTableItemModel::rowCount(const QModelIndex& parent) const {

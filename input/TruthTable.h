@@ -1,7 +1,7 @@
 // TTruthTable: the truth-table grid control over the truth-table model.
 #pragma once
 
-#include "input/TruthTableModel.h"
+#include "input/TruthTableData.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>
@@ -10,12 +10,12 @@
 
 class TCarnoGrid;
 
-/// The rows of a TTruthTableModel for Qt views: data rows only; the column names are the
+/// The rows of a TTruthTableData for Qt views: data rows only; the column names are the
 /// header. Input columns are read-only, so every row keeps naming its map cell.
 class TruthTableItemModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit TruthTableItemModel(TTruthTableModel& table, QObject* parent = nullptr);
+    explicit TruthTableItemModel(TTruthTableData& table, QObject* parent = nullptr);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,7 +29,7 @@ public:
     void refresh();
 
 private:
-    TTruthTableModel& m_table;
+    TTruthTableData& m_table;
 };
 
 /// All 2^v input combinations, one per row, with one to four function columns. The header row
@@ -60,7 +60,7 @@ public:
     void SetCell(int col, int row, const std::string& text);
     /// Writes the first function column into the map.
     void FillCarnoCard(TCarnoGrid& grid) const { m_table.FillCarnoCard(grid); }
-    [[nodiscard]] const TTruthTableModel& Model() const { return m_table; }
+    [[nodiscard]] const TTruthTableData& Model() const { return m_table; }
     [[nodiscard]] int DefaultColWidth() const { return m_defaultColWidth; }
     /// Puts the current cell on the first row of the first function column, ready for typing.
     void StartTyping();
@@ -73,7 +73,7 @@ private:
     void Changed();
     void FitColumns();
 
-    TTruthTableModel m_table;
+    TTruthTableData m_table;
     TruthTableItemModel* m_model;
     int m_defaultColWidth = 25;
 };

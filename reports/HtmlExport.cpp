@@ -1,7 +1,7 @@
 // HTML export: the map as a page, the map as a report fragment with one term coloured, and the
 // truth table as a report fragment built from cell templates.
 #include "engine/CarnoGrid.h"
-#include "input/TruthTableModel.h"
+#include "input/TruthTableData.h"
 #include "reports/FileWriter.h"
 #include "reports/Template.h"
 
@@ -98,7 +98,7 @@ void TCarnoGrid::SaveToHTMLTemp(std::vector<std::string>& list, int termNo) cons
     list = splitLines(text);
 }
 
-std::optional<std::string> TTruthTableModel::SaveToHTMLTemplate(
+std::optional<std::string> TTruthTableData::SaveToHTMLTemplate(
     const std::vector<std::string>& headerCell, const std::vector<std::string>& variableCell,
     const std::vector<std::string>& functionCell, std::vector<std::string>& out) const {
     const std::string header = templateText(headerCell);

@@ -3,7 +3,9 @@
 
 #include "engine/Ports.h"
 #include "reports/FileWriter.h"
+#include "reports/ReportDisplay.h"
 #include "ui/Icons.h"
+#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QDesktopServices>
@@ -13,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -42,13 +45,16 @@ std::string localName(const QString& path) {
 } // namespace
 
 TRepView::TRepView(const AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context), WebBrowser1(new QTextBrowser),
-      StatusBar1(new QStatusBar) {
+    : QWidget(parent, Qt::Window), m_context(context),
+      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_texts(new TextTable(this)), WebBrowser1(new QTextBrowser), StatusBar1(new QStatusBar) {
     setObjectName(QStringLiteral("RepView"));
+    m_texts->add(QStringLiteral("NoBrowser"), QStringLiteral("No web browser could be started."));
     setWindowTitle(QStringLiteral("Report View"));
     setWindowIcon(programIcon());
     resize(640, 480);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Report"));
     WebBrowser1->setOpenLinks(true);
     WebBrowser1->setOpenExternalLinks(true);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -82,12 +88,11 @@ QWidget* TRepView::CreateButtonPanel() {
 
 void TRepView::View(const QString& path) {
     m_current = path;
-    const QUrl url = QUrl::fromLocalFile(path);
-    // The same file name holds a new report after every generation: read it again.
-    if (WebBrowser1->source() == url)
-        WebBrowser1->reload();
-    else
-        WebBrowser1->setSource(url);
+    // The viewer gets the page repaired for it; the file stays as it was written. The same
+    // file name holds a new report after every generation: it is read again each time.
+    const auto bytes = readWholeFile(localName(path));
+    WebBrowser1->document()->setBaseUrl(QUrl::fromLocalFile(path));
+    WebBrowser1->setHtml(bytes ? QString::fromStdString(reportForViewer(*bytes)) : QString());
     StatusBar1->showMessage(QDir::toNativeSeparators(path));
 }
 
@@ -120,6 +125,8 @@ void TRepView::SpeedButton1Click() {
 }
 
 void TRepView::SpeedButton2Click() {
-    if (!m_current.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_current));
+    if (m_current.isEmpty() || m_openUrl(QUrl::fromLocalFile(m_current)))
+        return;
+    m_context.messages->Show(m_texts->text(QStringLiteral("NoBrowser")).toStdString(),
+                             MsgKind::Warning, MsgButtons::Ok);
 }

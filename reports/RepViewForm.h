@@ -6,10 +6,13 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QStatusBar;
 class QTextBrowser;
 class QToolButton;
+class QUrl;
+class TextTable;
 
 /// A window of its own, not modal, with the report in an HTML viewer filling it, a button
 /// bar above and a status bar below.
@@ -18,7 +21,8 @@ class TRepView : public QWidget {
 public:
     explicit TRepView(const AppContext& context, QWidget* parent = nullptr);
 
-    /// Shows the report file `path` and remembers it as the current report.
+    /// Shows the report file `path` as a web browser shows it and remembers it as the current
+    /// report.
     void View(const QString& path);
     /// The report shown last; empty until one has been shown.
     [[nodiscard]] const QString& CurrentReport() const { return m_current; }
@@ -30,11 +34,19 @@ public:
     /// from 255 to 0.
     std::uint8_t SaveCounter = 0;
 
+    /// How "Open in Web Browser" hands a page to the web browser; false when none could be
+    /// started. The desktop's own way unless replaced (tests replace it).
+    void SetBrowserLauncher(std::function<bool(const QUrl&)> launcher) {
+        m_openUrl = std::move(launcher);
+    }
+
 private:
     QWidget* CreateButtonPanel();
     [[nodiscard]] bool MayReplace(const QString& path) const;
 
     AppContext m_context;
+    std::function<bool(const QUrl&)> m_openUrl;
+    TextTable* m_texts;
     QString m_current;
     QTextBrowser* WebBrowser1;
     QStatusBar* StatusBar1;

@@ -2,7 +2,7 @@
 #include "reports/Report.h"
 
 #include "engine/CarnoGrid.h"
-#include "input/TruthTableModel.h"
+#include "input/TruthTableData.h"
 #include "reports/FileWriter.h"
 #include "reports/ProgramPath.h"
 #include "reports/Template.h"
@@ -52,9 +52,9 @@ std::string setsRows(const TCarnoGrid& grid) {
 }
 
 /// The map's function in a truth table whose captions are the map's variable names.
-TTruthTableModel mapTruthTable(const TCarnoGrid& grid) {
+TTruthTableData mapTruthTable(const TCarnoGrid& grid) {
     const int n = grid.GetVariableCount();
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(n);
     for (int i = 1; i <= n; ++i)
         table.ColumnNames[static_cast<std::size_t>(i)] = grid.VariableName(i);

@@ -2,11 +2,13 @@
 # Builds the Debian package and checks it: its fields and file list, its software-centre and
 # desktop entries, and the commands unpacked into a temporary root (no root rights needed),
 # where lorvane-cli must analyze a map and find its report templates beside itself.
+# Usage: scripts/check-package.sh [BUILD_FOLDER]  (default: a Release build in build/package)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/package.sh
-debs=(build/package/lorvane_*.deb)
+build=${1:-build/package}
+scripts/package.sh "$@"
+debs=("$build"/lorvane_*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "expected one package, found: ${debs[*]}" >&2; exit 1; }
 deb=${debs[0]}
 program=usr/lib/lorvane

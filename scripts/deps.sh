@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth
+  dbus-daemon at-spi2-core python3-pyatspi xdotool
   dpkg-dev file appstream desktop-file-utils
 )
 

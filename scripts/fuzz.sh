@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(mapfile formula sets pla)
+targets=(mapfile formula sets pla reportview)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ \

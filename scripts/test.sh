@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: formatting, the full build (warnings as errors) with
-# its GoogleTest and QtTest suites, the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a short run of every fuzz target, and the Debian package.
+# its GoogleTest and QtTest suites, the screen-reader names read through AT-SPI, the core
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of every fuzz
+# target, and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -13,6 +14,9 @@ echo "== Build and test (warnings as errors)"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLORVANE_WERROR=ON
 cmake --build build/test -j"$jobs"
 (cd build/test && ctest -j"$jobs" --output-on-failure)
+
+echo "== What screen readers read, through the accessibility bus"
+scripts/accessibility-check.sh build/test/bin/lorvane
 
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DLORVANE_UI=OFF -DLORVANE_SANITIZE=ON \
@@ -27,5 +31,5 @@ if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
 fi
 
 echo "== Debian package"
-scripts/check-package.sh
+scripts/check-package.sh build/test
 echo "All tests passed."

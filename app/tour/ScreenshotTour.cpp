@@ -34,6 +34,8 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -361,6 +363,41 @@ ModalAction aboutShot(const Tour& t, const QString& name) {
     };
 }
 
+/// Scrolls the report viewer to the first place that shows `text`.
+void scrollReportTo(const Tour& t, const QString& text) {
+    auto* browser = t.w.RepView->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
+    QTextCursor cursor = browser->document()->find(text);
+    cursor.clearSelection();
+    browser->setTextCursor(cursor);
+    browser->ensureCursorVisible();
+    QApplication::processEvents();
+}
+
+/// The report of an eight-variable map with every part: sets, truth table, the map beside the
+/// result and a map per term, each part in the viewer.
+void addEightVariableReportSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        analyzeSets(t, 8, "0-3,16-19,128-131,144-147,85,87,93,95,117,119,125,127,200-207", "4,20");
+        onModal([](QWidget* dialog) {
+            auto* report = qobject_cast<TReport*>(dialog);
+            report->SpeedButton1Click();
+            report->BitBtn2Click();
+        });
+        form->ReportBtnClick();
+    });
+    t.add([&t] {
+        t.w.RepView->resize(1000, 860);
+        scrollReportTo(t, QStringLiteral("Type"));
+        t.shot(t.w.RepView, QStringLiteral("46-report-eight-variables-function"));
+        scrollReportTo(t, QStringLiteral("Y("));
+        t.shot(t.w.RepView, QStringLiteral("47-report-eight-variables-result"));
+        scrollReportTo(t, QStringLiteral("Term[2]"));
+        t.shot(t.w.RepView, QStringLiteral("48-report-eight-variables-terms"));
+        t.w.RepView->hide();
+    });
+}
+
 void addReportSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
@@ -385,10 +422,12 @@ void addReportSteps(Tour& t) {
         t.shot(t.w.RepView, QStringLiteral("45-report-view-end"));
         t.w.RepView->hide();
     });
+    addEightVariableReportSteps(t);
 }
 
 /// The short tour of one language: the main window with a result, the options dialog, the
-/// report dialog and the about box, saved as "<name>-main" and so on; then the program ends.
+/// report dialog, the about box, the minimum-cover hint and the minimum solutions, saved as
+/// "<name>-main" and so on; then the program ends.
 void addLanguageSteps(Tour& t, const QString& name) {
     TForm1* form = t.w.Form1;
     t.add([&t, form, name] {
@@ -420,6 +459,14 @@ void addLanguageSteps(Tour& t, const QString& name) {
     t.add([&t, form, name] {
         onModal(aboutShot(t, name + QStringLiteral("-about")));
         form->N17Click();
+    });
+    t.add([&t, form, name] {
+        // A map whose gluing result is not minimal: the status-bar hint and the solutions.
+        analyzeSets(t, 4, "0,4,5,6,7,11,14", "3,8,10,13");
+        t.shot(form, name + QStringLiteral("-minimum-cover-hint"));
+        onModal(t.shotAnd(name + QStringLiteral("-minimum-solutions"),
+                          [](QWidget* dialog) { click(dialog, "CloseBtn"); }));
+        form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
     });
     t.add([] { QCoreApplication::exit(0); });
 }

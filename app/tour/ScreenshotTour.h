@@ -13,8 +13,9 @@ enum class TourKind {
     Whole,
     /// Only the main window as it starts, saved as "<name>.png".
     Start,
-    /// The main window with a result, the options dialog, the report dialog and the about box,
-    /// saved as "<name>-main.png" and so on.
+    /// The main window with a result, the options dialog, the report dialog, the about box,
+    /// the status-bar hint of a result that is not minimal and the minimum solutions, saved as
+    /// "<name>-main.png" and so on.
     Language,
 };
 

@@ -6,11 +6,11 @@
 #include "app/MapHistory.h"
 #include "app/MinimumSolutions.h"
 #include "app/UpDown.h"
+#include "engine/ExactMinimizer.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
-#include "reports/Pla.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -642,7 +642,10 @@ private slots:
             terms << QStringLiteral("|A*B*|C*D*E%1").arg(k);
         TMinSolutions dialog;
         dialog.resize(260, 300);
-        dialog.SetSolutions({terms.join(QLatin1Char('+'))}, QStringLiteral("1 solution"),
+        ExactResult result;
+        result.solutionCount = 1;
+        result.solutions.resize(1);
+        dialog.SetSolutions({terms.join(QLatin1Char('+'))}, result,
                             {terms.join(QStringLiteral("+&#8203;"))});
         dialog.show();
         QApplication::processEvents();

@@ -3,11 +3,14 @@
 #include "UiTestSupport.h"
 
 #include "app/AboutForm.h"
+#include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
 #include "app/vekLanguage.h"
+#include "engine/ExactMinimizer.h"
 #include "input/Input.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
+#include "ui/TextTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -58,6 +62,29 @@ QString tabText(const QWidget* options, int index) {
     return child<QTabWidget>(options, "PageControl1")->tabText(index);
 }
 
+/// A program folder with the shipped language `name` as the current language.
+void startInShippedLanguage(UiApp& ui, const QString& name) {
+    ui.stop();
+    QDir(ui.folder.path()).mkpath(QStringLiteral("Languages"));
+    QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/Languages/") + name + ".lng",
+                        ui.path(QStringLiteral("Languages/") + name + ".lng")));
+    ui.writeFile(QStringLiteral("lorvane.ini"),
+                 "[Language]\r\nCurrentLanguage=" + name.toUtf8() + ".lng\r\n");
+    ui.start();
+}
+
+/// The summary the solutions dialog shows for `count` covers of `terms` terms each.
+QString solutionsSummary(const UiApp& ui, std::uint64_t count, int terms) {
+    TMinSolutions dialog;
+    TvekLanguage(&dialog, ui.app->context()).ApplyCurrentLanguage();
+    ExactResult result;
+    result.terms = terms;
+    result.solutionCount = count;
+    result.solutions.resize(count);
+    dialog.SetSolutions(QStringList(static_cast<int>(count), QString()), result);
+    return child<QLabel>(&dialog, "Label1")->text();
+}
+
 } // namespace
 
 class LanguageTest : public QObject {
@@ -74,7 +101,14 @@ private slots:
               "Options.MoveColRow.Caption=Movable cols && Rows \r\n",
               "Report.MapEach.Caption=Include Map for  Each Term\r\n",
               "Report.SpeedButton1.Hint=Check All\r\n", "AboutBox.BitBtn1.Caption=Ok\r\n",
-              "RepView.SpeedButton1.Hint=Save Report\r\n"})
+              "RepView.SpeedButton1.Hint=Save Report\r\n",
+              "Form1.Texts.MinimumCover=A minimum cover has %1 term.|A minimum cover has %1 "
+              "terms.\r\n",
+              "Form1.CarnoGrid1.AccessibleName=Karnaugh map\r\n",
+              "MinSolutions.ShowBtn.Caption=Show\r\n",
+              "MinSolutions.Texts.Solutions=%1 minimum solution|%1 minimum solutions\r\n",
+              "Options.Edit2.AccessibleName=Variable 1\r\n",
+              "RepView.Texts.NoBrowser=No web browser could be started.\r\n"})
             QVERIFY2(file.contains(line), line);
         const QStringList keys = keysOf(file);
         // Separators, empty texts and the windows themselves are not written.
@@ -82,6 +116,8 @@ private slots:
         QVERIFY(!keys.contains(QStringLiteral("Form1.SpeedButton1.Caption")));
         QVERIFY(!keys.contains(QStringLiteral("InputForm.ComboBox1.Text")));
         QVERIFY(!keys.contains(QStringLiteral("Help.WebBrowser1.Caption")));
+        // A screen-reader name that repeats the hint follows the hint.
+        QVERIFY(!keys.contains(QStringLiteral("Form1.SpeedButton1.AccessibleName")));
         QCOMPARE(std::set<QString>(keys.begin(), keys.end()).size(),
                  static_cast<std::size_t>(keys.size()));
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Exit"));
@@ -305,14 +341,57 @@ private slots:
                  qPrintable("not in the default file or twice: " + extra.join(QLatin1Char(' '))));
     }
 
+    void countedTextsTakeTheFormOfTheNumber_data() {
+        QTest::addColumn<QString>("forms");
+        QTest::addColumn<qint64>("n");
+        QTest::addColumn<QString>("form");
+        const QString two = QStringLiteral("one|other");
+        const QString three = QStringLiteral("one|few|many");
+        QTest::newRow("2:0") << two << qint64(0) << "other";
+        QTest::newRow("2:1") << two << qint64(1) << "one";
+        QTest::newRow("2:21") << two << qint64(21) << "other";
+        const std::pair<qint64, const char*> slavic[] = {
+            {1, "one"},   {2, "few"},   {4, "few"},    {5, "many"},  {11, "many"},
+            {12, "many"}, {14, "many"}, {21, "one"},   {22, "few"},  {25, "many"},
+            {0, "many"},  {101, "one"}, {111, "many"}, {1004, "few"}};
+        for (const auto& [n, form] : slavic)
+            QTest::newRow(qPrintable(QStringLiteral("3:%1").arg(n))) << three << n << form;
+        QTest::newRow("1:7") << QStringLiteral("all") << qint64(7) << "all";
+    }
+
+    void countedTextsTakeTheFormOfTheNumber() {
+        QFETCH(QString, forms);
+        QFETCH(qint64, n);
+        QFETCH(QString, form);
+        QCOMPARE(pluralForm(forms, n), form);
+    }
+
+    void theHintsAndTheSolutionsSpeakTheLanguage() {
+        UiApp ui;
+        QCOMPARE(solutionsSummary(ui, 1, 1), QStringLiteral("1 minimum solution of 1 term."));
+        QCOMPARE(solutionsSummary(ui, 2, 3), QStringLiteral("2 minimum solutions of 3 terms."));
+        startInShippedLanguage(ui, QStringLiteral("German"));
+        child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("4"));
+        ui.set({0, 4, 5, 6, 7, 11, 14}, "1");
+        ui.set({3, 8, 10, 13}, "*");
+        ui.form()->N25Click();
+        QCOMPARE(ui.form()->statusBar()->currentMessage(),
+                 QStringLiteral("Eine minimale Überdeckung hat 4 Terme."));
+        QCOMPARE(solutionsSummary(ui, 1, 1), QStringLiteral("1 minimale Lösung mit 1 Term."));
+        TMinSolutions dialog;
+        TvekLanguage(&dialog, ui.app->context()).ApplyCurrentLanguage();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Minimale Lösungen"));
+        QCOMPARE(child<QPushButton>(&dialog, "ShowBtn")->text(), QStringLiteral("Zeigen"));
+        startInShippedLanguage(ui, QStringLiteral("Russian"));
+        QCOMPARE(solutionsSummary(ui, 1, 21), QStringLiteral("1 минимальное решение по 21 терму."));
+        QCOMPARE(solutionsSummary(ui, 3, 4), QStringLiteral("3 минимальных решения по 4 терма."));
+        QCOMPARE(solutionsSummary(ui, 5, 11),
+                 QStringLiteral("5 минимальных решений по 11 термов."));
+    }
+
     void aShippedLanguageTranslatesTheWindows() {
         UiApp ui;
-        ui.stop();
-        QDir(ui.folder.path()).mkpath(QStringLiteral("Languages"));
-        QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/Languages/German.lng"),
-                            ui.path(QStringLiteral("Languages/German.lng"))));
-        ui.writeFile(QStringLiteral("lorvane.ini"), "[Language]\r\nCurrentLanguage=German.lng\r\n");
-        ui.start();
+        startInShippedLanguage(ui, QStringLiteral("German"));
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Beenden"));
         QCOMPARE(child<QMenu>(ui.form(), "N10")->title(), QStringLiteral("&Datei"));
         QCOMPARE(child<QPushButton>(ui.w().Report, "BitBtn2")->text(),

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTextTable>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -228,6 +229,62 @@ private slots:
         QCOMPARE(ui.dialogs.saveCalls[1].fileName, QStringLiteral("Report255"));
         QVERIFY(ui.readFile(QStringLiteral("old.htm")).contains("Y(A,B,C)"));
         QCOMPARE(viewer->SaveCounter, 0);
+    }
+
+    void theViewerShowsTheReportAsABrowserDoes() {
+        UiApp ui;
+        copyData(ui, QStringLiteral("Reports"));
+        analyseExample(ui);
+        withReportDialog(ui, [](TReport* report) {
+            report->SpeedButton1Click();
+            report->BitBtn2Click();
+        });
+        const QByteArray file = ui.readFile(QStringLiteral("Reports/report.htm"));
+        QTextDocument* page = child<QTextBrowser>(ui.w().RepView, "WebBrowser1")->document();
+        QList<QTextTable*> tables;
+        for (QTextFrame* frame : page->rootFrame()->childFrames())
+            if (auto* table = qobject_cast<QTextTable*>(frame))
+                tables << table;
+        // The truth table (a header and eight rows) stands on its own, after the function.
+        QVERIFY(std::any_of(tables.begin(), tables.end(),
+                            [](const QTextTable* table) { return table->rows() == 9; }));
+        // Map labels keep to one line; the term cells in the default black read in white.
+        bool sawTermCell = false;
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+            auto* table = qobject_cast<QTextTable*>(page->frameAt(block.position()));
+            if (!table || block.text() != QStringLiteral("1"))
+                continue;
+            const QTextTableCell cell = table->cellAt(block.position());
+            const QBrush background = cell.format().background();
+            if (background.style() == Qt::NoBrush || background.color() != Qt::black)
+                continue;
+            sawTermCell = true;
+            QCOMPARE(block.charFormat().foreground().color(), QColor(Qt::white));
+            QVERIFY(block.blockFormat().nonBreakableLines());
+        }
+        QVERIFY(sawTermCell);
+        QCOMPARE(ui.readFile(QStringLiteral("Reports/report.htm")), file);
+    }
+
+    void openInWebBrowserSaysWhenNoBrowserStarts() {
+        UiApp ui;
+        copyData(ui, QStringLiteral("Reports"));
+        analyseExample(ui);
+        withReportDialog(ui, [](TReport* report) { report->BitBtn2Click(); });
+        TRepView* viewer = ui.w().RepView;
+        QList<QUrl> asked;
+        viewer->SetBrowserLauncher([&asked](const QUrl& url) {
+            asked << url;
+            return asked.size() > 1;
+        });
+        ui.messages.shown.clear();
+        child<QToolButton>(viewer, "SpeedButton2")->click();
+        QCOMPARE(shownTexts(ui.messages),
+                 QStringList{QStringLiteral("No web browser could be started.")});
+        child<QToolButton>(viewer, "SpeedButton2")->click();
+        QCOMPARE(ui.messages.shown.size(), std::size_t{1});
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(QFileInfo(asked.first().toLocalFile()), QFileInfo(reportPath(ui)));
     }
 
     void theViewerHasItsParts() {

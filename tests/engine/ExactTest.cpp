@@ -8,8 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <fstream>
 #include <random>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -434,6 +438,73 @@ TEST(Exact, TimeBudgetStopsWithAValidCoverMarkedUnproven) {
     const ExactResult result = minimizeExact(f, options);
     EXPECT_FALSE(result.proven);
     EXPECT_EQ(CoverFault(f, result.cover), "");
+}
+
+/// A cube as one character per variable, the first variable first: '1', '0' or '-' (free).
+std::string CubeText(const Cube& cube, int n) {
+    std::string text;
+    for (int bit = n - 1; bit >= 0; --bit)
+        text += (cube.mask >> bit & 1) ? '-' : (cube.value >> bit & 1) ? '1' : '0';
+    return text;
+}
+
+std::string CoverText(const std::vector<Cube>& cover, int n) {
+    std::string text;
+    for (const Cube& cube : cover)
+        text += (text.empty() ? "" : " ") + CubeText(cube, n);
+    return text;
+}
+
+/// 64-bit FNV-1a, to keep a long list of covers short in the stored results.
+std::string HashText(const std::string& text) {
+    std::uint64_t hash = 0xCBF29CE484222325ULL;
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
+    std::ostringstream out;
+    out << std::hex << hash;
+    return out.str();
+}
+
+/// The stored line of one map's result. `map` is "<name> <sop|pos> <one|all> <cells>", the
+/// cells '1', '0' or '*' per minterm; "all" also lists every minimum cover.
+std::string StoredResultOf(const std::string& map) {
+    std::istringstream in(map);
+    std::string name, method, mode, cells;
+    in >> name >> method >> mode >> cells;
+    const int n = std::countr_zero(cells.size());
+    const ExactFunction f =
+        FunctionOf(n, Values(cells.begin(), cells.end()), method == "pos" ? gmKNF : gmDNF);
+    const ExactResult result = minimizeExact(f, Patient(mode == "all"));
+    std::ostringstream out;
+    out << map << " | cover " << CoverText(result.cover, n) << " | terms " << result.terms
+        << " literals " << result.literals << " proven " << result.proven;
+    if (mode == "all") {
+        std::string listed;
+        for (const std::vector<Cube>& cover : result.solutions)
+            listed += CoverText(cover, n) + '\n';
+        out << " | count " << result.solutionCount << " complete " << result.countComplete
+            << " listed " << result.solutions.size() << " hash " << HashText(listed);
+    }
+    return out.str();
+}
+
+/// The exact minimizer's results on every benchmark map (cover, cost, solution count and
+/// listed solutions) stay those stored: faster searches must find the same covers in the same
+/// order. With LORVANE_WRITE_EXACT_RESULTS set, the recomputed file is written there.
+TEST(Exact, BenchmarkMapsKeepTheirStoredResults) {
+    std::ifstream file(LORVANE_EXACT_RESULTS);
+    ASSERT_TRUE(file) << LORVANE_EXACT_RESULTS;
+    std::string written;
+    int maps = 0;
+    for (std::string line; std::getline(file, line); ++maps) {
+        const std::string map = line.substr(0, line.find(" |"));
+        const std::string now = StoredResultOf(map);
+        EXPECT_EQ(now, line) << map.substr(0, map.rfind(' '));
+        written += now + '\n';
+    }
+    EXPECT_EQ(maps, 1111);
+    if (const char* path = std::getenv("LORVANE_WRITE_EXACT_RESULTS"))
+        std::ofstream(path) << written;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The truth-table model: sizes, input combinations, transfer into the map and back.
 #include "TestSupport.h"
-#include "input/TruthTableModel.h"
+#include "input/TruthTableData.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace {
 
 /// The texts of one column, rows 1 .. 2^v.
-std::vector<std::string> Column(const TTruthTableModel& table, int col) {
+std::vector<std::string> Column(const TTruthTableData& table, int col) {
     std::vector<std::string> out;
     for (int row = 1; row < table.RowCount(); ++row)
         out.push_back(table.Cell(col, row));
@@ -25,7 +25,7 @@ std::vector<std::string> split(const std::string& digits) {
 }
 
 TEST(TruthTable, StartsWithFourVariablesAndOneFunction) {
-    TTruthTableModel table;
+    TTruthTableData table;
     EXPECT_EQ(table.VariableCount(), 4);
     EXPECT_EQ(table.FunctionCount(), 1);
     EXPECT_EQ(table.RowCount(), 17);
@@ -38,7 +38,7 @@ TEST(TruthTable, StartsWithFourVariablesAndOneFunction) {
 }
 
 TEST(TruthTable, TwoVariables) {
-    TTruthTableModel table;
+    TTruthTableData table;
     ASSERT_TRUE(table.SetTableSize(2, 1));
     EXPECT_EQ(table.RowCount(), 5);
     EXPECT_EQ(table.ColCount(), 3);
@@ -48,7 +48,7 @@ TEST(TruthTable, TwoVariables) {
 }
 
 TEST(TruthTable, ThreeVariableColumns) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(3);
     EXPECT_EQ(Column(table, 0), split("00001111"));
     EXPECT_EQ(Column(table, 1), split("00110011"));
@@ -56,7 +56,7 @@ TEST(TruthTable, ThreeVariableColumns) {
 }
 
 TEST(TruthTable, EightVariablesRunFromAllZerosToAllOnes) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(8);
     EXPECT_EQ(table.RowCount(), 257);
     for (int row = 1; row <= 256; ++row) {
@@ -68,7 +68,7 @@ TEST(TruthTable, EightVariablesRunFromAllZerosToAllOnes) {
 }
 
 TEST(TruthTable, FunctionColumnsAreNamedFOneToFFour) {
-    TTruthTableModel table;
+    TTruthTableData table;
     ASSERT_TRUE(table.SetTableSize(3, 4));
     EXPECT_EQ(table.ColCount(), 7);
     for (int k = 1; k <= 4; ++k)
@@ -88,7 +88,7 @@ class InvalidTableSize : public testing::TestWithParam<BadSize> {};
 
 TEST_P(InvalidTableSize, ShowsTheMessageAndChangesNothing) {
     FakeMessageBox messages;
-    TTruthTableModel table(&messages);
+    TTruthTableData table(&messages);
     table.SetTableSize(3, 2);
     table.SetCell(3, 2, "1");
     table.SetCell(4, 5, "x");
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InvalidTableSize,
                                          BadSize{0, 1}, BadSize{-3, -1}));
 
 TEST(TruthTable, SettingTheSizeAgainEmptiesOnlyTheFirstFunctionColumn) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetTableSize(3, 2);
     table.SetCell(3, 1, "1");
     table.SetCell(4, 1, "0");
@@ -118,7 +118,7 @@ TEST(TruthTable, SettingTheSizeAgainEmptiesOnlyTheFirstFunctionColumn) {
 }
 
 TEST(TruthTable, CellsOutsideTheTableReadEmptyAndIgnoreWrites) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(2);
     for (const auto& [col, row] : {std::pair{-1, 1}, {3, 1}, {0, 0}, {0, 5}, {0, -7}}) {
         table.SetCell(col, row, "x");
@@ -129,7 +129,7 @@ TEST(TruthTable, CellsOutsideTheTableReadEmptyAndIgnoreWrites) {
 TEST(TruthTableToMap, EveryCellIsOverwrittenAsTyped) {
     TestMap map(3);
     map.FillAll("1");
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(3);
     table.SetCell(3, 1, "*");
     table.SetCell(3, 6, "x7");
@@ -143,7 +143,7 @@ TEST(TruthTableToMap, EveryCellIsOverwrittenAsTyped) {
 TEST(TruthTableToMap, RowsWhoseDigitsNameNoCellAreSkipped) {
     TestMap map(3);
     map.FillAll("0");
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(3);
     for (int row = 1; row <= 8; ++row)
         table.SetCell(3, row, "1");
@@ -160,7 +160,7 @@ TEST(TruthTableToMap, RowsWhoseDigitsNameNoCellAreSkipped) {
 TEST(TruthTableToMap, EditedDigitsThatStillNameACellWriteThatCell) {
     TestMap map(2);
     map.FillAll("0");
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(2);
     table.SetCell(0, 1, "1"); // row 1 now reads 10, the cell of minterm 2
     table.SetCell(2, 1, "*");
@@ -227,7 +227,7 @@ TEST(MapToTruthTable, RandomMapsComeBackThroughTheTable) {
             source.Set({m}, values[random() % 4]);
         FunctionTable record;
         source.grid.MapToTruthTable(record);
-        TTruthTableModel table;
+        TTruthTableData table;
         table.SetVariableCount(n);
         for (int row = 1; row < table.RowCount(); ++row) {
             const char ch = record.Values[static_cast<std::size_t>(row - 1)];

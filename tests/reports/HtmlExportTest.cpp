@@ -1,6 +1,6 @@
 // HTML export and the template formatter: exact page, fragment and truth-table texts.
 #include "TestSupport.h"
-#include "input/TruthTableModel.h"
+#include "input/TruthTableData.h"
 #include "reports/FileWriter.h"
 #include "reports/Template.h"
 
@@ -260,7 +260,7 @@ const std::vector<std::string> kVariableCell = {"<TD>%s</TD>"};
 const std::vector<std::string> kFunctionCell = {R"(<TD width="10%%" bgcolor="silver">%s</TD>)"};
 
 TEST(TruthTableFragment, TwoVariablesExactly) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(2);
     table.ColumnNames[1] = "A";
     table.ColumnNames[2] = "B&";
@@ -305,7 +305,7 @@ TEST(TruthTableFragment, EightVariablesGiveTheHeaderAndAll256Rows) {
     map.Set({128}, "*");
     FunctionTable record;
     map.grid.MapToTruthTable(record);
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(8);
     for (int i = 1; i <= 8; ++i)
         table.ColumnNames[static_cast<std::size_t>(i)] = map.grid.VariableName(i);
@@ -336,7 +336,7 @@ TEST(TruthTableFragment, EightVariablesGiveTheHeaderAndAll256Rows) {
 }
 
 TEST(TruthTableFragment, MultiLineTemplatesKeepTheirLineBreaks) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(2);
     std::vector<std::string> out;
     ASSERT_FALSE(table.SaveToHTMLTemplate({"<TH>", "%s</TH>"}, {}, {"%s"}, out));
@@ -346,7 +346,7 @@ TEST(TruthTableFragment, MultiLineTemplatesKeepTheirLineBreaks) {
 }
 
 TEST(TruthTableFragment, BadTemplateIsAnErrorAndLeavesTheOutputAlone) {
-    TTruthTableModel table;
+    TTruthTableData table;
     table.SetVariableCount(3);
     const std::vector<std::vector<std::string>> bad = {{"<TD>%d</TD>"}, {"%s %s"}, {"100%"}};
     for (int which = 0; which < 3; ++which) {

@@ -1,4 +1,4 @@
-// The truth table as a model: every input combination of v variables with up to four
+// The truth table's content: every input combination of v variables with up to four
 // function columns; the grid control of the desktop program shows it.
 #pragma once
 
@@ -13,9 +13,9 @@ class TCarnoGrid;
 /// Rows 1..2^v hold the combinations (row r is combination r - 1, variable 1 the most
 /// significant digit); row 0 is the header. Columns 0..v-1 are the inputs, v..v+f-1 the
 /// function columns "F1".."F4".
-class TTruthTableModel {
+class TTruthTableData {
 public:
-    explicit TTruthTableModel(IMessageBox* messages = nullptr);
+    explicit TTruthTableData(IMessageBox* messages = nullptr);
 
     /// Resizes to v variables (2..8) and f function columns (1..4), names the function columns
     /// and refills the inputs; outside those ranges shows "Invalid number of variables" and

@@ -1,6 +1,6 @@
-// The truth-table model: sizing, the input combinations, the transfer into the map and the
-// map as one character per minterm.
-#include "input/TruthTableModel.h"
+// The truth table's content: sizing, the input combinations, the transfer into the map and
+// the map as one character per minterm.
+#include "input/TruthTableData.h"
 
 #include "engine/CarnoGrid.h"
 
@@ -15,7 +15,7 @@ constexpr int kMaxFunctions = 4;
 const std::string kEmpty;
 
 /// The row's input digits as one string, or nothing when a cell is not exactly "0" or "1".
-std::optional<std::string> rowDigits(const TTruthTableModel& table, int row) {
+std::optional<std::string> rowDigits(const TTruthTableData& table, int row) {
     std::string digits;
     for (int col = 0; col < table.VariableCount(); ++col) {
         const std::string& text = table.Cell(col, row);
@@ -28,12 +28,12 @@ std::optional<std::string> rowDigits(const TTruthTableModel& table, int row) {
 
 } // namespace
 
-TTruthTableModel::TTruthTableModel(IMessageBox* messages)
+TTruthTableData::TTruthTableData(IMessageBox* messages)
     : ColumnNames(1 + kMaxVariables + kMaxFunctions), m_messages(messages) {
     SetTableSize(m_variableCount, m_functionCount);
 }
 
-bool TTruthTableModel::SetTableSize(int variables, int functions) {
+bool TTruthTableData::SetTableSize(int variables, int functions) {
     if (variables < 2 || variables > kMaxVariables || functions < 1 || functions > kMaxFunctions) {
         if (m_messages)
             m_messages->Show("Invalid number of variables", MsgKind::Information, MsgButtons::Ok);
@@ -51,19 +51,19 @@ bool TTruthTableModel::SetTableSize(int variables, int functions) {
     return true;
 }
 
-const std::string& TTruthTableModel::Cell(int col, int row) const {
+const std::string& TTruthTableData::Cell(int col, int row) const {
     if (col < 0 || col >= ColCount() || row < 1 || row >= RowCount())
         return kEmpty;
     return m_cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
 }
 
-void TTruthTableModel::SetCell(int col, int row, const std::string& text) {
+void TTruthTableData::SetCell(int col, int row, const std::string& text) {
     if (col < 0 || col >= ColCount() || row < 1 || row >= RowCount())
         return;
     m_cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = text;
 }
 
-void TTruthTableModel::Fill() {
+void TTruthTableData::Fill() {
     const int v = m_variableCount;
     for (int k = 1; k <= v; ++k)
         for (int row = 1; row < RowCount(); ++row)
@@ -72,7 +72,7 @@ void TTruthTableModel::Fill() {
         SetCell(v, row, "");
 }
 
-void TTruthTableModel::FillCarnoCard(TCarnoGrid& grid) const {
+void TTruthTableData::FillCarnoCard(TCarnoGrid& grid) const {
     const int rowVars = grid.GetRowVarCount();
     const int colVars = grid.GetColVarCount();
     for (int row = 1; row < RowCount(); ++row) {
