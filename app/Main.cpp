@@ -296,8 +296,13 @@ void TForm1::FitMapPane() {
             (frameGeometry().size() - size()).expandedTo(QSize(kFrameAllowance, kTitleAllowance));
         wanted = wanted.boundedTo(room.size() - frame).expandedTo(minimumSize());
     }
-    if (wanted != size())
+    if (wanted != size()) {
+        // A visible window grows about its centre, then is kept on the screen.
+        const QPoint centre = frameGeometry().center();
         resize(wanted);
+        if (isVisible())
+            move(pos() + centre - frameGeometry().center());
+    }
     const int pane = std::min(mapWidth, wanted.width() - handle - sideMinimum);
     Splitter1->setSizes({pane, wanted.width() - handle - pane});
     KeepOnScreen();
