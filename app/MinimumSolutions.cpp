@@ -25,6 +25,8 @@ constexpr int kMarkedRole = Qt::UserRole + 1;
 constexpr int kItemMargin = 4;
 // Lets a line break after a separator, so that a cover wraps between its terms.
 const QString kBreakHere = QStringLiteral("&#8203;");
+// Keeps a term on one line: a word joiner between each two of its characters.
+const QChar kJoiner(0x2060);
 
 /// Paints each solution as wrapped rich text across the list's width.
 class WrappedSolutionDelegate : public QStyledItemDelegate {
@@ -137,7 +139,11 @@ QString markedCover(const std::vector<std::string>& terms, const std::vector<boo
                     const QString& separator) {
     QStringList parts;
     for (std::size_t k = 0; k < terms.size(); ++k) {
-        const QString text = QString::fromStdString(terms[k]).toHtmlEscaped();
+        const QString term = QString::fromStdString(terms[k]);
+        QStringList characters;
+        for (const QChar ch : term)
+            characters << QString(ch).toHtmlEscaped();
+        const QString text = characters.join(kJoiner);
         parts << (k < differs.size() && differs[k] ? QStringLiteral("<u><b>%1</b></u>").arg(text)
                                                    : text);
     }
