@@ -61,20 +61,6 @@ int treeLines(const UiApp& ui) {
     return count;
 }
 
-QAction* action(const UiApp& ui, const QString& name) {
-    for (QAction* a : ui.form()->findChildren<QAction*>(name))
-        if (!a->menu())
-            return a;
-    return nullptr;
-}
-
-/// Shows the main window and makes it active, so that its shortcuts work.
-void activate(const UiApp& ui) {
-    ui.form()->show();
-    QApplication::setActiveWindow(ui.form());
-    QVERIFY(QTest::qWaitForWindowActive(ui.form()));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Effect)

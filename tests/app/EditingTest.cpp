@@ -32,16 +32,7 @@ QLineEdit* edit1(const UiApp& ui) {
 }
 
 QAction* action(const UiApp& ui, const char* name) {
-    for (QAction* a : ui.form()->findChildren<QAction*>(QString::fromLatin1(name)))
-        if (!a->menu())
-            return a;
-    return nullptr;
-}
-
-void activate(const UiApp& ui) {
-    ui.form()->show();
-    QApplication::setActiveWindow(ui.form());
-    QVERIFY(QTest::qWaitForWindowActive(ui.form()));
+    return action(ui, QString::fromLatin1(name));
 }
 
 /// Makes data cell (col, row), counted from 1, the current and only selected cell.

@@ -8,8 +8,10 @@
 #include "app/Main.h"
 #include "ui/UserDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -198,6 +200,21 @@ inline void rejectDialog(QWidget* window) {
 
 template <class T> T* child(const QObject* parent, const char* name) {
     return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+/// The main window's command `name` (a menu item, not a submenu).
+inline QAction* action(const UiApp& ui, const QString& name) {
+    for (QAction* a : ui.form()->findChildren<QAction*>(name))
+        if (!a->menu())
+            return a;
+    return nullptr;
+}
+
+/// Shows the main window and makes it active, so that its shortcuts work.
+inline void activate(const UiApp& ui) {
+    ui.form()->show();
+    QApplication::setActiveWindow(ui.form());
+    QVERIFY(QTest::qWaitForWindowActive(ui.form()));
 }
 
 /// The texts of the message boxes shown, as Qt strings for QCOMPARE.
