@@ -182,6 +182,7 @@ CarnoGridView::~CarnoGridView() {
 
 void CarnoGridView::Repaint() {
     m_highlight.clear();
+    m_stepMarks = {};
     m_model->refresh();
     fitWidths();
     viewport()->update();
@@ -247,6 +248,16 @@ void CarnoGridView::setResultShown(bool shown) {
     viewport()->update();
 }
 
+void CarnoGridView::setStepMarks(const StepMarks& marks) {
+    m_stepMarks = marks;
+    viewport()->update();
+}
+
+void CarnoGridView::setShowMinterms(bool on) {
+    m_showMinterms = on;
+    viewport()->update();
+}
+
 std::vector<GroupOutline> CarnoGridView::groupOutlines() const {
     if (!m_showAllGroups || !m_resultShown)
         return {};
@@ -262,6 +273,13 @@ void CarnoGridView::paintEvent(QPaintEvent* event) {
         const QRect area = cellRect(1, 1).united(cellRect(m_grid.DataCols(), m_grid.DataRows()));
         paintGroupOutlines(painter, groupOutlines(), area);
     }
+    const VisibleCellRect visible = [this](int col, int row) {
+        const QRect rect = cellRect(col, row);
+        return rect.intersects(viewport()->rect()) ? rect : QRect();
+    };
+    if (m_showMinterms)
+        paintMintermNumbers(painter, m_grid, visible);
+    paintStepMarks(painter, m_stepMarks, visible);
     for (const CellPos& cell : m_highlight)
         painter.fillRect(cellRect(cell.col, cell.row), m_highlightColor);
     if (!m_highlight.empty())

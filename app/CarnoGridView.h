@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/GroupOutlines.h"
+#include "app/MapMarks.h"
 #include "engine/CarnoGrid.h"
 
 #include <QAbstractItemDelegate>
@@ -96,6 +97,13 @@ public:
     /// Size of the whole map with its labels and frame, without scroll bars.
     [[nodiscard]] QSize wholeSize() const;
     [[nodiscard]] QSize sizeHint() const override;
+    /// The cells of a step of the Steps view, painted until the next change of the map or the
+    /// next marks; empty marks paint nothing.
+    void setStepMarks(const StepMarks& marks);
+    [[nodiscard]] const StepMarks& stepMarks() const { return m_stepMarks; }
+    /// "Show Minterm Numbers": each cell's minterm number small in its corner.
+    void setShowMinterms(bool on);
+    [[nodiscard]] bool showMinterms() const { return m_showMinterms; }
 
     /// Whether a cell's in-place editor is open.
     [[nodiscard]] bool isEditing() const { return state() == EditingState; }
@@ -136,4 +144,6 @@ private:
     bool m_showAllGroups = false;
     bool m_resultShown = false;
     QSize m_reportedSize;
+    StepMarks m_stepMarks;
+    bool m_showMinterms = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 #include <algorithm>
 
@@ -19,6 +20,7 @@ constexpr double kRadius = 0.22;
 constexpr int kFillAlpha = 40;
 constexpr int kLineAlpha = 210;
 constexpr double kLineWidth = 2.0;
+constexpr int kSwatchSize = 16;
 
 QColor colorOfGroup(std::size_t index) {
     const GroupColor c = groupColor(index);
@@ -81,4 +83,19 @@ void paintGroupOutlines(QPainter& painter, const std::vector<GroupOutline>& outl
         painter.drawRoundedRect(paintedRect(outline, radius + kLineWidth * 2), radius, radius);
     }
     painter.restore();
+}
+
+QIcon groupSwatch(std::size_t index) {
+    QPixmap pixmap(kSwatchSize, kSwatchSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor line = colorOfGroup(index);
+    QColor fill = line;
+    fill.setAlpha(kLineAlpha / 2);
+    painter.setPen(QPen(line, kLineWidth));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(2, 2, kSwatchSize - 4, kSwatchSize - 4), 3, 3);
+    painter.end();
+    return QIcon(pixmap);
 }

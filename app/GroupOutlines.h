@@ -4,6 +4,7 @@
 #include "engine/CarnoGrid.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QRect>
 #include <QRectF>
 
@@ -38,3 +39,7 @@ using CellRectOf = std::function<QRect(int col, int row)>;
 /// cells), so that the open sides run out of the map.
 void paintGroupOutlines(QPainter& painter, const std::vector<GroupOutline>& outlines,
                         const QRect& mapArea);
+
+/// A small swatch of the outline colour of term `index` (from 0), for the legend that links
+/// the outlines to the lines of the result tree.
+[[nodiscard]] QIcon groupSwatch(std::size_t index);

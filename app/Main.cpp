@@ -7,6 +7,7 @@
 #include "app/MainAccessibility.h"
 #include "app/MapHistory.h"
 #include "app/OptionsForm.h"
+#include "app/PlaOpen.h"
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
 #include "app/vekLanguage.h"
@@ -739,7 +740,9 @@ bool TForm1::LoadByContent(const QString& path, bool plaExpected, bool& isMap) {
     const std::string file = QFile::encodeName(path).toStdString();
     const bool map = head.startsWith(kMapSignature);
     isMap = map || !(startsLikePla(head) || plaExpected || isPlaFile(path));
-    return isMap ? Grid().LoadFromFile(file) : loadPla(Grid(), file);
+    if (isMap)
+        return Grid().LoadFromFile(file);
+    return openPlaFile(Grid(), file, *m_context.dialogs, this);
 }
 
 void TForm1::N18Click() {

@@ -5,6 +5,8 @@
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/MinimumSolutions.h"
+#include "app/PrintMap.h"
+#include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "ui/Icons.h"
@@ -111,6 +113,10 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
     mapMenu->addAction(N40);
     mapPopup->addAction(N40);
     AddTreeItems(resultPopup);
+    m_steps = new StepsCommands(m_form);
+    m_steps->AddTo(mapMenu, resultPopup);
+    m_print = new PrintCommands(m_form, m_context, *m_steps->View(), *N40);
+    m_print->AddTo(fileMenu, findAction(fileMenu, "N19"));
 }
 
 void ResultCommands::AddTreeItems(QMenu* resultPopup) {
@@ -145,10 +151,24 @@ void ResultCommands::AfterAnalyze(bool exact, bool proven) {
     else if (HasResult())
         text = minimumCoverHint(m_form.Grid(), *m_texts);
     m_form.statusBar()->showMessage(text);
+    m_steps->View()->SetSource(exact ? StepsSource::Exact : StepsSource::Gluing);
+    UpdateLegend();
 }
 
 void ResultCommands::N40Click(bool on) {
     m_form.MapView()->setShowAllGroups(on);
+    UpdateLegend();
+}
+
+void ResultCommands::UpdateLegend() {
+    QTreeWidget* tree = m_form.ResultTree();
+    const bool legend = N40->isChecked() && !m_form.MapView()->groupOutlines().empty();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* root = tree->topLevelItem(i);
+        for (int k = 0; k < root->childCount(); ++k)
+            root->child(k)->setIcon(0, legend && i == 0 ? groupSwatch(static_cast<std::size_t>(k))
+                                                        : resultImage(1));
+    }
 }
 
 void ResultCommands::N41Click() {
@@ -159,6 +179,8 @@ void ResultCommands::N41Click() {
     m_form.Grid().ShowResultTree();
     markTermLines(tree);
     m_form.Grid().Repaint();
+    m_steps->View()->SetSource(StepsSource::Shown);
+    UpdateLegend();
 }
 
 void ResultCommands::CopyResultAs(Notation notation) {
@@ -168,18 +190,25 @@ void ResultCommands::CopyResultAs(Notation notation) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
-void ResultCommands::N42Click() {
-    const auto choice = m_context.dialogs->saveFile(&m_form, QStringLiteral("Export Map Image"),
-                                                    QString::fromLatin1(kImageFilter),
-                                                    QStringLiteral("svg"), QStringLiteral("Map"));
+std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
+                                        const QString& title, const char* filter,
+                                        const QString& suffix) {
+    const auto choice = context.dialogs->saveFile(&form, title, QString::fromLatin1(filter), suffix,
+                                                  QStringLiteral("Map"));
     if (!choice)
-        return;
-    const bool replace =
-        !QFileInfo::exists(choice->path) ||
-        m_form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
-                              MsgButtons::YesNo) == MsgAnswer::Yes;
-    if (replace)
-        ExportImage(choice->path);
+        return std::nullopt;
+    const bool replace = !QFileInfo::exists(choice->path) ||
+                         form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
+                                             MsgButtons::YesNo) == MsgAnswer::Yes;
+    if (!replace)
+        return std::nullopt;
+    return choice->path;
+}
+
+void ResultCommands::N42Click() {
+    if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export Map Image"),
+                                           kImageFilter, QStringLiteral("svg")))
+        ExportImage(*path);
 }
 
 void ResultCommands::ExportImage(const QString& path) {

@@ -7,9 +7,13 @@
 
 #include <QObject>
 
+#include <optional>
+
+class PrintCommands;
 class QAction;
 class QMenu;
 class QTreeWidget;
+class StepsCommands;
 class TextTable;
 
 /// Gives every term line (level 1) of the result tree the term image.
@@ -17,7 +21,8 @@ void markTermLines(QTreeWidget* tree);
 
 /// The commands added to the main window's menus: "Show All Groups" (N40, Map menu and the
 /// map's popup), "Minimum Solutions..." (N41) and "Copy Result As" (N43 with N44..N48, the
-/// result tree's popup), "Export Map Image..." (N42, File menu). Owned by the main window.
+/// result tree's popup), "Export Map Image..." (N42, File menu), and with them the steps
+/// (StepsCommands) and printing (PrintCommands). Owned by the main window.
 class ResultCommands : public QObject {
     Q_OBJECT
 public:
@@ -36,9 +41,13 @@ public:
     void CopyResultAs(Notation notation);
 
     [[nodiscard]] QAction* ShowAllGroupsAction() const { return N40; }
+    [[nodiscard]] StepsCommands* Steps() const { return m_steps; }
+    [[nodiscard]] PrintCommands* Printing() const { return m_print; }
 
 private:
     void AddTreeItems(QMenu* resultPopup);
+    /// With Show All Groups on, each term line shows its outline's colour; else the term image.
+    void UpdateLegend();
     void ExportImage(const QString& path);
     [[nodiscard]] bool HasResult() const;
 
@@ -46,7 +55,15 @@ private:
     AppContext m_context;
     TextTable* m_texts; // the main window's
     QAction* N40 = nullptr;
+    StepsCommands* m_steps = nullptr;
+    PrintCommands* m_print = nullptr;
 };
+
+/// The file an export goes to, chosen in the save dialog ("Map" proposed) and, when it exists,
+/// confirmed by "This file already exist, replace ?"; nothing when cancelled or declined.
+[[nodiscard]] std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
+                                                      const QString& title, const char* filter,
+                                                      const QString& suffix);
 
 /// The map drawn as a PNG image at `scale` times the SVG's size, on white.
 [[nodiscard]] QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale);

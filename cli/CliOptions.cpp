@@ -7,9 +7,9 @@
 namespace {
 
 // Switches that take no value; `--map` is one of them only for the report command.
-const std::set<std::string> kFlags = {"pos",    "levels",   "bit-save", "truth-table",
-                                      "sets",   "map-each", "exact",    "all",
-                                      "verify", "result",   "help"};
+const std::set<std::string> kFlags = {"pos",      "levels", "bit-save", "truth-table", "sets",
+                                      "map-each", "exact",  "all",      "verify",      "result",
+                                      "help",     "stats",  "steps"};
 
 bool parseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
@@ -50,9 +50,11 @@ std::optional<std::string> applyValue(const std::string& name, const std::string
         return std::nullopt;
     }
     const std::map<std::string, std::optional<std::string>*> texts = {
-        {"map", &out.mapFile},  {"pla", &out.plaFile},    {"notation", &out.notation},
-        {"names", &out.names},  {"ones", &out.ones},      {"zeros", &out.zeros},
-        {"dc", &out.dontCares}, {"formula", &out.formula}};
+        {"map", &out.mapFile},       {"pla", &out.plaFile},
+        {"notation", &out.notation}, {"pla-output", &out.plaOutput},
+        {"output", &out.output},     {"names", &out.names},
+        {"ones", &out.ones},         {"zeros", &out.zeros},
+        {"dc", &out.dontCares},      {"formula", &out.formula}};
     const auto it = texts.find(name);
     if (it == texts.end())
         return "unknown option --" + name;
@@ -65,6 +67,12 @@ std::optional<std::string> applyValue(const std::string& name, const std::string
 std::optional<std::string> parseCommandLine(const std::vector<std::string>& args, CliOptions& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (i + 1 >= args.size())
+                return "-o expects a value";
+            out.output = args[++i];
+            continue;
+        }
         if (arg.rfind("--", 0) != 0 || arg.size() == 2) {
             if (out.command.empty())
                 out.command = arg;

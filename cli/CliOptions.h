@@ -20,6 +20,8 @@ struct CliOptions {
     int vars = 4;
     std::optional<std::string> mapFile;
     std::optional<std::string> plaFile;
+    std::optional<std::string> plaOutput; ///< the output of the PLA file to load: name or number
+    std::optional<std::string> output;    ///< -o OUT of the minimize command
     std::optional<std::string> names;
     std::optional<std::string> ones;
     std::optional<std::string> zeros;

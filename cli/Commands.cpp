@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/AnalyzeExtras.h"
+#include "cli/ExplainCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/InterchangeCommands.h"
 #include "cli/ReportCommand.h"
@@ -99,10 +100,10 @@ using Command = std::function<int(CliContext&, const CliOptions&)>;
 
 const std::map<std::string, Command>& commandTable() {
     static const std::map<std::string, Command> table = {
-        {"analyze", analyzeCommand}, {"show", showCommand}, {"sets", setsCommand},
-        {"truth", truthCommand},     {"save", saveCommand}, {"html", htmlCommand},
-        {"report", reportCommand},   {"pla", plaCommand},   {"expr", exprCommand},
-        {"image", imageCommand},
+        {"analyze", analyzeCommand}, {"show", showCommand},       {"sets", setsCommand},
+        {"truth", truthCommand},     {"save", saveCommand},       {"html", htmlCommand},
+        {"report", reportCommand},   {"pla", plaCommand},         {"expr", exprCommand},
+        {"image", imageCommand},     {"explain", explainCommand},
     };
     return table;
 }
@@ -129,7 +130,9 @@ int buildMap(CliContext& ctx, const CliOptions& options) {
     grid.SetVariableCount(options.vars);
     if (options.mapFile && !loadMapFile(ctx, *options.mapFile))
         return 1;
-    if (options.plaFile && !loadPla(grid, *options.plaFile))
+    if (options.plaOutput && !options.plaFile)
+        return usage("--pla-output chooses an output of the file --pla loads");
+    if (options.plaFile && !loadPla(grid, *options.plaFile, options.plaOutput.value_or("")))
         return 1;
     if (options.names)
         applyNames(grid, *options.names);
@@ -171,8 +174,10 @@ usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]
 The map is built from the map options, always in this order:
   --vars N             number of variables, 2..8 (default 4)
   --map FILE           load a map file; its variable count wins
-  --pla FILE           load a single-output PLA file (2 to 8 inputs; .ilb names become the
+  --pla FILE           load one output of a PLA file (2 to 8 inputs; .ilb names become the
                        variable names); its input count wins
+  --pla-output NAME|K  the output --pla loads: an .ob name, else its number from 1
+                       (default: the first, with a note when the file has more)
   --names A,B,...      variable names (upper-cased, at most 10 characters each)
   --ones SET           set cells to "1"; SET lists minterm numbers and ranges: 0,2,5-7
   --zeros SET          set cells to "0"
@@ -213,12 +218,36 @@ Commands:
   expr [--notation N] [--pos]
                        analyze and print the result in notation N: plain (default), verilog,
                        vhdl, latex or c
-  image FILE [--pos]   analyze and draw the map with the result's groups: FILE.svg gives SVG,
-                       FILE.tex a TikZ picture (PNG is made by the desktop program)
-  report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos]
+  image FILE [--pos] [--exact] [--steps]
+                       analyze and draw the map with the result's groups: FILE.svg gives SVG,
+                       FILE.tex a TikZ picture (PNG is made by the desktop program), FILE.pdf
+                       the printable page with the result line (and with --steps the steps)
+                       through the converter rsvg-convert (Debian package librsvg2-bin), which
+                       must be on the PATH
+  explain [--pos] [--exact]
+                       print the steps that lead to the result analyze gives, one per line:
+                       "PRIME term cells" for every prime implicant (cells as minterm numbers
+                       joined by ","), "ESSENTIAL term cells" with the cells only it covers,
+                       "CHART rows cols" for the cover chart left after the essential terms,
+                       "REDUCE ROW cell" and "REDUCE COL term" for each row or column dropped
+                       by dominance, "CHOOSE term" for each other term of the result,
+                       "RESULT text", and "MINIMUM yes", "MINIMUM no n" (a minimum cover has n
+                       terms), "MINIMUM no at most n" or "MINIMUM unknown" (the search that
+                       proves a minimum stopped after a second)
+  minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]
+                       read a PLA file of any number of outputs (standard input without FILE
+                       or for -), minimize every output on a map of its own and write them
+                       all as one PLA file to OUT (standard output without -o or for -): a
+                       sum of products as .type f, with --pos a product of sums as .type r;
+                       a cube several outputs share is written once. The written file is read
+                       back and every output compared with the input first: a difference
+                       names the output and exits with status 1. --stats prints one line per
+                       output on standard error: "NAME: terms T, literals L, minimum proven"
+                       (or "not proven"). Takes no map options.
+  report FILE [--truth-table] [--map] [--sets] [--map-each] [--steps] [--pos]
                        analyze and write the HTML report, built from the templates in the
                        program folder; the switches add the truth table, the map beside the
-                       result, the sets and one map per term
+                       result, the sets, one map per term and the steps
 
 Messages go to standard error as "information: ...", "warning: ..." or "error: ...";
 questions are answered OK/Yes. Usage errors exit with status 2.
@@ -237,9 +266,12 @@ Examples:
   lorvane-cli pla f.pla --vars 4 --ones 0-3 --dc 5
   lorvane-cli analyze --pla f.pla
   lorvane-cli pla min.pla --result --pla f.pla
+  lorvane-cli analyze --exact --pla decoder.pla --pla-output y2
+  lorvane-cli minimize decoder.pla --exact --stats -o decoder-min.pla
   lorvane-cli expr --notation verilog --vars 3 --ones 2,3,5,7
   lorvane-cli expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7
   lorvane-cli image map.svg --vars 8 --formula "A*B+|C*D*E+F*|G*H"
+  lorvane-cli explain --vars 3 --ones 0,1,2,5,6,7 --exact
   lorvane-cli report out.htm --vars 3 --ones 2,3,5,7 --sets --truth-table --map --map-each
 )";
 }

@@ -1,6 +1,8 @@
 // The lorvane-cli commands pla, expr and image.
 #include "cli/InterchangeCommands.h"
 
+#include "cli/ExplainCommand.h"
+
 #include "reports/MapImage.h"
 #include "reports/Notation.h"
 #include "reports/Pla.h"
@@ -51,6 +53,8 @@ int imageCommand(CliContext& ctx, const CliOptions& options) {
     if (options.arguments.size() != 1)
         return usageError("image expects one output FILE");
     const std::string& file = options.arguments.front();
+    if (isPdfName(file))
+        return pdfImageCommand(ctx, options, file);
     if (isPng(file)) {
         ctx.grid.Message("PNG images are made by the desktop program (File, Export Map Image...); "
                          "write .svg or .tex here.",

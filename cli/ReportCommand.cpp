@@ -23,6 +23,7 @@ ReportContent contentOf(const CliOptions& options) {
     content.map = options.Has("map");
     content.sets = options.Has("sets");
     content.mapEach = options.Has("map-each");
+    content.steps = options.Has("steps");
     return content;
 }
 
@@ -35,6 +36,7 @@ int reportCommand(CliContext& ctx, const CliOptions& options) {
         return 1;
     ReportRequest request;
     request.content = contentOf(options);
+    request.stepsSource = options.Has("exact") ? StepsSource::Exact : StepsSource::Gluing;
     request.treeLines = treeCaptions(ctx.tree.Lines());
     request.programFolder = executableFolder();
     request.outputPath = options.arguments.front();

@@ -1,5 +1,6 @@
 // lorvane-cli: builds a map from the command line and runs one command on it.
 #include "cli/Commands.h"
+#include "cli/MinimizeCommand.h"
 
 #include <iostream>
 
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
         std::cout << usageText();
         return options.help ? 0 : 2;
     }
+    // minimize works on the functions of its file, never on a map.
+    if (options.command == "minimize")
+        return minimizeCommand(options, std::cout);
     CliContext ctx(std::cout);
     if (const int status = buildMap(ctx, options))
         return status;

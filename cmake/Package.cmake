@@ -47,6 +47,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# lorvane-cli writes PDF pages through rsvg-convert when it is installed.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS librsvg2-bin)
 
 # `make package_source` would otherwise pack build folders and the git store as well.
 set(CPACK_SOURCE_GENERATOR TXZ)

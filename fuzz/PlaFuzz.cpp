@@ -1,5 +1,7 @@
-// Fuzz target: PLA texts read, put into a map, written again and read back the same.
+// Fuzz target: PLA texts read, put into a map, written again and read back the same; files of
+// a few outputs minimized output by output and read back as the same functions.
 #include "FuzzSupport.h"
+#include "reports/MultiPla.h"
 #include "reports/Pla.h"
 
 #include <algorithm>
@@ -46,6 +48,26 @@ void CheckRoundTrip(const PlaFunction& function) {
         Require(read->names == function.names, "a written map reads back the same names");
 }
 
+/// Every output of the text is read as the first one is, and a few of them minimized and
+/// written as one PLA text read back as the same functions.
+void CheckOutputs(const std::string& text, const PlaFunction& first) {
+    auto result = parsePlaOutputs(text);
+    const auto* function = std::get_if<MultiFunction>(&result);
+    Require(function != nullptr, "a text read for its first output is read for all");
+    Require(!function->outputs.empty() && function->outputs[0] == first.values,
+            "the first output reads the same");
+    for (const std::vector<char>& values : function->outputs)
+        Require(values.size() == first.values.size(), "one value per minterm in every output");
+    // Minimizing takes time per output; a few outputs say as much as many.
+    if (function->outputs.size() > 3)
+        return;
+    const auto results = minimizeOutputs(*function, gmDNF, false);
+    auto again = parsePlaOutputs(outputsPlaText(*function, gmDNF, results));
+    const auto* written = std::get_if<MultiFunction>(&again);
+    Require(written != nullptr, "written outputs are read back");
+    Require(!firstDifferingOutput(*function, *written), "written outputs keep their functions");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -58,5 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PlaFunction& function = std::get<PlaFunction>(result);
     CheckFunction(function);
     CheckRoundTrip(function);
+    CheckOutputs(text, function);
     return 0;
 }

@@ -43,6 +43,7 @@ constexpr int kCell = 40;
 constexpr int kMargin = 12;
 constexpr int kLabelFont = 14;
 constexpr int kValueFont = 18;
+constexpr int kMintermFont = 10;
 constexpr int kLegendFont = 14;
 constexpr int kLegendLine = 24;
 constexpr int kSwatch = 14;
@@ -363,6 +364,16 @@ std::string svgValues(const TCarnoGrid& grid, const SvgLayout& layout) {
     return out;
 }
 
+std::string svgMinterms(const TCarnoGrid& grid, const SvgLayout& layout) {
+    std::string out;
+    for (int c = 1; c <= layout.cols; ++c)
+        for (int r = 1; r <= layout.rows; ++r)
+            out += svgText(layout.x0 + c * kCell - 3, layout.y0 + r * kCell - 4,
+                           std::to_string(grid.MintermOf(c, r)), kMintermFont, "end",
+                           " fill=\"#707070\"");
+    return out;
+}
+
 std::string svgLegend(const TCarnoGrid& grid, const std::vector<DrawnGroup>& groups,
                       const SvgLayout& layout) {
     std::string out;
@@ -541,17 +552,10 @@ std::vector<GroupPiece> groupPieces(const TCarnoGrid& grid, const TTermItem& ter
     return pieces;
 }
 
-std::string mapSvg(const TCarnoGrid& grid, bool withGroups) {
-    const std::vector<DrawnGroup> groups = drawnGroups(grid, withGroups);
+MapDrawing mapDrawing(const TCarnoGrid& grid, const MapPictureOptions& options) {
+    const std::vector<DrawnGroup> groups = drawnGroups(grid, options.groups);
     const SvgLayout layout = svgLayout(grid, groups);
-    const std::string width = std::to_string(layout.width);
-    const std::string height = std::to_string(layout.height);
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + width +
-           "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height +
-           "\" font-family=\"DejaVu Sans, Helvetica, Arial, sans-serif\">\n";
-    out += "<title>Karnaugh map</title>\n";
-    out += svgRect(0, 0, layout.width, layout.height, "fill=\"#fff\"");
+    std::string out = svgRect(0, 0, layout.width, layout.height, "fill=\"#fff\"");
     out +=
         svgRect(kMargin, kMargin, layout.right() - kMargin, layout.labelHeight, "fill=\"#e8e8e8\"");
     out += svgRect(kMargin, layout.y0, layout.labelWidth, layout.rows * kCell, "fill=\"#e8e8e8\"");
@@ -560,8 +564,26 @@ std::string mapSvg(const TCarnoGrid& grid, bool withGroups) {
     out += svgLabels(grid, layout);
     out += svgGroups(grid, groups, layout);
     out += svgValues(grid, layout);
+    if (options.minterms)
+        out += svgMinterms(grid, layout);
     out += svgLegend(grid, groups, layout);
-    return out + "</svg>\n";
+    return {out, layout.width, layout.height};
+}
+
+std::string mapSvg(const TCarnoGrid& grid, const MapPictureOptions& options) {
+    const MapDrawing drawing = mapDrawing(grid, options);
+    const std::string width = std::to_string(drawing.width);
+    const std::string height = std::to_string(drawing.height);
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + width +
+           "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height +
+           "\" font-family=\"DejaVu Sans, Helvetica, Arial, sans-serif\">\n";
+    out += "<title>Karnaugh map</title>\n";
+    return out + drawing.elements + "</svg>\n";
+}
+
+std::string mapSvg(const TCarnoGrid& grid, bool withGroups) {
+    return mapSvg(grid, MapPictureOptions{withGroups, false});
 }
 
 std::string mapTikz(const TCarnoGrid& grid, bool withGroups) {

@@ -54,6 +54,26 @@ struct GroupColor {
 /// The rectangles that draw result term `term` on the current map.
 [[nodiscard]] std::vector<GroupPiece> groupPieces(const TCarnoGrid& grid, const TTermItem& term);
 
+/// What a picture of the map shows besides its labels and values.
+struct MapPictureOptions {
+    /// The result's terms as outlines with a legend, when they lie on the current map.
+    bool groups = false;
+    /// Each cell's minterm number, small in its lower right corner.
+    bool minterms = false;
+};
+
+/// The map drawn as SVG elements in pixels at 96 dots per inch, and the size they take: what
+/// a document or a printed page places where it wants the map.
+struct MapDrawing {
+    std::string elements;
+    int width = 0;
+    int height = 0;
+};
+[[nodiscard]] MapDrawing mapDrawing(const TCarnoGrid& grid, const MapPictureOptions& options);
+
+/// The map as an SVG document.
+[[nodiscard]] std::string mapSvg(const TCarnoGrid& grid, const MapPictureOptions& options);
+
 /// The map as an SVG document; with `withGroups` the result's terms are drawn when they lie
 /// on the current map.
 [[nodiscard]] std::string mapSvg(const TCarnoGrid& grid, bool withGroups);

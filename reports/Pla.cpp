@@ -1,4 +1,4 @@
-// PLA files: reading a single-output function into the map, writing the map and a result.
+// PLA files: reading functions of one or more outputs, writing the map and a result.
 #include "reports/Pla.h"
 
 #include "input/TextUtil.h"
@@ -6,6 +6,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -14,6 +15,8 @@ namespace {
 constexpr int kMinInputs = 2;
 constexpr int kMaxInputs = 8;
 constexpr std::size_t kMaxNameLength = 10;
+// Keeps the per-output bookkeeping of a hostile .o small; real files have a few dozen.
+constexpr int kMaxOutputs = 4096;
 // Eight inputs need at most 256 cube lines; anything this large is not a map's PLA file.
 constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{4} << 20;
 
@@ -84,7 +87,7 @@ struct MintermSource {
 /// Reads a PLA text line by line; the first refused line ends the reading.
 class PlaReader {
 public:
-    std::variant<PlaFunction, PlaError> read(std::string_view text) {
+    std::variant<MultiFunction, PlaError> read(std::string_view text) {
         std::size_t start = 0;
         while (start < text.size() && !m_ended) {
             const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -142,7 +145,6 @@ private:
         if (count < kMinInputs || count > kMaxInputs)
             return ".i " + value + ": a map holds 2 to 8 inputs.";
         m_inputs = count;
-        m_sources.assign(std::size_t{1} << count, {});
         return std::nullopt;
     }
 
@@ -153,6 +155,9 @@ private:
             return ".o comes after the first cube; it must come before.";
         if (!parseCount(value, m_outputs) || m_outputs < 1)
             return ".o expects a number of at least 1, not " + inQuotes(value) + ".";
+        if (m_outputs > kMaxOutputs)
+            return ".o " + value + ": at most " + std::to_string(kMaxOutputs) +
+                   " outputs are read.";
         m_outputsGiven = true;
         return std::nullopt;
     }
@@ -193,57 +198,108 @@ private:
     Error cube(const std::vector<std::string>& words) {
         if (!m_inputs)
             return "a cube comes before .i.";
-        std::string chars;
-        for (const std::string& word : words)
-            chars += word;
+        const std::string chars = cubeCharacters(words);
         const auto width = static_cast<std::size_t>(m_inputs) + static_cast<std::size_t>(m_outputs);
         if (chars.size() != width)
             return "the cube " + inQuotes(chars) + " has " + std::to_string(chars.size()) +
                    " characters; .i and .o ask for " + std::to_string(width) + ".";
-        const std::string inputs = chars.substr(0, static_cast<std::size_t>(m_inputs));
-        if (const auto bad = inputs.find_first_not_of("01-"); bad != std::string::npos)
-            return "the cube " + inQuotes(chars) + " holds " + inQuotes(inputs.substr(bad, 1)) +
-                   " among its inputs; inputs are 0, 1 or -.";
-        if (const auto bad = chars.find_first_not_of("01-~", inputs.size());
+        const auto inputCount = static_cast<std::size_t>(m_inputs);
+        if (const auto bad = chars.find_first_not_of("01-2"); bad < inputCount)
+            return "the cube " + inQuotes(chars) + " holds " + inQuotes(chars.substr(bad, 1)) +
+                   " among its inputs; inputs are 0, 1 or - (also written 2).";
+        if (const auto bad = chars.find_first_not_of("01-~234", inputCount);
             bad != std::string::npos)
             return "the cube " + inQuotes(chars) + " holds " + inQuotes(chars.substr(bad, 1)) +
-                   " among its outputs; outputs are 0, 1, - or ~.";
+                   " among its outputs; outputs are 0, 1, - or ~ (also written 3, 4, 2).";
         ++m_cubes;
-        return expand(inputs, chars[inputs.size()]);
+        const std::string plain = plainSpelling(chars, inputCount);
+        return expand(plain.substr(0, inputCount), plain.substr(inputCount));
     }
 
-    /// Puts every minterm of the cube into the set its first output names under the type.
-    Error expand(const std::string& inputs, char output) {
-        int MintermSource::*set = nullptr;
-        if (output == '1' && m_type.on)
-            set = &MintermSource::on;
-        else if (output == '0' && m_type.off)
-            set = &MintermSource::off;
-        else if (output == '-' && m_type.dc)
-            set = &MintermSource::dc;
-        if (!set)
-            return std::nullopt;
+    /// The cube's characters without the blanks and "|" that may separate them.
+    static std::string cubeCharacters(const std::vector<std::string>& words) {
+        std::string chars;
+        for (const std::string& word : words)
+            for (char ch : word)
+                if (ch != '|')
+                    chars += ch;
+        return chars;
+    }
+
+    /// The cube with "2" written "-" and, among the outputs, "4" written "1" and "3" "0".
+    static std::string plainSpelling(std::string chars, std::size_t inputCount) {
+        for (std::size_t i = 0; i < chars.size(); ++i) {
+            const char ch = chars[i];
+            if (ch == '2')
+                chars[i] = '-';
+            else if (i >= inputCount && (ch == '3' || ch == '4'))
+                chars[i] = ch == '4' ? '1' : '0';
+        }
+        return chars;
+    }
+
+    /// The minterms of a cube of "0", "1" and "-", in ascending order.
+    [[nodiscard]] std::vector<int> mintermsOf(const std::string& inputs) const {
         unsigned care = 0;
         unsigned value = 0;
         for (char ch : inputs) {
             care = care << 1 | (ch != '-');
             value = value << 1 | (ch == '1');
         }
-        for (unsigned m = 0; m < m_sources.size(); ++m) {
-            if ((m & care) != value)
-                continue;
-            MintermSource& source = m_sources[m];
+        // (free - open) & open steps through the subsets of the open bits in ascending order.
+        const unsigned open = ((1U << m_inputs) - 1) & ~care;
+        std::vector<int> minterms;
+        unsigned free = 0;
+        do {
+            minterms.push_back(static_cast<int>(value | free));
+            free = (free - open) & open;
+        } while (free != 0);
+        return minterms;
+    }
+
+    /// Puts every minterm of the cube into the set each output names under the type.
+    Error expand(const std::string& inputs, const std::string& outputs) {
+        if (m_sources.empty())
+            allocateSources();
+        const std::vector<int> minterms = mintermsOf(inputs);
+        for (std::size_t output = 0; output < outputs.size(); ++output)
+            if (auto error = expandOutput(minterms, output, outputs[output]))
+                return error;
+        return std::nullopt;
+    }
+
+    Error expandOutput(const std::vector<int>& minterms, std::size_t output, char value) {
+        int MintermSource::*set = nullptr;
+        if (value == '1' && m_type.on)
+            set = &MintermSource::on;
+        else if (value == '0' && m_type.off)
+            set = &MintermSource::off;
+        else if (value == '-' && m_type.dc)
+            set = &MintermSource::dc;
+        if (!set)
+            return std::nullopt;
+        for (const int m : minterms) {
+            MintermSource& source = m_sources[output][static_cast<std::size_t>(m)];
             if (source.*set == 0)
                 source.*set = m_line;
             if (source.on && source.off)
-                return "minterm " + std::to_string(m) + " is in the ON-set on line " +
-                       std::to_string(source.on) + " and in the OFF-set on line " +
-                       std::to_string(source.off) + ".";
+                return "minterm " + std::to_string(m) + ofOutput(output) +
+                       " is in the ON-set on line " + std::to_string(source.on) +
+                       " and in the OFF-set on line " + std::to_string(source.off) + ".";
         }
         return std::nullopt;
     }
 
-    std::variant<PlaFunction, PlaError> finish() {
+    [[nodiscard]] std::string ofOutput(std::size_t output) const {
+        return m_outputs > 1 ? " of output " + std::to_string(output + 1) : "";
+    }
+
+    void allocateSources() {
+        m_sources.assign(static_cast<std::size_t>(m_outputs),
+                         std::vector<MintermSource>(std::size_t{1} << m_inputs));
+    }
+
+    std::variant<MultiFunction, PlaError> finish() {
         if (!m_inputs)
             return PlaError{0, "the file has no .i line."};
         if (m_inputNamesLine && m_inputNames.size() != static_cast<std::size_t>(m_inputs))
@@ -256,15 +312,17 @@ private:
             return PlaError{
                 m_announcedLine,
                 countsDiffer("cubes", static_cast<std::size_t>(m_cubes), ".p", m_announced)};
-        PlaFunction function;
+        if (m_sources.empty())
+            allocateSources();
+        MultiFunction function;
         function.inputs = m_inputs;
-        for (const MintermSource& source : m_sources)
-            function.values.push_back(valueOf(source));
-        takeNames(function);
-        if (m_outputs > 1)
-            function.notes.push_back("The PLA file has " + std::to_string(m_outputs) +
-                                     " outputs; the map holds the first one" +
-                                     (m_outputNames.empty() ? "" : ", " + m_outputNames[0]) + ".");
+        function.inputNames = m_inputNames;
+        function.outputNames = m_outputNames;
+        for (const std::vector<MintermSource>& sources : m_sources) {
+            std::vector<char>& values = function.outputs.emplace_back();
+            for (const MintermSource& source : sources)
+                values.push_back(valueOf(source));
+        }
         return function;
     }
 
@@ -281,20 +339,6 @@ private:
         return m_type.on ? '*' : '1';
     }
 
-    void takeNames(PlaFunction& function) const {
-        if (!m_inputNamesLine)
-            return;
-        std::vector<std::string> names;
-        for (const std::string& name : m_inputNames)
-            names.push_back(upperAscii(name));
-        const std::string problem = variableNamesProblem(names);
-        if (problem.empty())
-            function.names = std::move(names);
-        else
-            function.notes.push_back(
-                "The input names of the PLA file are not used as variable names: " + problem);
-    }
-
     int m_line = 0;
     bool m_ended = false;
     int m_inputs = 0;
@@ -309,7 +353,8 @@ private:
     int m_inputNamesLine = 0;
     std::vector<std::string> m_outputNames;
     int m_outputNamesLine = 0;
-    std::vector<MintermSource> m_sources;
+    /// Per output, per minterm: the lines that named it.
+    std::vector<std::vector<MintermSource>> m_sources;
 };
 
 std::string errorText(const PlaError& error) {
@@ -338,6 +383,63 @@ std::string mintermDigits(int minterm, int variables) {
     return digits;
 }
 
+/// Takes the input names as variable names when they are all usable; else a note says why not.
+void takeNames(const std::vector<std::string>& inputNames, PlaFunction& function) {
+    if (inputNames.empty())
+        return;
+    std::vector<std::string> names;
+    for (const std::string& name : inputNames)
+        names.push_back(upperAscii(name));
+    const std::string problem = variableNamesProblem(names);
+    if (problem.empty())
+        function.names = std::move(names);
+    else
+        function.notes.push_back(
+            "The input names of the PLA file are not used as variable names: " + problem);
+}
+
+/// The first output, with a note when the file has more.
+PlaFunction firstOutput(const MultiFunction& function) {
+    PlaFunction first = plaOutput(function, 0);
+    const std::size_t outputs = function.outputs.size();
+    if (outputs > 1)
+        first.notes.push_back("The PLA file has " + std::to_string(outputs) +
+                              " outputs; the map holds the first one" +
+                              (function.outputNames.empty() ? "" : ", " + function.outputNames[0]) +
+                              ".");
+    return first;
+}
+
+std::string noSuchOutput(const MultiFunction& function, const std::string& selector) {
+    std::string text = "The PLA file has no output " + inQuotes(selector) + "; its outputs are ";
+    if (function.outputNames.empty())
+        return text + "numbered 1 to " + std::to_string(function.outputs.size()) + ".";
+    for (std::size_t i = 0; i < function.outputNames.size(); ++i)
+        text += (i > 0 ? ", " : "") + function.outputNames[i];
+    return text + ".";
+}
+
+/// Standard input up to one byte past the size limit; nothing when it cannot be read.
+std::optional<std::string> readStandardInput() {
+    std::string text;
+    std::array<char, 65536> buffer{};
+    while (text.size() <= kMaxFileSize) {
+        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), stdin);
+        text.append(buffer.data(), n);
+        if (n < buffer.size())
+            break;
+    }
+    if (std::ferror(stdin))
+        return std::nullopt;
+    return text;
+}
+
+std::optional<std::string> readPlaText(const std::string& path) {
+    if (path == "-")
+        return readStandardInput();
+    return readWholeFile(path);
+}
+
 bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
     if (const auto error = writeFileAtomically(path, text)) {
         grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
@@ -348,8 +450,40 @@ bool writeText(const TCarnoGrid& grid, const std::string& path, const std::strin
 
 } // namespace
 
-std::variant<PlaFunction, PlaError> parsePla(std::string_view text) {
+std::variant<MultiFunction, PlaError> parsePlaOutputs(std::string_view text) {
     return PlaReader().read(text);
+}
+
+std::variant<PlaFunction, PlaError> parsePla(std::string_view text) {
+    auto read = parsePlaOutputs(text);
+    if (const auto* error = std::get_if<PlaError>(&read))
+        return *error;
+    return firstOutput(std::get<MultiFunction>(read));
+}
+
+PlaFunction plaOutput(const MultiFunction& function, std::size_t output) {
+    PlaFunction result;
+    result.inputs = function.inputs;
+    result.values = function.outputs[output];
+    takeNames(function.inputNames, result);
+    return result;
+}
+
+std::variant<MultiFunction, std::string> readPlaFile(const std::string& path) {
+    const std::string tooLarge = errorText({0, "the file is larger than 4 MB."});
+    std::error_code ec;
+    if (path != "-" && std::filesystem::file_size(path, ec) > kMaxFileSize && !ec)
+        return tooLarge;
+    const auto text = readPlaText(path);
+    if (!text)
+        return path == "-" ? "Cannot read standard input."
+                           : "Cannot read file " + inQuotes(path) + ".";
+    if (text->size() > kMaxFileSize)
+        return tooLarge;
+    auto parsed = parsePlaOutputs(*text);
+    if (const auto* error = std::get_if<PlaError>(&parsed))
+        return errorText(*error);
+    return std::get<MultiFunction>(std::move(parsed));
 }
 
 std::string variableNamesProblem(const std::vector<std::string>& names) {
@@ -387,25 +521,29 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function) {
         grid.Message(note, MsgKind::Information, MsgButtons::Ok);
 }
 
-bool loadPla(TCarnoGrid& grid, const std::string& path) {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxFileSize) {
-        grid.Message(errorText({0, "the file is larger than 4 MB."}), MsgKind::Error,
-                     MsgButtons::Ok);
+std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid, const std::string& path) {
+    auto read = readPlaFile(path);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        grid.Message(*message, MsgKind::Error, MsgButtons::Ok);
+        return std::nullopt;
+    }
+    return std::get<MultiFunction>(std::move(read));
+}
+
+bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& output) {
+    const auto function = loadPlaOutputs(grid, path);
+    if (!function)
+        return false;
+    if (output.empty()) {
+        applyPla(grid, firstOutput(*function));
+        return true;
+    }
+    const auto index = outputNamed(*function, output);
+    if (!index) {
+        grid.Message(noSuchOutput(*function, output), MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    const auto text = readWholeFile(path);
-    if (!text) {
-        grid.Message("Cannot read file " + inQuotes(path) + ".", MsgKind::Error, MsgButtons::Ok);
-        return false;
-    }
-    auto parsed = parsePla(*text);
-    if (const auto* error = std::get_if<PlaError>(&parsed)) {
-        grid.Message(errorText(*error), MsgKind::Error, MsgButtons::Ok);
-        return false;
-    }
-    applyPla(grid, std::get<PlaFunction>(parsed));
+    applyPla(grid, plaOutput(*function, *index));
     return true;
 }
 

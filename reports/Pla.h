@@ -1,18 +1,22 @@
-// PLA files: a single-output function read into the map, the map and a result written as PLA.
+// PLA files: functions read from them, the map and a result written as PLA.
 //
 // Reading understands .i, .o, .ilb, .ob, .p, .type (f, fd, fr, fdr, and also r, dr), .e/.end,
 // comments from "#" to the end of a line, and cubes of "0", "1" and "-" inputs followed by
-// the outputs. Only the first output is used; a file with more says so. The types decide
-// what the output characters mean and what the cubes leave unsaid:
+// the outputs. Spaces, tabs and "|" may separate the characters of a cube anywhere. Inputs
+// may write "2" for "-"; outputs may write "4" for "1", "3" for "0" and "2" for "-". Every
+// output is read; a map takes one of them. The types decide what the output characters mean
+// and what the cubes leave unsaid:
 //   f    "1" ON-set;                           the rest is "0"
 //   fd   "1" ON-set, "-" don't care;           the rest is "0"
 //   fr   "1" ON-set, "0" OFF-set;              the rest is don't care
 //   fdr  "1" ON-set, "0" OFF-set, "-" don't care; the rest is don't care
 //   r    "0" OFF-set;                          the rest is "1"
 //   dr   "0" OFF-set, "-" don't care;          the rest is "1"
-// Characters without meaning for the type ("0" under f, "~" anywhere) say nothing. A minterm
-// named for both the ON-set and the OFF-set is refused; one also named as a don't care is a
-// don't care. The count that .p announces must match the cubes given.
+// Characters without meaning for the type ("0" under f) say nothing, and "~" says nothing
+// under every type: it leaves the output to what the type gives the rest, which is not the
+// same as "0" under fr and fdr. A minterm named for both the ON-set and the OFF-set of an
+// output is refused; one also named as a don't care is a don't care. The count that .p
+// announces must match the cubes given. At most 4096 outputs are read.
 //
 // Writing a map gives .type fd with one line per "1" and "*" minterm in ascending order.
 // Writing a result gives its cubes: a sum of products as .type f (every cube one product, the
@@ -21,6 +25,7 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "reports/MultiFunction.h"
 #include "reports/Notation.h"
 
 #include <string>
@@ -45,8 +50,19 @@ struct PlaError {
     std::string message;
 };
 
-/// Reads a PLA text completely; the map is not touched.
+/// Reads a PLA text completely with every output; no map is touched.
+[[nodiscard]] std::variant<MultiFunction, PlaError> parsePlaOutputs(std::string_view text);
+
+/// Reads a PLA text completely for its first output; a file with more says so in a note.
 [[nodiscard]] std::variant<PlaFunction, PlaError> parsePla(std::string_view text);
+
+/// One output of a read file as a single-output function, with the input names when they are
+/// usable as variable names (else a note says why not).
+[[nodiscard]] PlaFunction plaOutput(const MultiFunction& function, std::size_t output);
+
+/// Reads the PLA file ("-": standard input) with every output; on failure the message for the
+/// user ("Cannot read file ...", "Invalid PLA file, line 7: ...").
+[[nodiscard]] std::variant<MultiFunction, std::string> readPlaFile(const std::string& path);
 
 /// Why `names` cannot be variable names (empty, longer than 10 characters, holding "+", "*",
 /// "|", "#" or white space, or named twice); empty when they can.
@@ -57,9 +73,16 @@ struct PlaError {
 /// the map as loaded; then shows the notes.
 void applyPla(TCarnoGrid& grid, const PlaFunction& function);
 
-/// Reads the PLA file into the map. A file that cannot be read or is refused gets a message
-/// ("Invalid PLA file, line 7: ...") and leaves the map as it was; then false.
-bool loadPla(TCarnoGrid& grid, const std::string& path);
+/// Reads the PLA file with every output; a file that cannot be read or is refused gets its
+/// message (see readPlaFile), and then there is nothing.
+[[nodiscard]] std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid,
+                                                          const std::string& path);
+
+/// Reads the PLA file into the map: the output `output` names (see outputNamed), or the first
+/// one, with a note when there are more, when `output` is empty. A file that cannot be read or
+/// is refused, or that has no such output, gets a message ("Invalid PLA file, line 7: ...")
+/// and leaves the map as it was; then false.
+bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& output = {});
 
 /// The map as a PLA text (.type fd). Cells other than "1" and "*" are left out (they are 0).
 [[nodiscard]] std::string mapPlaText(const TCarnoGrid& grid);

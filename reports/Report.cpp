@@ -2,9 +2,11 @@
 #include "reports/Report.h"
 
 #include "engine/CarnoGrid.h"
+#include "engine/ResultCheck.h"
 #include "input/TruthTableData.h"
 #include "reports/FileWriter.h"
 #include "reports/ProgramPath.h"
+#include "reports/StepsText.h"
 #include "reports/Template.h"
 
 #include <filesystem>
@@ -15,6 +17,7 @@ namespace {
 const std::string kTemplateFolder = "Reports/Include/";
 const std::string kPageTemplate = "report.inc";
 const std::string kCellTemplates[] = {"ttcell1.inc", "ttcell2.inc", "ttcell3.inc"};
+const std::string kStepsTemplate = "steps.inc";
 const std::string kDefaultOutput = "Reports/report.htm";
 constexpr std::size_t kBreakStep = 20;
 
@@ -134,6 +137,27 @@ std::string detailSection(const TCarnoGrid& grid, const ReportRequest& request) 
     return section + "</table>";
 }
 
+/// The steps that lead to the result on show, or why there are none.
+std::string stepsFragment(const TCarnoGrid& grid, const ReportRequest& request) {
+    const auto steps = grid.CellsValid() && resultFault(grid, grid.ResultTerms()).empty()
+                           ? explainResult(grid, grid.ResultTerms(), request.stepsSource)
+                           : std::nullopt;
+    if (!steps)
+        return "<p>The map has changed since the analysis: analyze it again to see the "
+               "steps.</p>";
+    return stepsHtml(*steps);
+}
+
+std::string stepsSection(const TCarnoGrid& grid, const ReportRequest& request,
+                         const ReportTemplates& templates) {
+    if (!request.content.steps)
+        return {};
+    const std::string steps = stepsFragment(grid, request);
+    if (templates.steps.empty())
+        return steps;
+    return replacePlaceholder(templateText(templates.steps), "<%STEPS%>", steps);
+}
+
 std::optional<std::string> writeReport(const std::string& path, const std::string& text) {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     std::error_code error;
@@ -189,7 +213,9 @@ std::optional<std::string> buildReportText(const TCarnoGrid& grid, const ReportR
     std::string text = templateText(templates.page);
     text = replacePlaceholder(text, "<%FUNCTION%>", function);
     text = replacePlaceholder(text, "<%RESULTS%>", resultSection(grid, request));
-    text = replacePlaceholder(text, "<%ADVDETAILES%>", detailSection(grid, request));
+    text =
+        replacePlaceholder(text, "<%ADVDETAILES%>",
+                           detailSection(grid, request) + stepsSection(grid, request, templates));
     // The sections' own line breaks become line ends of the file like the template's.
     out = templateText(splitLines(text));
     return std::nullopt;
@@ -200,6 +226,9 @@ ReportResult generateReport(const TCarnoGrid& grid, const ReportRequest& request
     if (auto error =
             loadReportTemplates(request.programFolder, request.content.truthTable, templates))
         return {{}, error};
+    if (request.content.steps)
+        if (auto error = readTemplate(request.programFolder, kStepsTemplate, templates.steps))
+            return {{}, error};
     std::string text;
     if (auto error = buildReportText(grid, request, templates, text))
         return {{}, error};

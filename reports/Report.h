@@ -5,10 +5,14 @@
 //   <%FUNCTION%>     kind of result, variable count, optionally the sets and the truth table
 //   <%RESULTS%>      optionally the map, beside Y(names)="result"
 //   <%ADVDETAILES%>  optionally one row per result term: its map with the term coloured
-// Each placeholder is replaced together with the one character that follows it (the line end
-// when it ends its line). The truth table's cells are formatted through the cell templates
+// With the steps switched on, the page template's detail section ends with the steps of the
+// minimization, put into "steps.inc" in place of its placeholder <%STEPS%>. Each placeholder is
+// replaced together with the one character that follows it (the line end when it ends its
+// line). The truth table's cells are formatted through the cell templates
 // "ttcell1.inc" (header), "ttcell2.inc" (variable) and "ttcell3.inc" (function value).
 #pragma once
+
+#include "engine/Steps.h"
 
 #include <functional>
 #include <optional>
@@ -23,6 +27,7 @@ struct ReportContent {
     bool map = false;        ///< "Include Karnaugh Map"
     bool sets = false;       ///< "Include Set's"
     bool mapEach = false;    ///< "Include Map for  Each Term"
+    bool steps = false;      ///< "Include Steps": prime implicants, essential terms, choices
 };
 
 /// Everything a report is made from besides the map itself.
@@ -37,6 +42,8 @@ struct ReportRequest {
     /// Called with k = 1 .. number of terms just before term k's map is built, so that the
     /// window can select that term's line (and with it the highlight on the map).
     std::function<void(int k)> selectTerm;
+    /// Where the result came from, for the wording of the steps.
+    StepsSource stepsSource = StepsSource::Shown;
 };
 
 /// Outcome of a generation: the file written, or a message for the user and nothing written.
@@ -59,10 +66,13 @@ struct ReportTemplates {
     std::vector<std::string> headerCell;
     std::vector<std::string> variableCell;
     std::vector<std::string> functionCell;
+    /// The frame of the steps section; the steps alone when empty.
+    std::vector<std::string> steps;
 };
 
 /// Reads the page template and, when `withCells`, the three cell templates below the program
-/// folder. Returns an error naming the first file that cannot be read.
+/// folder (the steps template is read by generateReport when the steps are asked for).
+/// Returns an error naming the first file that cannot be read.
 [[nodiscard]] std::optional<std::string> loadReportTemplates(const std::string& programFolder,
                                                              bool withCells, ReportTemplates& out);
 

@@ -81,8 +81,11 @@ QGroupBox* TReport::CreateContentGroup() {
     MapInc = contentBox("MapInc", "Include Karnaugh Map");
     SetInc = contentBox("SetInc", "Include Set's");
     MapEach = contentBox("MapEach", "Include Map for  Each Term");
+    StepsInc = contentBox("StepsInc", "Include Steps");
+    StepsInc->setToolTip(
+        QStringLiteral("Prime implicants, essential terms and the choice of the others"));
     auto* layout = new QVBoxLayout(GroupBox1);
-    for (QCheckBox* box : {TTInc, MapInc, SetInc, MapEach})
+    for (QCheckBox* box : {TTInc, MapInc, SetInc, MapEach, StepsInc})
         layout->addWidget(box);
     return GroupBox1;
 }
@@ -93,11 +96,12 @@ ReportContent TReport::Content() const {
     content.map = MapInc->isChecked();
     content.sets = SetInc->isChecked();
     content.mapEach = MapEach->isChecked();
+    content.steps = StepsInc->isChecked();
     return content;
 }
 
 void TReport::SpeedButton1Click() {
-    for (QCheckBox* box : {TTInc, MapInc, SetInc, MapEach})
+    for (QCheckBox* box : {TTInc, MapInc, SetInc, MapEach, StepsInc})
         box->setChecked(true);
 }
 

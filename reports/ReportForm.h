@@ -26,7 +26,7 @@ struct ReportLinks {
     std::function<void(const QString& path)> showReport;
 };
 
-/// The modal dialog of the Report button. Its four boxes keep their state from one report to
+/// The modal dialog of the Report button. Its content boxes keep their state from one report to
 /// the next; a successful generation shows the report in the viewer and closes the dialog, a
 /// failed one shows why and leaves the dialog open.
 class TReport : public QDialog {
@@ -39,7 +39,7 @@ public:
     void SpeedButton1Click(); ///< Check All
     void BitBtn2Click();      ///< Generate
 
-    /// The four boxes as they are ticked now.
+    /// The content boxes as they are ticked now.
     [[nodiscard]] ReportContent Content() const;
     /// The file the next report is written to: "Reports/report.htm" below the program folder,
     /// or below the per-user data folder when the program folder cannot be written.
@@ -56,6 +56,7 @@ private:
     QCheckBox* MapInc;
     QCheckBox* SetInc;
     QCheckBox* MapEach;
+    QCheckBox* StepsInc;
     QToolButton* SpeedButton1;
     QPushButton* BitBtn2;
 };

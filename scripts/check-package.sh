@@ -24,7 +24,7 @@ echo "== Package fields of $deb"
 dpkg-deb -f "$deb" Package Version Section Maintainer Depends
 [ "$(dpkg-deb -f "$deb" Package)" = lorvane ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6widgets6 libqt6svg6; do
+for library in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library"
 done
 

@@ -4,9 +4,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev hyperfine
   clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libgl-dev
+  librsvg2-bin
   xvfb xauth
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   dpkg-dev file appstream desktop-file-utils

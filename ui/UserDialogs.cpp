@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 namespace {
@@ -93,4 +95,20 @@ std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& 
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+bool QtUserDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> QtUserDialogs::chooseItem(QWidget* parent, const QString& title,
+                                             const QString& label, const QStringList& items) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent, title, label, items, 0, false, &ok);
+    const auto index = items.indexOf(item);
+    if (!ok || index < 0)
+        return std::nullopt;
+    return static_cast<int>(index);
 }

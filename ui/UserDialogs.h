@@ -1,12 +1,14 @@
-// The file, font and colour dialogs behind one interface, so that tests can answer them.
+// The file, font, colour and list dialogs behind one interface, so that tests can answer them.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 /// A file chosen in an open or save dialog, with the filter that was selected (from 1).
@@ -32,6 +34,11 @@ public:
                                                const QString& fileName) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    /// One of `items` chosen from a list: its index, or nothing when the dialog was cancelled.
+    virtual std::optional<int> chooseItem(QWidget* parent, const QString& title,
+                                          const QString& label, const QStringList& items) = 0;
+    /// Lets the user choose the printer and its settings; false when printing was cancelled.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
 protected:
     /// Makes the folder of a chosen file the start folder.
@@ -41,7 +48,7 @@ private:
     QString m_startFolder;
 };
 
-/// QFileDialog, QFontDialog and QColorDialog.
+/// QFileDialog, QFontDialog, QColorDialog and QPrintDialog.
 class QtUserDialogs : public IUserDialogs {
 public:
     std::optional<FileChoice> openFile(QWidget* parent, const QString& title, const QString& filter,
@@ -51,6 +58,9 @@ public:
                                        const QString& fileName) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& label,
+                                  const QStringList& items) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 /// The Qt name filters of a filter written as "Name|*.a|Other|*.b; *.c".

@@ -12,6 +12,7 @@
 #include "app/OptionsForm.h"
 #include "app/QtPorts.h"
 #include "app/ResultCommands.h"
+#include "app/StepsView.h"
 #include "input/Input.h"
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
@@ -351,6 +352,59 @@ void addGroupSteps(Tour& t) {
     });
 }
 
+/// Opens the Steps view beside the main window and selects its first essential term.
+TStepsView* showSteps(TForm1* form) {
+    form->findChild<QAction*>(QStringLiteral("N60"))->trigger();
+    auto* view = form->findChild<TStepsView*>(QStringLiteral("StepsView"));
+    view->move(form->frameGeometry().topRight() + QPoint(8, 0));
+    QTreeWidget* list = view->List();
+    if (list->topLevelItemCount() > 1 && list->topLevelItem(1)->childCount() > 0)
+        list->setCurrentItem(list->topLevelItem(1)->child(0));
+    QApplication::processEvents();
+    return view;
+}
+
+void addStepsSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        showAllGroups(form, false);
+        form->findChild<QAction*>(QStringLiteral("N61"))->setChecked(true);
+        analyzeSets(t, 4, "0,2,5,7,8,10,13,15", "");
+        TStepsView* view = showSteps(form);
+        t.shot(form, QStringLiteral("49-steps-four-variables-map"));
+        t.shot(view, QStringLiteral("50-steps-four-variables"));
+    });
+    t.add([&t, form] {
+        auto* splitter = form->findChild<QSplitter*>(QStringLiteral("Splitter1"));
+        form->resize(1000, 660);
+        splitter->setSizes({660, 340});
+        analyzeSets(t, 8,
+                    "0-3,16-19,128-131,144-147,85,87,93,95,117,119,125,127,200-207,232-239,"
+                    "12,14,44,46,76,78,108,110,160,161,176,177,255",
+                    "4,20,254");
+        TStepsView* view = showSteps(form);
+        t.shot(form, QStringLiteral("51-steps-eight-variables-map"));
+        view->resize(640, 560);
+        QApplication::processEvents();
+        t.shot(view, QStringLiteral("52-steps-eight-variables"));
+        view->close();
+    });
+    t.add([&t, form] {
+        showAllGroups(form, true);
+        form->findChild<QAction*>(QStringLiteral("N65"))->setChecked(true);
+        onModal([&t](QWidget* preview) {
+            preview->resize(900, 1000);
+            QApplication::processEvents();
+            t.shot(preview, QStringLiteral("53-print-preview-eight-variables"));
+            static_cast<QDialog*>(preview)->reject();
+        });
+        form->findChild<QAction*>(QStringLiteral("N63"))->trigger();
+        form->findChild<QAction*>(QStringLiteral("N61"))->setChecked(false);
+        form->resize(600, 305);
+        form->findChild<QSplitter*>(QStringLiteral("Splitter1"))->setSizes({247, 353});
+    });
+}
+
 void addMenuSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
@@ -622,6 +676,7 @@ void addWholeTourSteps(Tour& t) {
     addOptionsSteps(t);
     addLargeAndSmallMapSteps(t);
     addGroupSteps(t);
+    addStepsSteps(t);
     addReportSteps(t);
     addMenuSteps(t);
     addEditingSteps(t);

@@ -62,17 +62,6 @@ QString tabText(const QWidget* options, int index) {
     return child<QTabWidget>(options, "PageControl1")->tabText(index);
 }
 
-/// A program folder with the shipped language `name` as the current language.
-void startInShippedLanguage(UiApp& ui, const QString& name) {
-    ui.stop();
-    QDir(ui.folder.path()).mkpath(QStringLiteral("Languages"));
-    QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/Languages/") + name + ".lng",
-                        ui.path(QStringLiteral("Languages/") + name + ".lng")));
-    ui.writeFile(QStringLiteral("lorvane.ini"),
-                 "[Language]\r\nCurrentLanguage=" + name.toUtf8() + ".lng\r\n");
-    ui.start();
-}
-
 /// The summary the solutions dialog shows for `count` covers of `terms` terms each.
 QString solutionsSummary(const UiApp& ui, std::uint64_t count, int terms) {
     TMinSolutions dialog;
@@ -370,7 +359,7 @@ private slots:
         UiApp ui;
         QCOMPARE(solutionsSummary(ui, 1, 1), QStringLiteral("1 minimum solution of 1 term."));
         QCOMPARE(solutionsSummary(ui, 2, 3), QStringLiteral("2 minimum solutions of 3 terms."));
-        startInShippedLanguage(ui, QStringLiteral("German"));
+        ui.restartInLanguage(QStringLiteral("German"));
         child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("4"));
         ui.set({0, 4, 5, 6, 7, 11, 14}, "1");
         ui.set({3, 8, 10, 13}, "*");
@@ -382,7 +371,7 @@ private slots:
         TvekLanguage(&dialog, ui.app->context()).ApplyCurrentLanguage();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Minimale Lösungen"));
         QCOMPARE(child<QPushButton>(&dialog, "ShowBtn")->text(), QStringLiteral("Zeigen"));
-        startInShippedLanguage(ui, QStringLiteral("Russian"));
+        ui.restartInLanguage(QStringLiteral("Russian"));
         QCOMPARE(solutionsSummary(ui, 1, 21), QStringLiteral("1 минимальное решение по 21 терму."));
         QCOMPARE(solutionsSummary(ui, 3, 4), QStringLiteral("3 минимальных решения по 4 терма."));
         QCOMPARE(solutionsSummary(ui, 5, 11),
@@ -391,7 +380,7 @@ private slots:
 
     void aShippedLanguageTranslatesTheWindows() {
         UiApp ui;
-        startInShippedLanguage(ui, QStringLiteral("German"));
+        ui.restartInLanguage(QStringLiteral("German"));
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Beenden"));
         QCOMPARE(child<QMenu>(ui.form(), "N10")->title(), QStringLiteral("&Datei"));
         QCOMPARE(child<QPushButton>(ui.w().Report, "BitBtn2")->text(),

@@ -1,8 +1,10 @@
-// The core's ports on Qt widgets: message boxes, the result tree and the progress bar.
+// The core's ports on Qt widgets: message boxes, the result tree, the progress bar and the
+// list dialog.
 #include "UiTestSupport.h"
 
 #include "app/QtPorts.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QTreeWidget>
@@ -112,6 +114,23 @@ private slots:
         QCOMPARE(bar.value(), 400);
         progress.SetPosition(0);
         QCOMPARE(bar.value(), 0);
+    }
+
+    void listDialogGivesTheIndexOfTheChosenItem() {
+        QtUserDialogs dialogs;
+        for (const bool accept : {true, false}) {
+            QTimer::singleShot(0, [accept] {
+                auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QCOMPARE(dialog->comboBoxItems(), (QStringList{"and", "or", "xor"}));
+                dialog->setTextValue(QStringLiteral("xor"));
+                accept ? dialog->accept() : dialog->reject();
+            });
+            const auto chosen =
+                dialogs.chooseItem(nullptr, QStringLiteral("Open Map"),
+                                   QStringLiteral("Which output?"), {"and", "or", "xor"});
+            QCOMPARE(chosen, accept ? std::optional<int>(2) : std::nullopt);
+        }
     }
 };
 

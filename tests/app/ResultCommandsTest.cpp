@@ -284,6 +284,30 @@ private slots:
         QCOMPARE(ui.at(1), std::string("0"));
     }
 
+    void openAsksWhichOutputOfSeveralFileToLoad() {
+        UiApp ui;
+        setVariables(ui, 4);
+        ui.set({1}, "1");
+        ui.writeFile(QStringLiteral("g.pla"),
+                     ".i 2\n.o 3\n.ob and or xor\n00 000\n01 011\n10 011\n11 110\n");
+        const FileChoice file{ui.path(QStringLiteral("g.pla")), 2};
+        ui.dialogs.openAnswers = {file, file};
+        ui.dialogs.itemAnswers = {std::nullopt, 2};
+        ui.form()->N18Click();
+        QCOMPARE(ui.dialogs.itemCalls.size(), std::size_t{1});
+        QCOMPARE(ui.dialogs.itemCalls[0].label,
+                 QStringLiteral("The PLA file has 3 outputs. Which one should the map hold?"));
+        QCOMPARE(ui.dialogs.itemCalls[0].items, (QStringList{"and", "or", "xor"}));
+        // Cancelled: the map stays as it was.
+        QCOMPARE(ui.grid().GetVariableCount(), 4);
+        QCOMPARE(ui.at(1), std::string("1"));
+
+        ui.form()->N18Click();
+        QCOMPARE(ui.grid().GetVariableCount(), 2);
+        QCOMPARE(ui.at(0) + ui.at(1) + ui.at(2) + ui.at(3), std::string("0110"));
+        QVERIFY(ui.messages.shown.empty());
+    }
+
     void openRefusesABadPlaFileAndKeepsTheMap() {
         UiApp ui;
         setVariables(ui, 3);

@@ -11,7 +11,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -56,15 +59,39 @@ public:
         colorCalls.push_back(initial);
         return next(colorAnswers);
     }
+    /// Prints into the PDF file the script names; no answer cancels.
+    bool setUpPrinter(QWidget*, QPrinter& printer) override {
+        ++printerCalls;
+        const auto file = next(printerAnswers);
+        if (!file)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        return true;
+    }
+    std::optional<int> chooseItem(QWidget*, const QString& title, const QString& label,
+                                  const QStringList& items) override {
+        itemCalls.push_back({title, label, items});
+        return next(itemAnswers);
+    }
 
     std::deque<std::optional<FileChoice>> openAnswers;
     std::deque<std::optional<FileChoice>> saveAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<std::optional<QString>> printerAnswers;
+    int printerCalls = 0;
+    std::deque<std::optional<int>> itemAnswers;
     std::vector<FileCall> openCalls;
     std::vector<FileCall> saveCalls;
     std::vector<QFont> fontCalls;
     std::vector<QColor> colorCalls;
+    struct ItemCall {
+        QString title;
+        QString label;
+        QStringList items;
+    };
+    std::vector<ItemCall> itemCalls;
 
 private:
     template <class T> static std::optional<T> next(std::deque<std::optional<T>>& answers) {
@@ -110,6 +137,16 @@ public:
     }
     /// Ends the run as the program does: the windows go, the settings are written.
     void stop() { app.reset(); }
+    /// Starts again with the shipped language file `name` ("German") as the current language.
+    void restartInLanguage(const QString& name) {
+        stop();
+        QDir(folder.path()).mkpath(QStringLiteral("Languages"));
+        const QString file = QStringLiteral("Languages/") + name + QStringLiteral(".lng");
+        QVERIFY(QFile::copy(QStringLiteral(LORVANE_DATA "/") + file, path(file)));
+        writeFile(QStringLiteral("lorvane.ini"),
+                  "[Language]\r\nCurrentLanguage=" + name.toUtf8() + ".lng\r\n");
+        start();
+    }
 
     [[nodiscard]] const AppWindows& w() const { return app->windows(); }
     [[nodiscard]] TForm1* form() const { return w().Form1; }

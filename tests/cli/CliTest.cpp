@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -337,3 +338,115 @@ TEST(CliExact, VerifyExitStatuses) {
 }
 
 } // namespace
+
+TEST(CliExplain, StepsOfAMapWhosePrimesAreAllEssential) {
+    const CliRun run = RunCli("explain --vars 4 --ones 0,2,5,7,8,10,13,15");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "PRIME |B*|D 0,2,8,10\nPRIME B*D 5,7,13,15\nESSENTIAL |B*|D 0,2,8,10\n"
+                       "ESSENTIAL B*D 5,7,13,15\nCHART 0 0\nRESULT B*D+|B*|D\nMINIMUM yes\n");
+}
+
+TEST(CliExplain, CyclicMapEndsInTheExactResult) {
+    const std::string map = " --vars 3 --ones 0,1,2,5,6,7 --exact";
+    const CliRun run = RunCli("explain" + map);
+    EXPECT_EQ(run.status, 0);
+    const std::string analyzed = RunCli("analyze" + map).out;
+    const std::string result = analyzed.substr(0, analyzed.find('\n'));
+    EXPECT_EQ(std::count(result.begin(), result.end(), '+'), 2) << result;
+    EXPECT_EQ(run.out, "PRIME |A*|B 0,1\nPRIME |A*|C 0,2\nPRIME |B*C 1,5\nPRIME B*|C 2,6\n"
+                       "PRIME A*C 5,7\nPRIME A*B 6,7\nCHART 6 6\nCHOOSE |A*|B\nCHOOSE B*|C\n"
+                       "CHOOSE A*C\nRESULT " +
+                           result + "\nMINIMUM yes\n");
+}
+
+TEST(CliExplain, RefusalsAndUsage) {
+    const CliRun cell = RunCli("explain --vars 4 --cell 1,1=x");
+    EXPECT_EQ(cell.status, 1);
+    EXPECT_EQ(cell.err, "error: Invalid data in cell.\n");
+    EXPECT_EQ(cell.out, "");
+    EXPECT_EQ(RunCli("explain out.txt --vars 2").status, 2);
+    EXPECT_NE(RunCli("--help").out.find("explain [--pos] [--exact]"), std::string::npos);
+}
+
+/// Puts `folder` first on the PATH that the command line finds its converter on, while it lives.
+class PathFirst {
+public:
+    explicit PathFirst(const std::string& folder) : m_old(std::getenv("PATH")) {
+        setenv("PATH", (folder + ":" + m_old).c_str(), 1);
+    }
+    ~PathFirst() { setenv("PATH", m_old.c_str(), 1); }
+    PathFirst(const PathFirst&) = delete;
+    PathFirst& operator=(const PathFirst&) = delete;
+
+private:
+    std::string m_old;
+};
+
+TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
+    // A stand-in converter: it records its arguments and answers with a PDF of its own.
+    std::filesystem::create_directories(Path("bin"));
+    Write("bin/rsvg-convert", "#!/bin/sh\necho \"$@\" > '" + Path("args.txt") +
+                                  "'\ncat \"$3\" > '" + Path("page1.svg") +
+                                  "'\nprintf '%%PDF-stand-in'\n");
+    std::filesystem::permissions(Path("bin/rsvg-convert"), std::filesystem::perms::owner_all);
+    {
+        PathFirst path(Path("bin"));
+        const CliRun run = RunCli("image '" + Path("m.pdf") + "' --steps --vars 3 --ones 0,1,3");
+        EXPECT_EQ(run.status, 0) << run.err;
+    }
+    EXPECT_EQ(Read("m.pdf"), "%PDF-stand-in");
+    EXPECT_EQ(Read("args.txt").rfind("-f pdf ", 0), 0U) << Read("args.txt");
+    const std::string page = Read("page1.svg");
+    for (const char* part : {"width=\"210mm\"", "Y(A,B,C)=|A*C+|A*|B", "Prime implicants",
+                             "|A*|B is essential: only it covers 0."})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
+
+    Write("bin/rsvg-convert", "#!/bin/sh\nexit 3\n");
+    PathFirst path(Path("bin"));
+    const CliRun failed = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("could not make the PDF file"), std::string::npos) << failed.err;
+    EXPECT_EQ(Read("m.pdf"), "%PDF-stand-in") << "the earlier file stays";
+}
+
+TEST_F(CliFiles, PdfImageWithoutAConverterSaysHowToGetOne) {
+    const std::string old = std::getenv("PATH");
+    setenv("PATH", Path("empty").c_str(), 1);
+    const CliRun run = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
+    setenv("PATH", old.c_str(), 1);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("rsvg-convert"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Export PDF..."), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(Path("m.pdf")));
+}
+
+TEST_F(CliFiles, PdfImageWithTheRealConverter) {
+    if (system("command -v rsvg-convert >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "rsvg-convert is not installed";
+    const CliRun run = RunCli("image '" + Path("m.pdf") + "' --steps --vars 8 --ones 0-99");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Read("m.pdf").rfind("%PDF", 0), 0U);
+}
+
+TEST_F(CliFiles, ReportStepsOnlyWhenAskedFor) {
+    const std::string map = " --vars 3 --ones 0,1,3 --exact";
+    ASSERT_EQ(RunCli("report '" + Path("plain.htm") + "'" + map).status, 0);
+    ASSERT_EQ(RunCli("report '" + Path("steps.htm") + "' --steps" + map).status, 0);
+    const std::string plain = Read("plain.htm");
+    const std::string steps = Read("steps.htm");
+    EXPECT_EQ(plain.find("Steps"), std::string::npos);
+    for (const char* part : {"<h2>Steps</h2>", "<td>Essential terms</td>",
+                             "<p>|A*|B is essential: only it covers 0.</p>",
+                             "<p>The result is a minimum cover (terms: 2).</p>"})
+        EXPECT_NE(steps.find(part), std::string::npos) << part;
+    ASSERT_EQ(
+        RunCli("report '" + Path("cyclic.htm") + "' --steps --exact --vars 3 --ones 0,1,2,5,6,7")
+            .status,
+        0);
+    EXPECT_NE(Read("cyclic.htm").find("<p>A*C is chosen by the exact search.</p>"),
+              std::string::npos);
+    EXPECT_EQ(steps.find("<%"), std::string::npos);
+    EXPECT_EQ(steps.substr(0, steps.find("<div class=\"details\">")),
+              plain.substr(0, plain.find("<div class=\"details\">")));
+}

@@ -65,6 +65,57 @@ INSTANTIATE_TEST_SUITE_P(
         TypeCase{"firstVariableIsMostSignificant", ".i 4\n1--0 1\n", "0000000010101010"}),
     [](const testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.name); });
 
+struct SpellingCase {
+    const char* name;
+    const char* spelled;
+    const char* plain;
+};
+
+class PlaSpellings : public testing::TestWithParam<SpellingCase> {};
+
+TEST_P(PlaSpellings, ReadAsTheirPlainSpelling) {
+    const auto spelled = parsePlaOutputs(GetParam().spelled);
+    const auto plain = parsePlaOutputs(GetParam().plain);
+    ASSERT_TRUE(std::holds_alternative<MultiFunction>(spelled))
+        << std::get<PlaError>(spelled).message;
+    ASSERT_TRUE(std::holds_alternative<MultiFunction>(plain));
+    const auto& got = std::get<MultiFunction>(spelled);
+    const auto& wanted = std::get<MultiFunction>(plain);
+    EXPECT_EQ(got.inputs, wanted.inputs);
+    EXPECT_EQ(got.outputs, wanted.outputs);
+    EXPECT_EQ(got.outputNames, wanted.outputNames);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pla, PlaSpellings,
+    testing::Values(
+        SpellingCase{"barBetweenInputsAndOutputs", ".i 7\n.o 9\n00000--|000001000\n",
+                     ".i 7\n.o 9\n00000-- 000001000\n"},
+        SpellingCase{"spacesInsideInputsAndOutputs", ".i 4\n.o 7\n0000 1111 110\n10 1- 01 01 0-1\n",
+                     ".i 4\n.o 7\n0000 1111110\n101- 0101 0-1\n"},
+        SpellingCase{"tabsAndBarsAnywhere", ".i 3\n.o 2\n|0\t1|-|\t1|0|\n1\t\t11\t-\t1\n",
+                     ".i 3\n.o 2\n01- 10\n111 -1\n"},
+        SpellingCase{"twoForDashAmongInputs", ".i 4\n2120 1\n0222 1\n", ".i 4\n-1-0 1\n0--- 1\n"},
+        SpellingCase{"twoForDashAmongOutputs", ".i 2\n.o 2\n.type fd\n1- 21\n00 12\n",
+                     ".i 2\n.o 2\n.type fd\n1- -1\n00 1-\n"},
+        SpellingCase{"fourForOneThreeForZero", ".i 3\n.o 3\n.type fr\n0-1 434\n11- 343\n",
+                     ".i 3\n.o 3\n.type fr\n0-1 101\n11- 010\n"},
+        SpellingCase{"fourThreeAndTwoUnderFdr", ".i 2\n.o 2\n.type fdr\n00 42\n01 3~\n1- 24\n",
+                     ".i 2\n.o 2\n.type fdr\n00 1-\n01 0~\n1- -1\n"},
+        SpellingCase{"threeSaysNothingUnderF", ".i 2\n.type f\n01 3\n11 4\n",
+                     ".i 2\n.type f\n01 0\n11 1\n"},
+        SpellingCase{"everySpellingInOneFile",
+                     "# tool output\n.i 5\n.o 3\n.ob x y z\n.type fr\n"
+                     "2 0|1 2 1 | 4 3 ~\n1 1 1 1 1\t|2 4 3\n",
+                     ".i 5\n.o 3\n.ob x y z\n.type fr\n-01-1 10~\n11111 -10\n"}),
+    [](const testing::TestParamInfo<SpellingCase>& info) { return std::string(info.param.name); });
+
+TEST(Pla, TildeLeavesAnOutputToItsTypeNotToZero) {
+    // Under fr a "0" names the OFF-set while "~" leaves the minterm to the rest (don't care).
+    EXPECT_EQ(Values(Parsed(".i 2\n.type fr\n00 1\n01 0\n10 ~\n")), "10**");
+    EXPECT_EQ(Values(Parsed(".i 2\n.type fdr\n00 3\n01 ~\n")), "0***");
+}
+
 TEST(Pla, CubesExpandToEveryMintermTheyCover) {
     const PlaFunction f = Parsed(".i 5\n.type f\n-1-0- 1\n");
     ASSERT_EQ(f.values.size(), 32U);
@@ -161,9 +212,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"cubeTooShort", ".i 3\n\n01 1\n", 3,
                     "the cube \"011\" has 3 characters; .i and .o ask for 4."},
         RefusalCase{"badInputCharacter", ".i 2\n0x 1\n", 2,
-                    "the cube \"0x1\" holds \"x\" among its inputs; inputs are 0, 1 or -."},
-        RefusalCase{"badOutputCharacter", ".i 2\n01 2\n", 2,
-                    "the cube \"012\" holds \"2\" among its outputs; outputs are 0, 1, - or ~."},
+                    "the cube \"0x1\" holds \"x\" among its inputs; inputs are 0, 1 or - (also "
+                    "written 2)."},
+        RefusalCase{"outputSpellingAmongInputs", ".i 3\n0|4 1 1\n", 2,
+                    "the cube \"0411\" holds \"4\" among its inputs; inputs are 0, 1 or - (also "
+                    "written 2)."},
+        RefusalCase{"badOutputCharacter", ".i 2\n01 5\n", 2,
+                    "the cube \"015\" holds \"5\" among its outputs; outputs are 0, 1, - or ~ "
+                    "(also written 3, 4, 2)."},
+        RefusalCase{"separatorsDoNotMakeUpForACharacter", ".i 3\n.o 2\n01|1|\n", 3,
+                    "the cube \"011\" has 3 characters; .i and .o ask for 5."},
+        RefusalCase{"onAndOffOverlapInALaterOutput", ".i 2\n.o 2\n.type fr\n0- 01\n-1 33\n", 5,
+                    "minterm 1 of output 2 is in the ON-set on line 4 and in the OFF-set on line "
+                    "5."},
+        RefusalCase{"tooManyOutputs", ".i 2\n.o 4097\n", 2,
+                    ".o 4097: at most 4096 outputs are read."},
         RefusalCase{"onAndOffOverlap", ".i 2\n.type fr\n0- 1\n-1 0\n", 4,
                     "minterm 1 is in the ON-set on line 3 and in the OFF-set on line 4."},
         RefusalCase{"announcedCountDiffers", ".i 2\n.p 3\n00 1\n.e\n", 2,

@@ -1,0 +1,155 @@
+// Print, print preview and PDF export of the map's printable pages.
+#include "app/PrintMap.h"
+
+#include "app/CarnoGridView.h"
+#include "app/Main.h"
+#include "app/QtPorts.h"
+#include "app/ResultCommands.h"
+#include "app/StepsView.h"
+#include "reports/FileWriter.h"
+#include "reports/PrintPage.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QFile>
+#include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSvgRenderer>
+#include <QTreeWidget>
+
+namespace {
+
+const char* const kPdfFilter = "PDF Document|*.pdf|All Files|*.*";
+constexpr int kPdfResolution = 300;
+
+QAction* namedAction(QObject* parent, const char* name, const char* caption, const char* hint) {
+    auto* action = new QAction(QString::fromUtf8(caption), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(QString::fromUtf8(hint));
+    return action;
+}
+
+/// The largest rectangle of the page's shape inside `area`, centred in it.
+QRectF fitted(const QSizeF& page, const QRectF& area) {
+    const double scale = std::min(area.width() / page.width(), area.height() / page.height());
+    const QSizeF size = page * scale;
+    return {area.center() - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
+/// A printer set up for the pages: A4, the paper's whole area (the pages keep their margins).
+void preparePrinter(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Karnaugh map"));
+    printer.setCreator(QStringLiteral("Lorvane"));
+}
+
+} // namespace
+
+void paintPages(QPainter& painter, QPagedPaintDevice& device,
+                const std::vector<std::string>& pages) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(0, 0, device.width(), device.height());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        QSvgRenderer renderer(QByteArray::fromStdString(pages[i]));
+        renderer.render(&painter, fitted(renderer.viewBoxF().size(), area));
+    }
+}
+
+QByteArray pdfOfPages(const std::vector<std::string>& pages) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(QStringLiteral("Karnaugh map"));
+        writer.setCreator(QStringLiteral("Lorvane"));
+        QPainter painter(&writer);
+        paintPages(painter, writer, pages);
+    }
+    return bytes;
+}
+
+PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps,
+                             const QAction& showAllGroups)
+    : QObject(&form), m_form(form), m_context(context), m_steps(steps),
+      m_showAllGroups(showAllGroups) {}
+
+void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
+    QAction* print = namedAction(fileMenu, "N62", "Print...", "Print the map and its result");
+    print->setShortcut(Qt::CTRL | Qt::Key_P);
+    connect(print, &QAction::triggered, this, &PrintCommands::N62Click);
+    QAction* preview = namedAction(fileMenu, "N63", "Print Preview...", "See the printed page");
+    connect(preview, &QAction::triggered, this, &PrintCommands::N63Click);
+    QAction* pdf =
+        namedAction(fileMenu, "N64", "Export PDF...", "Write the printed page as a PDF file");
+    connect(pdf, &QAction::triggered, this, &PrintCommands::N64Click);
+    N65 = namedAction(fileMenu, "N65", "Print Steps", "Print the steps after the result");
+    N65->setCheckable(true);
+    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("N66"));
+    fileMenu->insertActions(before, {print, preview, pdf, N65});
+    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("N67"));
+}
+
+std::vector<std::string> PrintCommands::Pages() const {
+    PrintRequest request;
+    request.picture.groups = m_showAllGroups.isChecked();
+    request.picture.minterms = m_form.MapView()->showMinterms();
+    const std::optional<Steps> steps = m_steps.ShownSteps();
+    // The result line goes with a result that belongs to the map, as the steps do.
+    if (steps)
+        request.result = steps->resultText;
+    if (steps && N65 && N65->isChecked())
+        request.steps = &*steps;
+    request.phrases = m_steps.Phrases();
+    return printPages(m_form.Grid(), request);
+}
+
+void PrintCommands::N62Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!m_context.dialogs->setUpPrinter(&m_form, printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_form.Grid().Message("The printer could not be started.", MsgKind::Error, MsgButtons::Ok);
+        return;
+    }
+    paintPages(painter, printer, Pages());
+}
+
+void PrintCommands::N63Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    QPrintPreviewDialog preview(&printer, &m_form);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    const std::vector<std::string> pages = Pages();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&pages](QPrinter* target) {
+        QPainter painter(target);
+        paintPages(painter, *target, pages);
+    });
+    preview.exec();
+}
+
+void PrintCommands::N64Click() {
+    if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export PDF"),
+                                           kPdfFilter, QStringLiteral("pdf")))
+        ExportPdf(*path);
+}
+
+void PrintCommands::ExportPdf(const QString& path) const {
+    const QByteArray pdf = pdfOfPages(Pages());
+    if (const auto error =
+            writeFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString()))
+        m_form.Grid().Message(*error, MsgKind::Error, MsgButtons::Ok);
+}

@@ -1,0 +1,54 @@
+// Printing the map and writing it as a PDF file: the printable pages of the core, drawn through
+// Qt's print support.
+#pragma once
+
+#include "app/Application.h"
+
+#include <QByteArray>
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QPagedPaintDevice;
+class QPainter;
+class TStepsView;
+
+/// Draws SVG pages onto a paged device, one page each, as large as they fit and centred.
+void paintPages(QPainter& painter, QPagedPaintDevice& device,
+                const std::vector<std::string>& pages);
+
+/// The pages as a PDF document of A4 pages.
+[[nodiscard]] QByteArray pdfOfPages(const std::vector<std::string>& pages);
+
+/// The commands "Print..." (N62, Ctrl+P), "Print Preview..." (N63), "Export PDF..." (N64) and
+/// the switch "Print Steps" (N65) of the File menu. The page shows the map with its labels and
+/// values, the groups when Show All Groups is on, the minterm numbers when they are shown, the
+/// result line, and with Print Steps the steps of the result.
+class PrintCommands : public QObject {
+    Q_OBJECT
+public:
+    PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps,
+                  const QAction& showAllGroups);
+
+    /// Adds the commands to the File menu, before `before`.
+    void AddTo(QMenu* fileMenu, QAction* before);
+
+    void N62Click(); ///< Print
+    void N63Click(); ///< Print Preview
+    void N64Click(); ///< Export PDF
+
+    /// The pages as they would be printed now.
+    [[nodiscard]] std::vector<std::string> Pages() const;
+
+private:
+    void ExportPdf(const QString& path) const;
+
+    TForm1& m_form;
+    AppContext m_context;
+    const TStepsView& m_steps;
+    const QAction& m_showAllGroups;
+    QAction* N65 = nullptr;
+};

@@ -1,0 +1,363 @@
+// The steps of a minimization: primes, essential terms, the chart's reductions and the choices.
+#include "engine/Steps.h"
+
+#include "engine/ExactMinimizer.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+/// A set of chart columns, one bit per column position.
+class ColumnSet {
+public:
+    explicit ColumnSet(std::size_t columns) : m_words((columns + 63) / 64, 0) {}
+    void Insert(std::size_t k) { m_words[k / 64] |= std::uint64_t{1} << (k % 64); }
+    void Erase(std::size_t k) { m_words[k / 64] &= ~(std::uint64_t{1} << (k % 64)); }
+    [[nodiscard]] bool IsSubsetOf(const ColumnSet& other) const {
+        for (std::size_t i = 0; i < m_words.size(); ++i)
+            if (m_words[i] & ~other.m_words[i])
+                return false;
+        return true;
+    }
+    bool operator==(const ColumnSet&) const = default;
+
+private:
+    std::vector<std::uint64_t> m_words;
+};
+
+/// The map with no ports, under `method`: texts and analyses on it reach no window.
+TCarnoGrid detachedCopy(const TCarnoGrid& grid, TGlueMethod method) {
+    TCarnoGrid copy = grid;
+    copy.SetMessageBox(nullptr);
+    copy.SetProgress(nullptr);
+    copy.SetTreeView(nullptr);
+    copy.SetView(nullptr);
+    copy.GlueMethod = method;
+    return copy;
+}
+
+std::vector<int> mintermList(const CellSet& set) {
+    std::vector<int> list;
+    set.ForEach([&](int m) { list.push_back(m); });
+    return list;
+}
+
+CellSet mintermsOfTerm(const TCarnoGrid& grid, const TTermItem& term) {
+    CellSet set;
+    for (const TCellItem& cell : term.cells)
+        set.Insert(grid.MintermOf(cell.col, cell.row));
+    return set;
+}
+
+TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms) {
+    TTermItem term;
+    minterms.ForEach([&](int m) {
+        const CellPos cell = grid.CellOfMinterm(m);
+        term.Append({static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row),
+                     TCarnoGrid::CellCode(grid.Cells(cell.col, cell.row))});
+    });
+    return term;
+}
+
+StepsTerm stepsTerm(const TCarnoGrid& grid, const CellSet& minterms) {
+    const std::string text = grid.TermText(termOfMinterms(grid, minterms));
+    return {text.empty() ? grid.ConstantText() : text, mintermList(minterms)};
+}
+
+/// The cover chart while it is reduced: rows are target cells, columns primes.
+class Chart {
+public:
+    Chart(const std::vector<CellSet>& primes, const std::vector<int>& literals,
+          const std::vector<int>& rows, const std::vector<int>& columns,
+          const std::vector<bool>& inResult)
+        : m_primes(primes), m_literals(literals), m_inResult(inResult), m_rows(rows),
+          m_columns(columns) {
+        for (int r : rows)
+            m_rowSet.Insert(r);
+    }
+
+    /// Applies row and column dominance until neither applies, recording each removal.
+    void Reduce(std::vector<ReductionStep>& steps) {
+        for (bool changed = true; changed;) {
+            changed = ReduceRows(steps);
+            changed = ReduceColumns(steps) || changed;
+        }
+    }
+
+    [[nodiscard]] const std::vector<int>& Rows() const { return m_rows; }
+    [[nodiscard]] const std::vector<int>& Columns() const { return m_columns; }
+
+    /// A row that only column `prime` still covers; -1 when there is none.
+    [[nodiscard]] int RowOnlyCoveredBy(int prime) const {
+        for (int r : m_rows) {
+            int count = 0;
+            bool covered = false;
+            for (int c : m_columns) {
+                if (!m_primes[Index(c)].Contains(r))
+                    continue;
+                ++count;
+                covered = covered || c == prime;
+            }
+            if (count == 1 && covered)
+                return r;
+        }
+        return -1;
+    }
+
+private:
+    static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+
+    [[nodiscard]] ColumnSet ColumnsOf(int row) const {
+        ColumnSet set(m_columns.size());
+        for (std::size_t k = 0; k < m_columns.size(); ++k)
+            if (m_primes[Index(m_columns[k])].Contains(row))
+                set.Insert(k);
+        return set;
+    }
+
+    /// A row is dropped when another row's columns all cover it too: covering that row
+    /// covers it. Of two rows with the same columns the later one goes.
+    bool ReduceRows(std::vector<ReductionStep>& steps) {
+        std::vector<ColumnSet> columns;
+        for (int row : m_rows)
+            columns.push_back(ColumnsOf(row));
+        bool changed = false;
+        for (std::size_t i = 0; i < m_rows.size();) {
+            const int by = DominatingRow(columns, i);
+            if (by < 0) {
+                ++i;
+                continue;
+            }
+            steps.push_back({ReductionStep::Row, m_rows[i], by});
+            CellSet gone;
+            gone.Insert(m_rows[i]);
+            m_rowSet.Remove(gone);
+            m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(i));
+            columns.erase(columns.begin() + static_cast<std::ptrdiff_t>(i));
+            changed = true;
+        }
+        return changed;
+    }
+
+    [[nodiscard]] int DominatingRow(const std::vector<ColumnSet>& columns, std::size_t i) const {
+        for (std::size_t j = 0; j < m_rows.size(); ++j) {
+            if (j == i || !columns[j].IsSubsetOf(columns[i]))
+                continue;
+            if (!(columns[j] == columns[i]) || m_rows[j] < m_rows[i])
+                return m_rows[j];
+        }
+        return -1;
+    }
+
+    [[nodiscard]] CellSet RowsOf(int prime) const { return m_primes[Index(prime)] & m_rowSet; }
+
+    /// Whether column `other` makes column `prime` unnecessary: it covers every row `prime`
+    /// covers with no more literals. Of equal columns the one in the result stays, else the
+    /// earlier one.
+    [[nodiscard]] bool Dominates(int other, int prime) const {
+        const CellSet mine = RowsOf(prime);
+        const CellSet theirs = RowsOf(other);
+        if (!mine.IsSubsetOf(theirs) || m_literals[Index(other)] > m_literals[Index(prime)])
+            return false;
+        const bool equal = mine == theirs && m_literals[Index(other)] == m_literals[Index(prime)];
+        return !equal || m_inResult[Index(other)] || other < prime;
+    }
+
+    /// A column is dropped when another column dominates it, or when it covers no row left;
+    /// a column of the result is never dropped, so that the chart ends in the result.
+    bool ReduceColumns(std::vector<ReductionStep>& steps) {
+        bool changed = false;
+        for (std::size_t k = 0; k < m_columns.size();) {
+            const int prime = m_columns[k];
+            int by = -2;
+            if (!m_inResult[Index(prime)]) {
+                if (RowsOf(prime).Empty())
+                    by = -1;
+                for (std::size_t j = 0; by == -2 && j < m_columns.size(); ++j)
+                    if (j != k && Dominates(m_columns[j], prime))
+                        by = m_columns[j];
+            }
+            if (by == -2) {
+                ++k;
+                continue;
+            }
+            steps.push_back({ReductionStep::Column, prime, by});
+            m_columns.erase(m_columns.begin() + static_cast<std::ptrdiff_t>(k));
+            changed = true;
+        }
+        return changed;
+    }
+
+    const std::vector<CellSet>& m_primes;
+    const std::vector<int>& m_literals;
+    const std::vector<bool>& m_inResult;
+    std::vector<int> m_rows;
+    std::vector<int> m_columns;
+    CellSet m_rowSet;
+};
+
+/// Everything the steps are derived from.
+struct Inputs {
+    const TCarnoGrid& grid; ///< detached, under the steps' method: writes the texts
+    ExactFunction function;
+    ExactResult exact;
+    std::vector<CellSet> result; ///< the result terms as minterm sets, in result order
+    StepsSource source;
+};
+
+void findEssentials(const Inputs& in, const std::vector<CellSet>& primes, Steps& steps) {
+    std::vector<std::vector<int>> only(primes.size());
+    in.function.targets.ForEach([&](int m) {
+        int cover = -1;
+        int count = 0;
+        for (std::size_t p = 0; p < primes.size() && count < 2; ++p)
+            if (primes[p].Contains(m)) {
+                cover = static_cast<int>(p);
+                ++count;
+            }
+        if (count == 1)
+            only[static_cast<std::size_t>(cover)].push_back(m);
+    });
+    for (std::size_t p = 0; p < primes.size(); ++p)
+        if (!only[p].empty())
+            steps.essentials.push_back({static_cast<int>(p), only[p]});
+}
+
+void buildChart(const Inputs& in, const std::vector<CellSet>& primes, Steps& steps) {
+    CellSet left = in.function.targets;
+    for (const EssentialStep& essential : steps.essentials)
+        left.Remove(primes[static_cast<std::size_t>(essential.prime)]);
+    steps.chartRows = mintermList(left);
+    std::vector<bool> essential(primes.size(), false);
+    for (const EssentialStep& e : steps.essentials)
+        essential[static_cast<std::size_t>(e.prime)] = true;
+    for (std::size_t p = 0; p < primes.size(); ++p)
+        if (!essential[p] && primes[p].Intersects(left))
+            steps.chartColumns.push_back(static_cast<int>(p));
+}
+
+/// Index of each result term among the primes, -1 for a term that is no prime.
+std::vector<int> resultPrimes(const Inputs& in, const std::vector<CellSet>& primes) {
+    std::unordered_map<CellSet, int, CellSetHash> index;
+    for (std::size_t p = 0; p < primes.size(); ++p)
+        index.emplace(primes[p], static_cast<int>(p));
+    std::vector<int> found;
+    for (const CellSet& term : in.result) {
+        const auto it = index.find(term);
+        found.push_back(it == index.end() ? -1 : it->second);
+    }
+    return found;
+}
+
+void chooseRest(const Inputs& in, const Chart& chart, const std::vector<int>& inResult,
+                Steps& steps) {
+    std::vector<bool> essential(steps.primes.size(), false);
+    for (const EssentialStep& e : steps.essentials)
+        essential[static_cast<std::size_t>(e.prime)] = true;
+    for (std::size_t t = 0; t < in.result.size(); ++t) {
+        const int prime = inResult[t];
+        if (prime >= 0 && essential[static_cast<std::size_t>(prime)])
+            continue;
+        ChoiceStep choice{steps.result[t], prime, ChoiceReason::NotPrime, -1};
+        if (prime >= 0) {
+            choice.cell = chart.RowOnlyCoveredBy(prime);
+            choice.reason = choice.cell >= 0 ? ChoiceReason::Forced : ChoiceReason::Chosen;
+        }
+        steps.choices.push_back(std::move(choice));
+    }
+    for (const EssentialStep& e : steps.essentials)
+        if (std::find(inResult.begin(), inResult.end(), e.prime) == inResult.end())
+            steps.unusedEssentials.push_back(e.prime);
+}
+
+void judgeMinimum(const Inputs& in, Steps& steps) {
+    const int shown = static_cast<int>(in.result.size());
+    const int found = in.exact.terms;
+    steps.minimumTerms = found;
+    if (in.exact.proven) {
+        steps.minimum = found < shown ? MinimumKind::No : MinimumKind::Yes;
+        return;
+    }
+    steps.minimum = found < shown ? MinimumKind::AtMost : MinimumKind::Unknown;
+}
+
+Steps buildSteps(const Inputs& in) {
+    Steps steps;
+    steps.method = in.grid.GlueMethod;
+    steps.source = in.source;
+    std::vector<CellSet> primes;
+    std::vector<int> literals;
+    for (const Cube& cube : in.exact.primes) {
+        primes.push_back(cube.Minterms());
+        literals.push_back(cube.Literals(in.function.variables));
+        steps.primes.push_back(stepsTerm(in.grid, primes.back()));
+    }
+    for (const CellSet& term : in.result)
+        steps.result.push_back(stepsTerm(in.grid, term));
+    std::vector<TTermItem> resultTerms;
+    for (const CellSet& term : in.result)
+        resultTerms.push_back(termOfMinterms(in.grid, term));
+    steps.resultText = in.grid.CaptionOf(resultTerms);
+
+    findEssentials(in, primes, steps);
+    buildChart(in, primes, steps);
+    const std::vector<int> inResult = resultPrimes(in, primes);
+    std::vector<bool> resultColumn(primes.size(), false);
+    for (int p : inResult)
+        if (p >= 0)
+            resultColumn[static_cast<std::size_t>(p)] = true;
+    Chart chart(primes, literals, steps.chartRows, steps.chartColumns, resultColumn);
+    chart.Reduce(steps.reductions);
+    steps.reducedRows = chart.Rows();
+    steps.reducedColumns = chart.Columns();
+    chooseRest(in, chart, inResult, steps);
+    judgeMinimum(in, steps);
+    return steps;
+}
+
+std::vector<CellSet> resultSets(const TCarnoGrid& grid, const std::vector<TTermItem>& terms) {
+    std::vector<CellSet> sets;
+    for (const TTermItem& term : terms)
+        sets.push_back(mintermsOfTerm(grid, term));
+    return sets;
+}
+
+} // namespace
+
+std::optional<Steps> explainSteps(const TCarnoGrid& grid, TGlueMethod method, bool exact) {
+    if (!grid.CellsValid())
+        return std::nullopt;
+    TCarnoGrid copy = detachedCopy(grid, method);
+    Inputs in{copy, functionOfMap(copy), {}, {}, exact ? StepsSource::Exact : StepsSource::Gluing};
+    in.exact = minimizeExact(in.function);
+    if (exact) {
+        for (const Cube& cube : in.exact.cover)
+            in.result.push_back(cube.Minterms());
+        return buildSteps(in);
+    }
+    TCarnoGrid analysed = copy;
+    (void)analysed.Analyze(method, false);
+    in.result = resultSets(analysed, analysed.ResultTerms());
+    return buildSteps(in);
+}
+
+std::optional<Steps> explainResult(const TCarnoGrid& grid, const std::vector<TTermItem>& result,
+                                   StepsSource source) {
+    if (!grid.CellsValid())
+        return std::nullopt;
+    TCarnoGrid copy = detachedCopy(grid, grid.GlueMethod);
+    Inputs in{copy, functionOfMap(copy), {}, resultSets(copy, result), source};
+    in.exact = minimizeExact(in.function);
+    return buildSteps(in);
+}
+
+std::vector<int> chartColumnsOf(const Steps& steps, int cell) {
+    std::vector<int> columns;
+    for (int p : steps.chartColumns) {
+        const std::vector<int>& cells = steps.primes[static_cast<std::size_t>(p)].minterms;
+        if (std::binary_search(cells.begin(), cells.end(), cell))
+            columns.push_back(p);
+    }
+    return columns;
+}
