@@ -434,7 +434,7 @@ private slots:
         QVERIFY(formula->History().contains(QStringLiteral("A*|H+B*C*D*E")));
         QString typed;
         QString view;
-        ModalScript script([&](QWidget*) {
+        ModalScript script([&](QWidget* dialog) {
             formula->SetFormula(QString());
             auto* box = child<QComboBox>(formula, "ComboBox2")->lineEdit();
             box->setFocus();
@@ -442,6 +442,8 @@ private slots:
             typed = formula->FormulaText();
             view = formula->ViewText();
             pressEnter(box);
+            if (dialog->isVisible()) // Enter did not confirm: the checks below say what went wrong
+                rejectDialog(dialog);
         });
         ui.form()->N22Click();
         QCOMPARE(typed, QStringLiteral("A"));
@@ -460,13 +462,15 @@ private slots:
         sets->SetSetText(0, QStringLiteral("5-9"));
         sets->BitBtn1Click();
         QString shown;
-        ModalScript script([&](QWidget*) {
+        ModalScript script([&](QWidget* dialog) {
             QLineEdit* box = child<QComboBox>(sets, "ComboBox1")->lineEdit();
             box->clear();
             box->setFocus();
             QTest::keyClicks(box, QStringLiteral("5"));
             shown = box->text();
             pressEnter(box);
+            if (dialog->isVisible()) // Enter did not confirm: the checks below say what went wrong
+                rejectDialog(dialog);
         });
         ui.form()->N23Click();
         QCOMPARE(shown, QStringLiteral("5"));
