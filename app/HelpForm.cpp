@@ -1,6 +1,7 @@
 // The help window: one HTML viewer over the help pages below the program folder.
 #include "app/HelpForm.h"
 
+#include "ui/FileBrowser.h"
 #include "ui/Icons.h"
 #include "ui/ProgramFiles.h"
 
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 THelp::THelp(const QString& programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_programFolder(programFolder), WebBrowser1(new QTextBrowser) {
+    : QWidget(parent, Qt::Window), m_programFolder(programFolder), WebBrowser1(new FileBrowser) {
     setObjectName(QStringLiteral("Help"));
     setWindowTitle(QStringLiteral("Help"));
     setWindowIcon(programIcon());

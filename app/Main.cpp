@@ -61,7 +61,6 @@ constexpr int kTitleAllowance = 40;
 constexpr int kToolPanelHeight = 49;
 constexpr int kCountStripHeight = 32;
 constexpr int kButtonBarMinWidth = 330;
-constexpr int kMaxNameLength = 10;
 
 // The PLA filters come after "All Files", so that the older filters keep their numbers.
 const char* const kOpenFilter = "Karnaugh Map File|*.lvn|All Files|*.*|PLA files|*.pla";
@@ -800,7 +799,7 @@ void TForm1::N13Click() {
     options->SetNames(names);
     options->exec();
     for (int i = 1; i <= 8; ++i)
-        Grid().SetVariableName(i, options->Name(i).toUpper().left(kMaxNameLength).toStdString());
+        Grid().SetVariableName(i, options->TakenName(i));
     BuildMapHint();
     ApplyMapSwitches(options->DrawFocusOn(), options->MovableOn(), options->SizingOn());
 }

@@ -7,6 +7,7 @@
 #include "engine/Ports.h"
 #include "input/Input.h"
 #include "input/StringParcer.h"
+#include "input/VariableNames.h"
 #include "reports/IniFile.h"
 #include "reports/ProgramPath.h"
 #include "ui/UserDialogs.h"
@@ -243,26 +244,19 @@ QString TOptions::Name(int i) const {
 }
 
 void TOptions::BitBtn1Click() {
-    std::array<QString, 9> names;
+    std::array<std::string, 8> names;
     for (int i = 1; i <= 8; ++i)
-        names[static_cast<std::size_t>(i)] = Name(i).toUpper();
-    NamesValid = true;
-    for (int i = 1; i <= 8; ++i) {
-        if (!names[static_cast<std::size_t>(i)].isEmpty())
-            continue;
-        m_context.messages->Show("Variable can not bee NULL", MsgKind::Error, MsgButtons::Ok);
-        NamesValid = false;
-    }
-    for (int i = 1; i <= 7; ++i)
-        for (int j = i + 1; j <= 8; ++j) {
-            const QString& name = names[static_cast<std::size_t>(j)];
-            if (names[static_cast<std::size_t>(i)] != name)
-                continue;
-            m_context.messages->Show("Variable: \"" + name.toStdString() + "\"\r\nis redeclarated.",
-                                     MsgKind::Error, MsgButtons::Ok);
-            NamesValid = false;
-        }
+        names[static_cast<std::size_t>(i - 1)] = TakenName(i);
+    const std::vector<std::string> messages = variableNameMessages(names);
+    for (const std::string& message : messages)
+        m_context.messages->Show(message, MsgKind::Error, MsgButtons::Ok);
+    NamesValid = messages.empty();
     done(QDialog::Accepted);
+}
+
+std::string TOptions::TakenName(int i) const {
+    // Qt upper-cases every letter; the cut to ten characters is the core's, in characters.
+    return variableNameOf(Name(i).toUpper().toStdString());
 }
 
 void TOptions::Button1Click() {

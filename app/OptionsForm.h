@@ -43,6 +43,8 @@ public:
     void SetNames(const std::array<QString, 8>& names);
     /// Text of the name box of variable `i` (1..8), as typed.
     [[nodiscard]] QString Name(int i) const;
+    /// The name variable `i` (1..8) takes from its box: upper case, at most ten characters.
+    [[nodiscard]] std::string TakenName(int i) const;
 
     /// The file settings are written to: the program folder's, or the per-user one when the
     /// program folder cannot be written.

@@ -3,7 +3,9 @@
 
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// A `--cell C,R=TEXT` option: data column and row from 1, and the text to write.
@@ -21,7 +23,6 @@ struct CliOptions {
     std::optional<std::string> mapFile;
     std::optional<std::string> plaFile;
     std::optional<std::string> plaOutput; ///< the output of the PLA file to load: name or number
-    std::optional<std::string> output;    ///< -o OUT of the minimize command
     std::optional<std::string> names;
     std::optional<std::string> ones;
     std::optional<std::string> zeros;
@@ -29,6 +30,8 @@ struct CliOptions {
     std::optional<std::string> formula;
     std::string formulaType = "sop";
     std::optional<std::string> notation; ///< for the expr command
+    /// --output (-o): the output's name for expr and pla, the file OUT for minimize.
+    std::optional<std::string> output;
     std::vector<CellOption> cells;
     std::set<std::string> flags; ///< switches without a value, such as "pos" or "levels"
     bool help = false;
@@ -36,6 +39,28 @@ struct CliOptions {
     [[nodiscard]] bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
 };
 
-/// Parses `args` (without the program name). Returns an error text for a usage error.
+struct CliContext;
+
+/// The FILE argument of a command: none, exactly one, or one that may be left out.
+enum class FileArgument { None, One, Optional };
+
+/// One command of lorvane-cli: what it takes and what runs it. The table of commands
+/// (commandTable() in Commands.cpp) is where a new command is added, in one line.
+struct CommandSpec {
+    std::string_view name;
+    /// Whether it takes a FILE argument; "-" stands for standard output or input.
+    FileArgument file;
+    /// Its options besides the map options, separated by spaces ("pos exact output"). An
+    /// option listed here must be in the option table of CliOptions.cpp.
+    std::string_view options;
+    int (*run)(CliContext&, const CliOptions&);
+    /// Whether it works on a map and so takes the map options.
+    bool buildsMap = true;
+};
+
+/// Parses `args` (without the program name) against the commands. Returns an error text for
+/// a usage error: an unknown command or option, an option the command does not take, a
+/// missing or surplus argument, an option that takes one value given twice.
 [[nodiscard]] std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
+                                                          std::span<const CommandSpec> commands,
                                                           CliOptions& out);

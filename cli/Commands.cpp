@@ -5,19 +5,20 @@
 #include "cli/ExplainCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/InterchangeCommands.h"
+#include "cli/MinimizeCommand.h"
 #include "cli/ReportCommand.h"
-#include "input/StringParcer.h"
-#include "input/TextUtil.h"
+#include "cli/StandardOutput.h"
+#include "input/VariableNames.h"
 #include "reports/Pla.h"
 
 #include <algorithm>
-#include <functional>
+#include <array>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <map>
+#include <iterator>
 
 namespace {
-
-constexpr std::size_t kMaxNameLength = 10;
 
 int usage(const std::string& error) {
     std::cerr << "lorvane-cli: " << error << '\n'
@@ -25,12 +26,40 @@ int usage(const std::string& error) {
     return 2;
 }
 
-void applyNames(TCarnoGrid& grid, const std::string& list) {
-    TStringParcer parser;
-    parser.Text = list;
-    parser.Parse(',');
-    for (std::size_t i = 0; i < parser.Items.size() && i < 8; ++i)
-        grid.SetVariableName(i + 1, upperAscii(parser.Items[i]).substr(0, kMaxNameLength));
+/// The comma-separated fields of a list, empty ones included.
+std::vector<std::string> fieldsOf(const std::string& list) {
+    std::vector<std::string> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        fields.push_back(list.substr(start, comma - start));
+        if (comma == list.size())
+            return fields;
+        start = comma + 1;
+    }
+}
+
+/// Sets the names of --names and refuses them as the options dialog does; returns the exit
+/// status to end with (2 for an empty field or more than eight names), or 0.
+int applyNames(CliContext& ctx, const std::string& list) {
+    const std::vector<std::string> fields = fieldsOf(list);
+    if (fields.size() > 8)
+        return usage("--names gives " + std::to_string(fields.size()) +
+                     " names; a map has at most 8");
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].empty())
+            return usage("--names has an empty name at place " + std::to_string(i + 1));
+    std::array<std::string, 8> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = i < fields.size() ? variableNameOf(fields[i])
+                                     : ctx.grid.VariableName(static_cast<int>(i) + 1);
+    const std::vector<std::string> messages = variableNameMessages(names);
+    for (const std::string& message : messages)
+        ctx.grid.Message(message, MsgKind::Error, MsgButtons::Ok);
+    if (!messages.empty())
+        return 1;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        ctx.grid.SetVariableName(static_cast<int>(i) + 1, names[i]);
+    return 0;
 }
 
 int analyzeCommand(CliContext& ctx, const CliOptions& options) {
@@ -96,17 +125,23 @@ bool loadMapFile(CliContext& ctx, const std::string& path) {
     return false;
 }
 
-using Command = std::function<int(CliContext&, const CliOptions&)>;
-
-const std::map<std::string, Command>& commandTable() {
-    static const std::map<std::string, Command> table = {
-        {"analyze", analyzeCommand}, {"show", showCommand},       {"sets", setsCommand},
-        {"truth", truthCommand},     {"save", saveCommand},       {"html", htmlCommand},
-        {"report", reportCommand},   {"pla", plaCommand},         {"expr", exprCommand},
-        {"image", imageCommand},     {"explain", explainCommand},
-    };
-    return table;
-}
+// Every command: its name, the FILE arguments it takes, its options besides the map options,
+// and its function. A new command is one line here; its options must be in the option table
+// of CliOptions.cpp (a new option is one line there).
+constexpr CommandSpec kCommands[] = {
+    {"analyze", FileArgument::None, "pos levels exact all verify", analyzeCommand},
+    {"show", FileArgument::None, "", showCommand},
+    {"sets", FileArgument::None, "", setsCommand},
+    {"truth", FileArgument::None, "", truthCommand},
+    {"save", FileArgument::One, "bit-save", saveCommand},
+    {"html", FileArgument::One, "", htmlCommand},
+    {"report", FileArgument::One, "truth-table map sets map-each steps pos exact", reportCommand},
+    {"pla", FileArgument::One, "result pos exact output", plaCommand},
+    {"expr", FileArgument::None, "notation pos exact output", exprCommand},
+    {"image", FileArgument::One, "pos exact steps", imageCommand},
+    {"explain", FileArgument::None, "pos exact", explainCommand},
+    {"minimize", FileArgument::Optional, "exact pos output stats", minimizeCommand, false},
+};
 
 } // namespace
 
@@ -128,14 +163,16 @@ CliContext::CliContext(std::ostream& output) : out(output) {
 int buildMap(CliContext& ctx, const CliOptions& options) {
     TCarnoGrid& grid = ctx.grid;
     grid.SetVariableCount(options.vars);
-    if (options.mapFile && !loadMapFile(ctx, *options.mapFile))
+    if (options.mapFile && !loadMapFile(ctx, inputPath(*options.mapFile)))
         return 1;
     if (options.plaOutput && !options.plaFile)
         return usage("--pla-output chooses an output of the file --pla loads");
-    if (options.plaFile && !loadPla(grid, *options.plaFile, options.plaOutput.value_or("")))
+    if (options.plaFile &&
+        !loadPla(grid, inputPath(*options.plaFile), options.plaOutput.value_or("")))
         return 1;
     if (options.names)
-        applyNames(grid, *options.names);
+        if (const int status = applyNames(ctx, *options.names))
+            return status;
     if (!grid.ApplySets(options.ones.value_or(""), options.zeros.value_or(""),
                         options.dontCares.value_or("")))
         return 1;
@@ -157,13 +194,42 @@ int buildMap(CliContext& ctx, const CliOptions& options) {
     return 0;
 }
 
+bool outputReached(std::ostream& out) {
+    if (out.flush())
+        return true;
+    const auto* buffer = dynamic_cast<const StandardOutputBuffer*>(out.rdbuf());
+    const int error = buffer && buffer->Error() ? buffer->Error() : EIO;
+    std::cerr << "error: Cannot write to standard output: " << std::strerror(error) << '\n';
+    return false;
+}
+
+std::span<const CommandSpec> commandTable() {
+    return kCommands;
+}
+
 int runCommand(CliContext& ctx, const CliOptions& options) {
-    const auto& table = commandTable();
-    const auto it = table.find(options.command);
-    if (it == table.end())
-        return usage(options.command.empty() ? "no command given"
-                                             : "unknown command '" + options.command + "'");
-    return it->second(ctx, options);
+    const auto it =
+        std::find_if(std::begin(kCommands), std::end(kCommands),
+                     [&](const CommandSpec& spec) { return spec.name == options.command; });
+    if (it == std::end(kCommands))
+        return usage("unknown command '" + options.command + "'");
+    if (it->buildsMap)
+        if (const int status = buildMap(ctx, options))
+            return status;
+    // What the command writes to "-" goes after what was printed before it.
+    ctx.out.flush();
+    const int status = it->run(ctx, options);
+    if (!outputReached(ctx.out) && status == 0)
+        return 1;
+    return status;
+}
+
+std::string outputPath(const std::string& argument) {
+    return argument == "-" ? "/dev/stdout" : argument;
+}
+
+std::string inputPath(const std::string& argument) {
+    return argument == "-" ? "/dev/stdin" : argument;
 }
 
 const char* usageText() {
@@ -171,14 +237,16 @@ const char* usageText() {
 
 usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]
 
-The map is built from the map options, always in this order:
+The map is built from the map options, always in this order (every command but minimize
+takes them):
   --vars N             number of variables, 2..8 (default 4)
-  --map FILE           load a map file; its variable count wins
+  --map FILE           load a map file; its variable count wins ("-": standard input)
   --pla FILE           load one output of a PLA file (2 to 8 inputs; .ilb names become the
-                       variable names); its input count wins
+                       variable names); its input count wins ("-": standard input)
   --pla-output NAME|K  the output --pla loads: an .ob name, else its number from 1
                        (default: the first, with a note when the file has more)
-  --names A,B,...      variable names (upper-cased, at most 10 characters each)
+  --names A,B,...      variable names (upper-cased, at most 10 characters each; no empty
+                       name, no name twice, no control characters)
   --ones SET           set cells to "1"; SET lists minterm numbers and ranges: 0,2,5-7
   --zeros SET          set cells to "0"
   --dc SET             set cells to "*" (don't care)
@@ -187,7 +255,8 @@ The map is built from the map options, always in this order:
   --cell C,R=TEXT      set the text of data column C, row R (from 1); repeatable
 
 Commands:
-  analyze [--pos] [--levels] [--exact] [--all] [--verify]
+Each command takes the map options and the options shown with it, no others.
+  analyze [--pos] [--exact] [--levels] [--all] [--verify]
                        fill empty cells with the non-target value and minimize; prints the
                        result line, then each term on its own line indented by two spaces.
                        --pos gives a product of sums; --levels first prints one line
@@ -209,21 +278,29 @@ Commands:
                        value of its cell (nothing after the space for an empty cell)
   save FILE [--bit-save]
                        write the map file (byte per cell, or two bit planes with --bit-save);
-                       exit status 1 if it could not be written or a cell could not be stored
+                       exit status 1, and FILE left as it was, if it could not be written or
+                       a cell could not be stored ("error: File write error")
   html FILE            write the map as an HTML page
-  pla FILE [--result] [--pos]
+  pla FILE [--output NAME] [--result [--pos] [--exact]]
                        write the map as a PLA file (.type fd: one line per "1" and "*" cell);
                        with --result analyze and write the result's cubes instead (a sum of
-                       products as .type f, with --pos a product of sums as .type r)
-  expr [--notation N] [--pos]
+                       products as .type f, with --pos a product of sums as .type r).
+                       The output (.ob) is named F, or Y or F1, F2, ... when an input has
+                       that name; --output NAME names it.
+  expr [--notation N] [--output NAME] [--pos] [--exact]
                        analyze and print the result in notation N: plain (default), verilog,
-                       vhdl, latex or c
+                       vhdl, latex, c, verilog-module or vhdl-entity (a whole module or entity
+                       with its ports). A name that is no identifier of the language is
+                       written as an escaped identifier (Verilog \name , VHDL \name\) with a
+                       note, or refused where the language has none (exit status 1). The
+                       output is named as for pla; --output NAME names it (verilog, vhdl and
+                       their module and entity forms).
   image FILE [--pos] [--exact] [--steps]
                        analyze and draw the map with the result's groups: FILE.svg gives SVG,
-                       FILE.tex a TikZ picture (PNG is made by the desktop program), FILE.pdf
-                       the printable page with the result line (and with --steps the steps)
-                       through the converter rsvg-convert (Debian package librsvg2-bin), which
-                       must be on the PATH
+                       FILE.tex a TikZ picture, "-" SVG on standard output (PNG is made by
+                       the desktop program), FILE.pdf the printable page with the result line
+                       (and with --steps the steps) through the converter rsvg-convert
+                       (Debian package librsvg2-bin), which must be on the PATH
   explain [--pos] [--exact]
                        print the steps that lead to the result analyze gives, one per line:
                        "PRIME term cells" for every prime implicant (cells as minterm numbers
@@ -237,20 +314,31 @@ Commands:
   minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]
                        read a PLA file of any number of outputs (standard input without FILE
                        or for -), minimize every output on a map of its own and write them
-                       all as one PLA file to OUT (standard output without -o or for -): a
-                       sum of products as .type f, with --pos a product of sums as .type r;
-                       a cube several outputs share is written once. The written file is read
-                       back and every output compared with the input first: a difference
-                       names the output and exits with status 1. --stats prints one line per
-                       output on standard error: "NAME: terms T, literals L, minimum proven"
-                       (or "not proven"). Takes no map options.
-  report FILE [--truth-table] [--map] [--sets] [--map-each] [--steps] [--pos]
+                       all as one PLA file to OUT (--output OUT; standard output without -o
+                       or for -): a sum of products as .type f, with --pos a product of sums
+                       as .type r; a cube several outputs share is written once. The written
+                       file is read back and every output compared with the input first: a
+                       difference names the output and exits with status 1. --stats prints
+                       one line per output on standard error: "NAME: terms T, literals L,
+                       minimum proven" (or "not proven"). Takes no map options.
+  report FILE [--truth-table] [--map] [--sets] [--map-each] [--steps] [--pos] [--exact]
                        analyze and write the HTML report, built from the templates in the
                        program folder; the switches add the truth table, the map beside the
                        result, the sets, one map per term and the steps
 
+Every command that analyzes takes --pos (a product of sums) and --exact (the exact
+minimizer) with the same meaning. A FILE of "-" is standard output.
+
+Files are written whole or not at all: through a temporary file in the same folder that
+replaces the old file at once, keeping its permissions; a symbolic link is written through to
+its file, a device or FIFO in place; a read-only file is refused and left as it was.
+
 Messages go to standard error as "information: ...", "warning: ..." or "error: ...";
-questions are answered OK/Yes. Usage errors exit with status 2.
+questions are answered OK/Yes. Exit status: 0 done; 1 refused input, a file that could not
+be read or written, or output that could not be written (a full disk, a closed standard
+output); 2 usage errors: an unknown command or option, an option the command does not take,
+a missing or extra argument, an option that takes one value given twice, an empty name in
+--names.
 
 Examples:
   lorvane-cli analyze --vars 3 --ones 2,3,5,7
@@ -263,12 +351,14 @@ Examples:
   lorvane-cli save m.lvn --vars 2 --ones 0,3 --dc 1 --bit-save
   lorvane-cli analyze --map m.lvn
   lorvane-cli html map.htm --map m.lvn --names x,y
+  lorvane-cli html - --vars 2 --ones 0 | less
   lorvane-cli pla f.pla --vars 4 --ones 0-3 --dc 5
   lorvane-cli analyze --pla f.pla
-  lorvane-cli pla min.pla --result --pla f.pla
+  cat f.pla | lorvane-cli pla min.pla --result --pla -
   lorvane-cli analyze --exact --pla decoder.pla --pla-output y2
   lorvane-cli minimize decoder.pla --exact --stats -o decoder-min.pla
   lorvane-cli expr --notation verilog --vars 3 --ones 2,3,5,7
+  lorvane-cli expr --notation vhdl-entity --output Y --vars 3 --ones 2,3,5,7
   lorvane-cli expr --notation latex --pos --vars 4 --zeros 0,1,4,5,7
   lorvane-cli image map.svg --vars 8 --formula "A*B+|C*D*E+F*|G*H"
   lorvane-cli explain --vars 3 --ones 0,1,2,5,6,7 --exact

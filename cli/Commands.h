@@ -29,8 +29,24 @@ struct CliContext {
 /// minimizer with --exact. Returns false when the map was refused.
 [[nodiscard]] bool analyzeMap(CliContext& ctx, const CliOptions& options);
 
-/// Runs the named command; returns the process exit status.
+/// Every command with what it takes: the table parseCommandLine checks against.
+[[nodiscard]] std::span<const CommandSpec> commandTable();
+
+/// Builds the map (for a command that works on one), runs the parsed command, then checks that
+/// everything it printed reached standard output: a failed write there (a full disk, a closed
+/// stream) prints a message and makes a status of 0 into 1. Returns the process exit status.
 [[nodiscard]] int runCommand(CliContext& ctx, const CliOptions& options);
+
+/// Flushes `out` (standard output) and checks that everything written to it arrived; prints
+/// "error: Cannot write to standard output: REASON" when it did not (the reason that a
+/// StandardOutputBuffer under `out` kept).
+[[nodiscard]] bool outputReached(std::ostream& out);
+
+/// The path a FILE argument names: "-" stands for standard output.
+[[nodiscard]] std::string outputPath(const std::string& argument);
+
+/// The path a file option (--map, --pla) names: "-" stands for standard input.
+[[nodiscard]] std::string inputPath(const std::string& argument);
 
 /// The text printed by --help.
 [[nodiscard]] const char* usageText();

@@ -7,10 +7,10 @@
 /// its cell (nothing after the space for an empty cell).
 [[nodiscard]] int truthCommand(CliContext& ctx, const CliOptions& options);
 
-/// `save FILE [--bit-save]`: writes the map file. Exit status 1 when the file could not be
-/// written or a cell could not be stored in it, 2 without FILE.
+/// `save FILE [--bit-save]`: writes the map file. Exit status 1, with FILE left as it was,
+/// when the file could not be written or a cell could not be stored in it.
 [[nodiscard]] int saveCommand(CliContext& ctx, const CliOptions& options);
 
 /// `html FILE`: writes the map as an HTML page. Exit status 1 when the file could not be
-/// written, 2 without FILE.
+/// written.
 [[nodiscard]] int htmlCommand(CliContext& ctx, const CliOptions& options);

@@ -3,6 +3,7 @@
 
 #include "cli/ExplainCommand.h"
 
+#include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "reports/Notation.h"
 #include "reports/Pla.h"
@@ -21,28 +22,37 @@ bool isPng(const std::string& path) {
     return extension == "png";
 }
 
+bool namesAnOutput(Notation notation) {
+    return notation == Notation::Verilog || notation == Notation::Vhdl ||
+           notation == Notation::VerilogModule || notation == Notation::VhdlEntity;
+}
+
 } // namespace
 
 int plaCommand(CliContext& ctx, const CliOptions& options) {
-    if (options.arguments.size() != 1)
-        return usageError("pla expects one output FILE");
-    const std::string& file = options.arguments.front();
-    if (!options.Has("result"))
-        return saveMapPla(ctx.grid, file) ? 0 : 1;
+    const std::string file = outputPath(options.arguments.front());
+    const std::string output = options.output.value_or("");
+    if (!options.Has("result")) {
+        if (options.Has("pos") || options.Has("exact"))
+            return usageError("--pos and --exact go with pla --result");
+        return saveMapPla(ctx.grid, file, output) ? 0 : 1;
+    }
     if (!analyzeMap(ctx, options))
         return 1;
-    return saveResultPla(ctx.grid, file) ? 0 : 1;
+    return saveResultPla(ctx.grid, file, output) ? 0 : 1;
 }
 
 int exprCommand(CliContext& ctx, const CliOptions& options) {
     const auto notation = notationNamed(options.notation.value_or("plain"));
     if (!notation)
-        return usageError("--notation expects plain, verilog, vhdl, latex or c");
-    if (!options.arguments.empty())
-        return usageError("expr takes no FILE");
+        return usageError(
+            "--notation expects plain, verilog, vhdl, latex, c, verilog-module or vhdl-entity");
+    if (options.output && !namesAnOutput(*notation))
+        return usageError("--output goes with --notation verilog, vhdl, verilog-module or "
+                          "vhdl-entity");
     if (!analyzeMap(ctx, options))
         return 1;
-    const auto text = resultAs(ctx.grid, *notation);
+    const auto text = resultAs(ctx.grid, *notation, options.output.value_or(""));
     if (!text)
         return 1;
     ctx.out << *text << '\n';
@@ -50,8 +60,6 @@ int exprCommand(CliContext& ctx, const CliOptions& options) {
 }
 
 int imageCommand(CliContext& ctx, const CliOptions& options) {
-    if (options.arguments.size() != 1)
-        return usageError("image expects one output FILE");
     const std::string& file = options.arguments.front();
     if (isPdfName(file))
         return pdfImageCommand(ctx, options, file);
@@ -61,7 +69,15 @@ int imageCommand(CliContext& ctx, const CliOptions& options) {
                          MsgKind::Error, MsgButtons::Ok);
         return 1;
     }
-    if (mapImageFormatOf(file) && !analyzeMap(ctx, options))
+    // Standard output has no extension to choose by: it gets SVG.
+    const bool toOutput = file == "-";
+    if ((toOutput || mapImageFormatOf(file)) && !analyzeMap(ctx, options))
         return 1;
-    return saveMapImage(ctx.grid, file, true) ? 0 : 1;
+    if (!toOutput)
+        return saveMapImage(ctx.grid, file, true) ? 0 : 1;
+    if (const auto error = writeFileAtomically(outputPath(file), mapSvg(ctx.grid, true))) {
+        ctx.grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return 1;
+    }
+    return 0;
 }

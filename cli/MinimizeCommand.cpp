@@ -10,20 +10,6 @@
 
 namespace {
 
-/// The first map option given, which minimize has no use for; nothing when there is none.
-const char* mapOptionGiven(const CliOptions& options) {
-    const std::pair<const char*, bool> mapOptions[] = {
-        {"--map", options.mapFile.has_value()},     {"--pla", options.plaFile.has_value()},
-        {"--names", options.names.has_value()},     {"--ones", options.ones.has_value()},
-        {"--zeros", options.zeros.has_value()},     {"--dc", options.dontCares.has_value()},
-        {"--formula", options.formula.has_value()}, {"--cell", !options.cells.empty()},
-    };
-    for (const auto& [name, given] : mapOptions)
-        if (given)
-            return name;
-    return nullptr;
-}
-
 void report(const std::string& text, MsgKind kind) {
     ConsoleMessageBox messages;
     messages.Show(text, kind, MsgButtons::Ok);
@@ -58,28 +44,17 @@ std::string differingOutput(const MultiFunction& function, const std::string& te
     return output ? function.OutputLabel(*output) : std::string();
 }
 
-int write(const std::string& path, const std::string& text, std::ostream& out) {
-    if (path != "-") {
-        if (const auto error = writeFileAtomically(path, text)) {
-            report(*error, MsgKind::Error);
-            return 1;
-        }
-        return 0;
+int write(const std::string& path, const std::string& text) {
+    if (const auto error = writeFileAtomically(outputPath(path), text)) {
+        report(*error, MsgKind::Error);
+        return 1;
     }
-    out << text << std::flush;
-    if (out)
-        return 0;
-    report("Cannot write standard output.", MsgKind::Error);
-    return 1;
+    return 0;
 }
 
 } // namespace
 
-int minimizeCommand(const CliOptions& options, std::ostream& out) {
-    if (options.arguments.size() > 1)
-        return usageError("minimize reads one FILE (or - for standard input)");
-    if (const char* option = mapOptionGiven(options))
-        return usageError(std::string(option) + " builds a map; minimize reads its FILE instead");
+int minimizeCommand(CliContext&, const CliOptions& options) {
     const auto read = readPlaFile(options.arguments.empty() ? "-" : options.arguments.front());
     if (const auto* message = std::get_if<std::string>(&read)) {
         report(*message, MsgKind::Error);
@@ -99,5 +74,5 @@ int minimizeCommand(const CliOptions& options, std::ostream& out) {
                MsgKind::Error);
         return 1;
     }
-    return write(options.output.value_or("-"), text, out);
+    return write(options.output.value_or("-"), text);
 }

@@ -1,9 +1,7 @@
 // The lorvane-cli command minimize: every output of a PLA file minimized in one run.
 #pragma once
 
-#include "cli/CliOptions.h"
-
-#include <iosfwd>
+#include "cli/Commands.h"
 
 /// `minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]`: reads a PLA file (standard input
 /// without FILE or for "-"), minimizes every output on a map of its own and writes all results
@@ -11,4 +9,4 @@
 /// text back and comparing each output with the input function. --stats prints one line per
 /// output on standard error. Exit status 1 when the file is refused, an output differs or the
 /// result could not be written; 2 for a usage error. Builds no map.
-[[nodiscard]] int minimizeCommand(const CliOptions& options, std::ostream& out);
+[[nodiscard]] int minimizeCommand(CliContext& ctx, const CliOptions& options);

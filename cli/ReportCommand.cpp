@@ -30,8 +30,6 @@ ReportContent contentOf(const CliOptions& options) {
 } // namespace
 
 int reportCommand(CliContext& ctx, const CliOptions& options) {
-    if (options.arguments.size() != 1)
-        return usageError("report expects one output FILE");
     if (!analyzeMap(ctx, options))
         return 1;
     ReportRequest request;
@@ -39,7 +37,7 @@ int reportCommand(CliContext& ctx, const CliOptions& options) {
     request.stepsSource = options.Has("exact") ? StepsSource::Exact : StepsSource::Gluing;
     request.treeLines = treeCaptions(ctx.tree.Lines());
     request.programFolder = executableFolder();
-    request.outputPath = options.arguments.front();
+    request.outputPath = outputPath(options.arguments.front());
     const ReportResult result = generateReport(ctx.grid, request);
     if (result.error) {
         ctx.grid.Message(*result.error, MsgKind::Error, MsgButtons::Ok);

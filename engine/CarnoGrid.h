@@ -56,6 +56,9 @@ struct AnalyzeOutcome {
     bool proven = true;
 };
 
+/// What SaveToFile does when the map holds a cell its file body cannot hold.
+enum class TLossyCells : std::uint8_t { WriteTheRest, WriteNothing };
+
 /// Reading of a formula: SOP ("+" between products) or POS ("*" between sums).
 enum TFormulaType : std::uint8_t { ftSOP = 0, ftPOS = 1 };
 
@@ -248,8 +251,11 @@ public:
     void MapToTruthTable(FunctionTable& table) const;
 
     // --- map file and HTML export (reports/) -----------------------------------------------
-    /// Writes the map file; false (after a message) when it could not be written.
-    bool SaveToFile(const std::string& path);
+    /// Writes the map file. Every cell the chosen body cannot hold so that it reads back the
+    /// same (the bit planes hold "1", "*", "0" and empty; the byte body also the numbers 3 to
+    /// 255) shows "File write error"; with `lossy` WriteTheRest the other cells are still
+    /// written in their places, with WriteNothing nothing is written. False after any message.
+    bool SaveToFile(const std::string& path, TLossyCells lossy = TLossyCells::WriteTheRest);
     /// Replaces the map by the file's content; false (after a message, or silently for a
     /// missing file) when the map was left as it was.
     bool LoadFromFile(const std::string& path);

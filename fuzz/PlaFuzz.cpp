@@ -1,11 +1,13 @@
 // Fuzz target: PLA texts read, put into a map, written again and read back the same; files of
-// a few outputs minimized output by output and read back as the same functions.
+// a few outputs minimized output by output and read back as the same functions; the input also
+// streamed beyond the reader's limit.
 #include "FuzzSupport.h"
 #include "reports/MultiPla.h"
 #include "reports/Pla.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 namespace {
 
@@ -48,6 +50,45 @@ void CheckRoundTrip(const PlaFunction& function) {
         Require(read->names == function.names, "a written map reads back the same names");
 }
 
+/// A stream that gives `data` again and again, `total` bytes in all, and counts what it gave.
+struct RepeatingStream {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t total;
+    std::size_t given = 0;
+
+    std::ptrdiff_t operator()(char* buffer, std::size_t room) {
+        const std::size_t count = std::min(room, total - given);
+        for (std::size_t i = 0; i < count; ++i)
+            buffer[i] = static_cast<char>(data[(given + i) % size]);
+        given += count;
+        return static_cast<std::ptrdiff_t>(count);
+    }
+};
+
+/// Reads the input repeated through a stream, to just within or just beyond a limit, and on
+/// inputs that begin with 0xFF beyond the PLA file limit: the reader stops one byte past the
+/// limit whatever the stream holds, and the map refuses a file above it.
+void CheckStreams(const std::uint8_t* data, std::size_t size) {
+    const std::size_t total = size * (1 + size % 3);
+    for (const std::size_t limit : {total, total - 1}) {
+        RepeatingStream stream{data, size, total};
+        const FileRead read = readLimited(std::ref(stream), limit, "stream");
+        Require(read.bytes.size() == std::min(total, limit) && read.truncated == (limit < total),
+                "a stream is read to its end or to its limit");
+    }
+    if (data[0] != 0xFF)
+        return;
+    RepeatingStream endless{data, size, kPlaFileLimit * 2};
+    const FileRead read = readLimited(std::ref(endless), kPlaFileLimit, "stream");
+    Require(read.truncated && endless.given == kPlaFileLimit + 1,
+            "a stream beyond the limit is read one byte past it and no further");
+    const auto refused = plaFromRead(read);
+    const auto* message = std::get_if<std::string>(&refused);
+    Require(message && *message == "Invalid PLA file: the file is larger than 4 MB.",
+            "a file beyond the limit is refused");
+}
+
 /// Every output of the text is read as the first one is, and a few of them minimized and
 /// written as one PLA text read back as the same functions.
 void CheckOutputs(const std::string& text, const PlaFunction& first) {
@@ -71,6 +112,8 @@ void CheckOutputs(const std::string& text, const PlaFunction& first) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > 0)
+        CheckStreams(data, size);
     const std::string text(reinterpret_cast<const char*>(data), size);
     auto result = parsePla(text);
     if (const auto* error = std::get_if<PlaError>(&result)) {

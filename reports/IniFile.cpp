@@ -9,10 +9,15 @@
 
 namespace {
 
+// Settings and language files are a few kilobytes; a larger file is not one of them.
+constexpr std::size_t kIniFileLimit = std::size_t{1} << 20;
+
 /// The file as lines without their line ends, and the line end to write them back with.
 struct IniLines {
     std::vector<std::string> lines;
     std::string lineEnd = "\r\n";
+    /// Why an existing file could not be read; a missing file is no error.
+    std::optional<std::string> error;
 };
 
 std::string trimmed(const std::string& text) {
@@ -32,9 +37,14 @@ bool sameName(const std::string& a, const std::string& b) {
 
 IniLines readLines(const std::string& path) {
     IniLines ini;
-    const auto bytes = readWholeFile(path);
-    if (!bytes || bytes->empty())
+    FileRead read = readFileLimited(path, kIniFileLimit);
+    if (read.truncated)
+        read.error = fileTooLargeText(path, kIniFileLimit);
+    if (read.error && !read.missing)
+        ini.error = read.error;
+    if (read.error || read.bytes.empty())
         return ini;
+    const std::string* bytes = &read.bytes;
     // A file written with bare line feeds keeps them.
     if (bytes->find("\r\n") == std::string::npos && bytes->find('\n') != std::string::npos) {
 // GCC 12 sees an overlap that cannot happen in this assignment of a literal at -O2.
@@ -170,6 +180,9 @@ std::optional<std::string> IniFile::writeString(const std::string& section, cons
 std::optional<std::string> IniFile::writeValues(const std::string& section,
                                                 const std::vector<KeyValue>& values) {
     IniLines ini = readLines(m_path);
+    // Writing what could be read of a file that could not be read would lose the rest.
+    if (ini.error)
+        return ini.error;
     for (const auto& [key, value] : values)
         setKey(ini.lines, section, key, value);
     std::string bytes;

@@ -2,10 +2,10 @@
 #include "engine/CarnoGrid.h"
 #include "reports/FileWriter.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
-#include <fstream>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -66,7 +66,7 @@ bool planeBit(const unsigned char* plane, int k) {
 
 } // namespace
 
-bool TCarnoGrid::SaveToFile(const std::string& path) {
+bool TCarnoGrid::SaveToFile(const std::string& path, TLossyCells lossy) {
     const int rows = DataRows();
     const int cols = DataCols();
     std::string bytes = {'C',
@@ -81,39 +81,51 @@ bool TCarnoGrid::SaveToFile(const std::string& path) {
                          0,
                          0,
                          0};
+    int lost = 0;
     if (BitSave) {
         const std::size_t bytesPerPlane = planeBytes(m_variableCount);
-        for (const char* marked : {"1", "*"}) {
-            std::string plane(bytesPerPlane, '\0');
-            for (int k = 0; k < rows * cols; ++k)
-                if (Cells(k / rows + 1, k % rows + 1) == marked)
-                    plane[static_cast<std::size_t>(k / 8)] |= static_cast<char>(0x80 >> (k % 8));
-            bytes += plane;
+        std::string ones(bytesPerPlane, '\0');
+        std::string stars(bytesPerPlane, '\0');
+        for (int k = 0; k < rows * cols; ++k) {
+            const std::string& text = Cells(k / rows + 1, k % rows + 1);
+            const char bit = static_cast<char>(0x80 >> (k % 8));
+            if (text == "1")
+                ones[static_cast<std::size_t>(k / 8)] |= bit;
+            else if (text == "*")
+                stars[static_cast<std::size_t>(k / 8)] |= bit;
+            else if (!text.empty() && text != "0")
+                ++lost;
         }
+        bytes += ones + stars;
     } else {
         for (int k = 0; k < rows * cols; ++k) {
             const auto byte = cellByte(Cells(k / rows + 1, k % rows + 1));
             // A cell the file cannot hold still takes its place, so the cells after it keep
             // theirs.
-            if (!byte)
-                Message("File write error", MsgKind::Error, MsgButtons::Ok);
+            lost += byte ? 0 : 1;
             bytes += static_cast<char>(byte.value_or(0));
         }
     }
+    for (int i = 0; i < lost; ++i)
+        Message("File write error", MsgKind::Error, MsgButtons::Ok);
+    if (lost > 0 && lossy == TLossyCells::WriteNothing)
+        return false;
     if (const auto error = writeFileAtomically(path, bytes)) {
         Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    return true;
+    return lost == 0;
 }
 
 bool TCarnoGrid::LoadFromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const FileRead read = readFileLimited(path, kReadLimit);
+    if (read.missing)
         return false;
-    std::vector<unsigned char> data(kReadLimit);
-    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(in.gcount()));
+    if (read.error) {
+        Message(*read.error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    const std::vector<unsigned char> data(read.bytes.begin(), read.bytes.end());
 
     if (data.size() < kSignature.size() ||
         !std::equal(kSignature.begin(), kSignature.end(), data.begin())) {

@@ -1,5 +1,6 @@
 // The map drawn as SVG and as TikZ: one layout of labels, groups and legend, two writers.
 #include "reports/MapImage.h"
+#include "input/Utf8.h"
 #include "reports/FileWriter.h"
 #include "reports/Notation.h"
 #include "reports/Template.h"
@@ -164,7 +165,7 @@ std::vector<PathStep> outline(const GroupRect& rect, bool forStroke) {
 std::string variableList(const TCarnoGrid& grid, int from, int to, bool latex) {
     bool single = true;
     for (int i = from; i <= to; ++i)
-        single = single && grid.VariableName(i).size() == 1;
+        single = single && characterCount(grid.VariableName(i)) == 1;
     std::string text;
     for (int i = from; i <= to; ++i) {
         if (i > from && !single)
@@ -184,14 +185,15 @@ std::pair<int, int> legendShape(int count, double itemWidth, double available) {
 std::size_t longestTerm(const TCarnoGrid& grid, const std::vector<DrawnGroup>& groups) {
     std::size_t longest = 0;
     for (const DrawnGroup& group : groups)
-        longest = std::max(longest, termAs(grid, group.cube, Notation::Plain).size());
+        longest = std::max(longest, characterCount(termAs(grid, group.cube, Notation::Plain)));
     return longest;
 }
 
 // --- SVG -------------------------------------------------------------------------------------
 
 int textWidth(const std::string& text, int font) {
-    return static_cast<int>(std::ceil(static_cast<double>(text.size()) * font * kCharWidth));
+    return static_cast<int>(
+        std::ceil(static_cast<double>(characterCount(text)) * font * kCharWidth));
 }
 
 std::string svgColor(const Rgb& c) {
@@ -251,7 +253,7 @@ std::string svgText(double x, double y, const std::string& text, int font,
                     const std::string& anchor, const std::string& extra = "") {
     return "<text x=\"" + number(x) + "\" y=\"" + number(y) + "\" font-size=\"" +
            std::to_string(font) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" +
-           escapeHtml(text) + "</text>\n";
+           escapeXml(text) + "</text>\n";
 }
 
 std::string svgLine(double x1, double y1, double x2, double y2, const std::string& style) {
@@ -339,8 +341,7 @@ std::string svgGroups(const TCarnoGrid& grid, const std::vector<DrawnGroup>& gro
     std::string out;
     for (const DrawnGroup& group : groups) {
         const std::string color = svgColor(group.color);
-        out +=
-            "<g>\n<title>" + escapeHtml(termAs(grid, group.cube, Notation::Plain)) + "</title>\n";
+        out += "<g>\n<title>" + escapeXml(termAs(grid, group.cube, Notation::Plain)) + "</title>\n";
         for (const GroupRect& rect : group.rects) {
             out += "<path d=\"" + svgPath(outline(rect, false), layout, true) + "\" fill=\"" +
                    color + "\" fill-opacity=\"0.14\" stroke=\"none\"/>\n";
@@ -590,8 +591,8 @@ std::string mapTikz(const TCarnoGrid& grid, bool withGroups) {
     const std::vector<DrawnGroup> groups = drawnGroups(grid, withGroups);
     const int n = grid.GetVariableCount();
     const std::size_t longest =
-        std::max(variableList(grid, 1, grid.GetRowVarCount(), false).size(),
-                 variableList(grid, grid.GetRowVarCount() + 1, n, false).size());
+        std::max(characterCount(variableList(grid, 1, grid.GetRowVarCount(), false)),
+                 characterCount(variableList(grid, grid.GetRowVarCount() + 1, n, false)));
     // As in the SVG, the names must stay clear of the corner's diagonal.
     const double labelWidth =
         std::max(1.2, (kTikzCharWidth * static_cast<double>(longest) + 0.15) / 0.6);

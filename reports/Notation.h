@@ -8,15 +8,16 @@
 #include <string_view>
 #include <vector>
 
-/// The languages a result can be written in.
-enum class Notation { Plain, Verilog, Vhdl, Latex, C };
+/// The languages a result can be written in. VerilogModule and VhdlEntity wrap the Verilog
+/// and VHDL assignments in a module or an entity that compiles as it stands.
+enum class Notation { Plain, Verilog, Vhdl, Latex, C, VerilogModule, VhdlEntity };
 
 /// A result term as a cube over variables 1..n: per variable '1' or '0' when the term fixes
 /// it, '-' when the term spans both values. "01-" is the term |A*B of three variables.
 using Cube = std::string;
 
-/// The notation of the given name ("plain", "verilog", "vhdl", "latex", "c"); nothing for any
-/// other name.
+/// The notation of the given name ("plain", "verilog", "vhdl", "latex", "c", "verilog-module",
+/// "vhdl-entity"); nothing for any other name.
 [[nodiscard]] std::optional<Notation> notationNamed(std::string_view name);
 
 /// The cube of one term under the current map; nothing when the term's cells do not form a
@@ -36,13 +37,18 @@ using Cube = std::string;
 /// map's GlueMethod, with the map's variable names. A term spanning the map gives the constant
 /// of the function (SOP 1, POS 0); no term at all gives the other constant (SOP 0, POS 1).
 /// Plain is the notation of the result line ("|A*B+A*C"). Verilog and VHDL are assignments
-/// to F, the others bare expressions. Nothing, after a message, when the result no longer
-/// belongs to the map (see resultCubes).
-[[nodiscard]] std::optional<std::string> resultAs(const TCarnoGrid& grid, Notation notation);
+/// to the output `output` (empty: freeOutputName), their module and entity forms whole design
+/// units, the others bare expressions. Names are written as identifiers of the notation
+/// (identifierIn); one that has to be escaped gets a note. Nothing, after a message, when the
+/// result no longer belongs to the map (see resultCubes), a name cannot be written in the
+/// notation, or `output` cannot name the output (outputNameProblem).
+[[nodiscard]] std::optional<std::string> resultAs(const TCarnoGrid& grid, Notation notation,
+                                                  const std::string& output = {});
 
-/// The expression of the given cubes in `notation`: what resultAs gives for these terms.
+/// The expression of the given cubes in `notation`: what resultAs gives for these terms. Every
+/// variable name must be writable in the notation (see resultAs).
 [[nodiscard]] std::string cubesAs(const TCarnoGrid& grid, const std::vector<Cube>& cubes,
-                                  Notation notation);
+                                  Notation notation, const std::string& output = {});
 
 /// One term in `notation`, without the assignment around it; the constant for a cube without
 /// literals.
@@ -51,3 +57,17 @@ using Cube = std::string;
 /// A variable name for LaTeX math mode: special characters escaped, names of more than one
 /// character set upright-italic as one word (\mathit{CLK}).
 [[nodiscard]] std::string latexName(const std::string& name);
+
+/// How `name` is written in `notation`: itself when it is an identifier there that is no
+/// reserved word; otherwise, in Verilog and VHDL, an escaped identifier ("\1 ", "\1\");
+/// nothing when the notation cannot hold it (C; characters outside printable ASCII).
+[[nodiscard]] std::optional<std::string> identifierIn(Notation notation, const std::string& name);
+
+/// The output's name: "F", unless a variable in use is named so (in any letter case); then
+/// "Y", then "F1", "F2" and so on.
+[[nodiscard]] std::string freeOutputName(const TCarnoGrid& grid);
+
+/// Why `output` cannot name the output of `notation`: it is no plain identifier there, or a
+/// variable in use has that name (in any letter case). Nothing when it can.
+[[nodiscard]] std::optional<std::string>
+outputNameProblem(const TCarnoGrid& grid, Notation notation, const std::string& output);

@@ -2,23 +2,20 @@
 #include "reports/Pla.h"
 
 #include "input/TextUtil.h"
+#include "input/Utf8.h"
+#include "input/VariableNames.h"
 #include "reports/FileWriter.h"
 
 #include <array>
 #include <charconv>
-#include <cstdio>
-#include <filesystem>
 #include <set>
 
 namespace {
 
 constexpr int kMinInputs = 2;
 constexpr int kMaxInputs = 8;
-constexpr std::size_t kMaxNameLength = 10;
 // Keeps the per-output bookkeeping of a hostile .o small; real files have a few dozen.
 constexpr int kMaxOutputs = 4096;
-// Eight inputs need at most 256 cube lines; anything this large is not a map's PLA file.
-constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{4} << 20;
 
 /// Which sets the cubes of a .type give: ON-set "f", don't-care set "d", OFF-set "r".
 struct PlaType {
@@ -364,7 +361,8 @@ std::string errorText(const PlaError& error) {
 }
 
 /// The lines before the cubes; .ilb only when the names can be read back as names.
-std::string header(const TCarnoGrid& grid, std::string_view type, std::size_t cubes) {
+std::string header(const TCarnoGrid& grid, std::string_view type, std::size_t cubes,
+                   const std::string& output) {
     std::string text = ".i " + std::to_string(grid.GetVariableCount()) + "\n.o 1\n";
     const std::vector<std::string> names = grid.VariableNames();
     if (variableNamesProblem(names).empty()) {
@@ -373,7 +371,9 @@ std::string header(const TCarnoGrid& grid, std::string_view type, std::size_t cu
             text += " " + name;
         text += "\n";
     }
-    return text + ".ob F\n.type " + std::string(type) + "\n.p " + std::to_string(cubes) + "\n";
+    const std::string name = output.empty() ? freeOutputName(grid) : output;
+    return text + ".ob " + name + "\n.type " + std::string(type) + "\n.p " + std::to_string(cubes) +
+           "\n";
 }
 
 std::string mintermDigits(int minterm, int variables) {
@@ -419,33 +419,19 @@ std::string noSuchOutput(const MultiFunction& function, const std::string& selec
     return text + ".";
 }
 
-/// Standard input up to one byte past the size limit; nothing when it cannot be read.
-std::optional<std::string> readStandardInput() {
-    std::string text;
-    std::array<char, 65536> buffer{};
-    while (text.size() <= kMaxFileSize) {
-        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), stdin);
-        text.append(buffer.data(), n);
-        if (n < buffer.size())
-            break;
-    }
-    if (std::ferror(stdin))
-        return std::nullopt;
-    return text;
-}
-
-std::optional<std::string> readPlaText(const std::string& path) {
-    if (path == "-")
-        return readStandardInput();
-    return readWholeFile(path);
-}
-
 bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
     if (const auto error = writeFileAtomically(path, text)) {
         grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
     return true;
+}
+
+bool checkOutputName(const TCarnoGrid& grid, const std::string& output) {
+    const auto problem = plaOutputNameProblem(grid, output);
+    if (problem)
+        grid.Message(*problem, MsgKind::Error, MsgButtons::Ok);
+    return !problem;
 }
 
 } // namespace
@@ -470,17 +456,15 @@ PlaFunction plaOutput(const MultiFunction& function, std::size_t output) {
 }
 
 std::variant<MultiFunction, std::string> readPlaFile(const std::string& path) {
-    const std::string tooLarge = errorText({0, "the file is larger than 4 MB."});
-    std::error_code ec;
-    if (path != "-" && std::filesystem::file_size(path, ec) > kMaxFileSize && !ec)
-        return tooLarge;
-    const auto text = readPlaText(path);
-    if (!text)
-        return path == "-" ? "Cannot read standard input."
-                           : "Cannot read file " + inQuotes(path) + ".";
-    if (text->size() > kMaxFileSize)
-        return tooLarge;
-    auto parsed = parsePlaOutputs(*text);
+    return plaFromRead(readFileLimited(path == "-" ? "/dev/stdin" : path, kPlaFileLimit));
+}
+
+std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read) {
+    if (read.error)
+        return *read.error;
+    if (read.truncated)
+        return errorText({0, "the file is larger than " + sizeText(kPlaFileLimit) + "."});
+    auto parsed = parsePlaOutputs(read.bytes);
     if (const auto* error = std::get_if<PlaError>(&parsed))
         return errorText(*error);
     return std::get<MultiFunction>(std::move(parsed));
@@ -491,7 +475,9 @@ std::string variableNamesProblem(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (name.empty())
             return "a name is empty.";
-        if (name.size() > kMaxNameLength)
+        if (!nameCharactersAllowed(name))
+            return inQuotes(visibleText(name)) + " " + std::string(kNameCharacterProblem);
+        if (characterCount(name) > kMaxNameLength)
             return inQuotes(name) + " is longer than 10 characters.";
         for (char ch : name)
             if (ch == '+' || ch == '*' || ch == '|' || ch == '#' || isBlank(ch) || ch == '\n')
@@ -547,7 +533,7 @@ bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& outpu
     return true;
 }
 
-std::string mapPlaText(const TCarnoGrid& grid) {
+std::string mapPlaText(const TCarnoGrid& grid, const std::string& output) {
     const int n = grid.GetVariableCount();
     std::string cubes;
     std::size_t count = 0;
@@ -561,29 +547,38 @@ std::string mapPlaText(const TCarnoGrid& grid) {
     }
     return "# Karnaugh map: the \"1\" cells (output 1) and the \"*\" cells (output -); the rest "
            "is 0\n" +
-           header(grid, "fd", count) + cubes + ".e\n";
+           header(grid, "fd", count, output) + cubes + ".e\n";
 }
 
-std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes) {
+std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes,
+                          const std::string& output) {
     const bool sop = grid.GlueMethod == gmDNF;
     std::string text = "# F = " + cubesAs(grid, cubes, Notation::Plain) + "\n";
     text += sop ? "# sum of products: every cube is one product term, where F is 1\n"
                 : "# product of sums: every cube is where one sum clause, and so F, is 0\n";
-    text += header(grid, sop ? "f" : "r", cubes.size());
+    text += header(grid, sop ? "f" : "r", cubes.size(), output);
     for (const Cube& cube : cubes)
         text += cube + (sop ? " 1\n" : " 0\n");
     return text + ".e\n";
 }
 
-bool saveMapPla(TCarnoGrid& grid, const std::string& path) {
-    if (!grid.ValidateCells())
-        return false;
-    return writeText(grid, path, mapPlaText(grid));
+std::optional<std::string> plaOutputNameProblem(const TCarnoGrid& grid, const std::string& output) {
+    if (output.empty())
+        return std::nullopt;
+    if (const std::string problem = variableNamesProblem({output}); !problem.empty())
+        return "The output name cannot be used: " + problem;
+    return outputNameProblem(grid, Notation::Plain, output);
 }
 
-bool saveResultPla(const TCarnoGrid& grid, const std::string& path) {
-    const auto cubes = checkedResultCubes(grid);
-    if (!cubes)
+bool saveMapPla(TCarnoGrid& grid, const std::string& path, const std::string& output) {
+    if (!grid.ValidateCells() || !checkOutputName(grid, output))
         return false;
-    return writeText(grid, path, resultPlaText(grid, *cubes));
+    return writeText(grid, path, mapPlaText(grid, output));
+}
+
+bool saveResultPla(const TCarnoGrid& grid, const std::string& path, const std::string& output) {
+    const auto cubes = checkedResultCubes(grid);
+    if (!cubes || !checkOutputName(grid, output))
+        return false;
+    return writeText(grid, path, resultPlaText(grid, *cubes, output));
 }

@@ -25,9 +25,11 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "reports/FileReader.h"
 #include "reports/MultiFunction.h"
 #include "reports/Notation.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -60,12 +62,21 @@ struct PlaError {
 /// usable as variable names (else a note says why not).
 [[nodiscard]] PlaFunction plaOutput(const MultiFunction& function, std::size_t output);
 
-/// Reads the PLA file ("-": standard input) with every output; on failure the message for the
-/// user ("Cannot read file ...", "Invalid PLA file, line 7: ...").
+/// The most a PLA file is read of: eight inputs need at most 256 cube lines, so anything this
+/// large is not a map's PLA file.
+inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
+
+/// Reads the PLA file ("-" or "/dev/stdin": standard input) within kPlaFileLimit, with every
+/// output; on failure the message for the user ("Cannot read file "x": Is a directory",
+/// "Invalid PLA file: the file is larger than 4 MB.", "Invalid PLA file, line 7: ...").
 [[nodiscard]] std::variant<MultiFunction, std::string> readPlaFile(const std::string& path);
 
+/// What readPlaFile makes of a read of the file with kPlaFileLimit.
+[[nodiscard]] std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read);
+
 /// Why `names` cannot be variable names (empty, longer than 10 characters, holding "+", "*",
-/// "|", "#" or white space, or named twice); empty when they can.
+/// "|", "#", white space, a control character or text that is not UTF-8, or named twice);
+/// empty when they can.
 [[nodiscard]] std::string variableNamesProblem(const std::vector<std::string>& names);
 
 /// Puts a read function into the map as a load does: asks before dropping a shown result,
@@ -85,16 +96,25 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function);
 bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& output = {});
 
 /// The map as a PLA text (.type fd). Cells other than "1" and "*" are left out (they are 0).
-[[nodiscard]] std::string mapPlaText(const TCarnoGrid& grid);
+/// The output is named `output`, or freeOutputName when it is empty.
+[[nodiscard]] std::string mapPlaText(const TCarnoGrid& grid, const std::string& output = {});
 
 /// The given result cubes (resultCubes) as a PLA text, read as a sum of products or a product
-/// of sums after the map's GlueMethod, with the whole result in a comment line.
-[[nodiscard]] std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes);
+/// of sums after the map's GlueMethod, with the whole result in a comment line; the output
+/// named as in mapPlaText.
+[[nodiscard]] std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes,
+                                        const std::string& output = {});
+
+/// Why `output` cannot name a PLA file's output (.ob): it is no usable name or an input's
+/// name. Nothing when it can, or when it is empty (a free name is chosen then).
+[[nodiscard]] std::optional<std::string> plaOutputNameProblem(const TCarnoGrid& grid,
+                                                              const std::string& output);
 
 /// Writes the map as a PLA file. Refuses a map with invalid cell data ("Invalid data in
-/// cell.") and reports a failed write; false after such a message.
-bool saveMapPla(TCarnoGrid& grid, const std::string& path);
+/// cell.") or an output name that cannot be used, and reports a failed write; false after
+/// such a message.
+bool saveMapPla(TCarnoGrid& grid, const std::string& path, const std::string& output = {});
 
 /// Writes the last result as a PLA file; false after a message when it does not lie on the
-/// current map or the file could not be written.
-bool saveResultPla(const TCarnoGrid& grid, const std::string& path);
+/// current map, the output name cannot be used or the file could not be written.
+bool saveResultPla(const TCarnoGrid& grid, const std::string& path, const std::string& output = {});

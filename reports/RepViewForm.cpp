@@ -4,6 +4,7 @@
 #include "engine/Ports.h"
 #include "reports/FileWriter.h"
 #include "reports/ReportDisplay.h"
+#include "ui/FileBrowser.h"
 #include "ui/Icons.h"
 #include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
@@ -47,7 +48,7 @@ std::string localName(const QString& path) {
 TRepView::TRepView(const AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      m_texts(new TextTable(this)), WebBrowser1(new QTextBrowser), StatusBar1(new QStatusBar) {
+      m_texts(new TextTable(this)), WebBrowser1(new FileBrowser), StatusBar1(new QStatusBar) {
     setObjectName(QStringLiteral("RepView"));
     m_texts->add(QStringLiteral("NoBrowser"), QStringLiteral("No web browser could be started."));
     setWindowTitle(QStringLiteral("Report View"));
@@ -90,9 +91,12 @@ void TRepView::View(const QString& path) {
     m_current = path;
     // The viewer gets the page repaired for it; the file stays as it was written. The same
     // file name holds a new report after every generation: it is read again each time.
-    const auto bytes = readWholeFile(localName(path));
+    std::string error;
+    const auto bytes = readWholeFile(localName(path), kTextFileLimit, &error);
     WebBrowser1->document()->setBaseUrl(QUrl::fromLocalFile(path));
-    WebBrowser1->setHtml(bytes ? QString::fromStdString(reportForViewer(*bytes)) : QString());
+    WebBrowser1->setHtml(
+        bytes ? QString::fromStdString(reportForViewer(*bytes))
+              : QStringLiteral("<p>%1</p>").arg(QString::fromStdString(error).toHtmlEscaped()));
     StatusBar1->showMessage(QDir::toNativeSeparators(path));
 }
 
@@ -110,10 +114,10 @@ void TRepView::SpeedButton1Click() {
         QStringLiteral("htm"), QStringLiteral("Report%1").arg(SaveCounter));
     if (!choice || !MayReplace(choice->path))
         return;
-    const auto bytes = readWholeFile(localName(m_current));
+    std::string error;
+    const auto bytes = readWholeFile(localName(m_current), kTextFileLimit, &error);
     if (!bytes) {
-        m_context.messages->Show("Cannot open file \"" + localName(m_current) + "\".",
-                                 MsgKind::Error, MsgButtons::Ok);
+        m_context.messages->Show(error, MsgKind::Error, MsgButtons::Ok);
         return;
     }
     if (const auto error = writeFileAtomically(localName(choice->path), *bytes)) {

@@ -20,13 +20,16 @@ const std::string kCellTemplates[] = {"ttcell1.inc", "ttcell2.inc", "ttcell3.inc
 const std::string kStepsTemplate = "steps.inc";
 const std::string kDefaultOutput = "Reports/report.htm";
 constexpr std::size_t kBreakStep = 20;
+// Templates are a few kilobytes; a larger one is not a template.
+constexpr std::size_t kTemplateLimit = std::size_t{1} << 20;
 
 std::optional<std::string> readTemplate(const std::string& folder, const std::string& name,
                                         std::vector<std::string>& lines) {
     const std::string path = resolveProgramPath(folder, kTemplateFolder + name);
-    const auto text = readWholeFile(path);
+    std::string error;
+    const auto text = readWholeFile(path, kTemplateLimit, &error);
     if (!text)
-        return "Cannot open file \"" + path + "\".";
+        return error;
     lines = splitLines(*text);
     return std::nullopt;
 }
@@ -163,7 +166,8 @@ std::optional<std::string> writeReport(const std::string& path, const std::strin
     std::error_code error;
     if (!parent.empty() && !std::filesystem::is_directory(parent, error) &&
         !std::filesystem::create_directories(parent, error))
-        return "Cannot create the folder \"" + parent.string() + "\" for the report.";
+        return "Cannot create the folder \"" + parent.string() +
+               "\" for the report: " + error.message();
     return writeFileAtomically(path, text);
 }
 

@@ -1,6 +1,8 @@
 // Template texts: filling one "%s" slot, joining and splitting lines, escaping text for HTML.
 #include "reports/Template.h"
 
+#include "input/Utf8.h"
+
 #include <algorithm>
 
 std::optional<std::string> formatTemplate(std::string_view pattern, std::string_view argument,
@@ -72,6 +74,20 @@ std::string escapeHtml(std::string_view text) {
         default:
             out += ch;
         }
+    }
+    return out;
+}
+
+std::string escapeXml(std::string_view text) {
+    static const std::string kReplacement = "\xEF\xBF\xBD";
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Char ch = firstUtf8Char(text.substr(at));
+        const bool allowed =
+            ch.valid && ch.code != 0xFFFE && ch.code != 0xFFFF &&
+            (ch.code >= 0x20 || ch.code == '\t' || ch.code == '\n' || ch.code == '\r');
+        out += allowed ? escapeHtml(text.substr(at, ch.length)) : kReplacement;
+        at += ch.length;
     }
     return out;
 }

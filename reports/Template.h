@@ -21,3 +21,9 @@ formatTemplate(std::string_view pattern, std::string_view argument, std::string&
 
 /// `text` with "&", "<", ">" and the double quote written as character references.
 [[nodiscard]] std::string escapeHtml(std::string_view text);
+
+/// `text` for XML character data and attribute values: escaped as escapeHtml does, and what
+/// XML cannot hold at all (control characters but tab, line feed and carriage return, bytes
+/// that are not UTF-8, U+FFFE and U+FFFF) replaced by U+FFFD, so that the document stays
+/// well-formed whatever the text.
+[[nodiscard]] std::string escapeXml(std::string_view text);

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   dpkg-dev file appstream desktop-file-utils
+  libxml2-utils iverilog ghdl
 )
 
 missing=()

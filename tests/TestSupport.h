@@ -3,6 +3,7 @@
 
 #include "engine/CarnoGrid.h"
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <random>
@@ -136,3 +137,13 @@ public:
 private:
     std::filesystem::path m_dir;
 };
+
+/// True when the shell finds the program `tool`.
+inline bool ToolInstalled(const std::string& tool) {
+    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+/// Runs a shell command; its output goes to `log` (appended). True when it exits with 0.
+inline bool RunTool(const std::string& command, const std::string& log) {
+    return std::system((command + " >>'" + log + "' 2>&1").c_str()) == 0;
+}

@@ -1,10 +1,10 @@
 // Data files below the program folder, found without regard to letter case, and write checks.
 #include "ui/ProgramFiles.h"
 
+#include "reports/FileWriter.h"
 #include "reports/ProgramPath.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 QString programFile(const QString& programFolder, const QString& relative) {
     return QFile::decodeName(resolveProgramPath(QFile::encodeName(programFolder).toStdString(),
@@ -13,9 +13,5 @@ QString programFile(const QString& programFolder, const QString& relative) {
 }
 
 bool canWriteFile(const QString& path) {
-    const QFileInfo file(path);
-    if (file.exists() && !file.isWritable())
-        return false;
-    const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && folder.isWritable();
+    return !writeRefusal(QFile::encodeName(path).toStdString());
 }

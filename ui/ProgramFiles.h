@@ -6,6 +6,7 @@
 /// The path of the data file `relative` ("help\\index.htm") below `programFolder`, found
 /// without regard to letter case.
 [[nodiscard]] QString programFile(const QString& programFolder, const QString& relative);
-/// Whether a file can be created or replaced at `path`: its folder exists and is writable,
-/// and so is the file if it exists.
+/// Whether the file writer would try to write `path`: the file, if it exists, is not
+/// read-only (by its mode bits, also for root), and a file to create or replace lies in a
+/// folder the user may write.
 [[nodiscard]] bool canWriteFile(const QString& path);

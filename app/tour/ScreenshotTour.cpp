@@ -17,11 +17,13 @@
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
+#include "reports/FileWriter.h"
 #include "reports/RepViewForm.h"
 #include "reports/ReportForm.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -97,22 +99,24 @@ public:
     void add(std::function<void()> step) { m_steps.push_back(std::move(step)); }
     void start() { scheduleNext(); }
 
-    void shot(QWidget* widget, const QString& name) const {
-        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
-        if (!widget->grab().save(path))
-            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(path));
-    }
+    void shot(QWidget* widget, const QString& name) const { savePixmap(widget->grab(), name); }
     /// Saves the whole screen: windows side by side, as a person sees them.
     void screenShot(const QString& name) const {
-        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
-        if (!QGuiApplication::primaryScreen()->grabWindow(0).save(path))
-            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(path));
+        savePixmap(QGuiApplication::primaryScreen()->grabWindow(0), name);
+    }
+    void savePixmap(const QPixmap& pixmap, const QString& name) const {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        pixmap.save(&buffer, "PNG");
+        saveImage(png, name);
     }
     /// Saves an image made by the program itself, such as an exported map.
     void saveImage(const QByteArray& png, const QString& name) const {
-        QFile file(QDir(m_folder).filePath(name + QStringLiteral(".png")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size())
-            std::fprintf(stderr, "screenshot tour: could not write %s\n", qPrintable(name));
+        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (const auto error =
+                writeFileAtomically(QFile::encodeName(path).toStdString(), png.toStdString()))
+            std::fprintf(stderr, "screenshot tour: %s\n", error->c_str());
     }
     /// Saves the modal window, then answers it.
     ModalAction shotAnd(const QString& name, const ModalAction& then) const {

@@ -358,6 +358,14 @@ private slots:
         QTest::newRow("pairs in order")
             << QStringList({"X", "Y", "X", "Y", "E", "F", "G", "X"})
             << QStringList({redeclared("X"), redeclared("X"), redeclared("Y"), redeclared("X")});
+        QTest::newRow("control character")
+            << QStringList({"A\tB", "B", "C", "D", "E", "F", "G", "H"})
+            << QStringList{
+                   QStringLiteral("Variable: \"A?B\"\r\nholds a character that is not allowed.")};
+        // Names are taken cut to ten characters, so two that differ only after them are equal.
+        QTest::newRow("equal once cut")
+            << QStringList({"abcdefghijK", "abcdefghijL", "C", "D", "E", "F", "G", "H"})
+            << QStringList{redeclared("ABCDEFGHIJ")};
     }
 
     void optionsNameChecksInOrder() {

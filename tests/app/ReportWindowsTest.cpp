@@ -335,6 +335,16 @@ private slots:
                     .contains(QStringLiteral("start page")));
     }
 
+    void aHelpPageThatCannotBeReadShowsWhy() {
+        UiApp ui;
+        // A folder where the start page should be: read as nothing would show an empty page.
+        QDir(ui.folder.path()).mkpath(QStringLiteral("help/index.htm"));
+        ui.form()->N16Click();
+        QVERIFY(child<QTextBrowser>(ui.w().Help, "WebBrowser1")
+                    ->toPlainText()
+                    .contains(QStringLiteral("index.htm\": Is a directory")));
+    }
+
     void theAboutBoxShowsAnimationNameAndVersionAndClosesWithOk() {
         UiApp ui;
         TAboutBox* about = ui.w().AboutBox;

@@ -125,14 +125,20 @@ TEST_F(CliFiles, SaveAndLoadAMapFile) {
 }
 
 TEST_F(CliFiles, SaveReportsWhatItCannotWrite) {
-    const CliRun lossy = RunCli("save '" + Path("l.lvn") + "' --vars 2 --cell 1,1=abc");
-    EXPECT_EQ(lossy.status, 1);
-    EXPECT_EQ(lossy.err, "error: File write error\n");
-    EXPECT_EQ(Read("l.lvn").size(), 16U);
+    // A cell the chosen body cannot hold leaves the target as it was.
+    Write("l.lvn", "old");
+    for (const char* args : {"--cell 1,1=abc", "--cell '1,1=<x>'", "--cell 1,1=abc --bit-save",
+                             "--cell 1,1=7 --bit-save", "--cell 2,2=255 --bit-save"}) {
+        const CliRun lossy = RunCli("save '" + Path("l.lvn") + "' --vars 2 " + args);
+        EXPECT_EQ(lossy.status, 1) << args;
+        EXPECT_EQ(lossy.err, "error: File write error\n") << args;
+        EXPECT_EQ(Read("l.lvn"), "old") << args;
+    }
 
     const CliRun nowhere = RunCli("save '" + Path("no/such/m.lvn") + "' --vars 2");
     EXPECT_EQ(nowhere.status, 1);
-    EXPECT_NE(nowhere.err.find("error: Cannot create file"), std::string::npos);
+    EXPECT_EQ(nowhere.err, "error: Cannot write file \"" + Path("no/such/m.lvn") +
+                               "\": No such file or directory\n");
 
     for (const char* args : {"save", "save a.lvn b.lvn", "html", "html a.htm b.htm"})
         EXPECT_EQ(RunCli(args).status, 2) << args;
@@ -259,7 +265,8 @@ TEST_F(CliFiles, PlaRefusalsAndUsage) {
                        ".o ask for 4.\n");
     const CliRun missing = RunCli("show --pla '" + Path("none.pla") + "'");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "error: Cannot read file \"" + Path("none.pla") + "\".\n");
+    EXPECT_EQ(missing.err,
+              "error: Cannot read file \"" + Path("none.pla") + "\": No such file or directory\n");
 
     Write("two.pla", ".i 2\n.o 2\n11 11\n");
     const CliRun two = RunCli("sets --pla '" + Path("two.pla") + "'");
@@ -335,6 +342,136 @@ TEST(CliExact, VerifyExitStatuses) {
     EXPECT_EQ(invalid.status, 1);
     EXPECT_EQ(invalid.out, "");
     EXPECT_EQ(RunCli("analyze --exact --levels --vars 4 --ones 1").status, 2);
+}
+
+// --- a strict command line, honest exit statuses, standard streams ---------------------------
+
+TEST(CliStrict, UsageErrorsNameTheArgument) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"sets --vars 2 --ones 1 --ones 2", "--ones is given twice"},
+        {"sets --vars 3 --vars 2", "--vars is given twice"},
+        {"sets --formula A --formula=B", "--formula is given twice"},
+        {"show --names x,,z", "--names has an empty name at place 2"},
+        {"show --names a,b,c,d,e,f,g,h,i", "--names gives 9 names"},
+        {"analyze extra-arg", "analyze does not take the argument 'extra-arg'"},
+        {"show foo bar", "show does not take the argument 'foo'"},
+        {"show --vars 2 --bogus", "unknown option --bogus"},
+        {"show -x", "unknown option -x"},
+        {"show --pos", "--pos is not an option of show"},
+        {"expr --levels", "--levels is not an option of expr"},
+        {"html a.htm --exact", "--exact is not an option of html"},
+        {"pla a.pla --exact", "--pos and --exact go with pla --result"},
+        {"expr --notation c --output Y", "--output goes with --notation verilog"},
+        {"save --bit-save", "save expects one FILE"},
+    };
+    for (const auto& [args, error] : cases) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find(std::string("lorvane-cli: ") + error), std::string::npos)
+            << args << ": " << run.err;
+        EXPECT_EQ(run.out, "") << args;
+    }
+}
+
+TEST(CliStrict, ExactAndPosMeanTheSameForEveryCommandThatAnalyzes) {
+    // The gluing covers this map with six terms, the exact minimizer with four.
+    const std::string map = " --vars 4 --ones 0,4,5,6,7,11,14 --dc 3,8,10,13";
+    const std::string exact = "|A*B+|A*|C*|D+|B*C*D+B*C*|D";
+    EXPECT_EQ(RunCli("expr --exact" + map).out, exact + "\n");
+    const std::string svg = RunCli("image - --exact" + map).out;
+    EXPECT_NE(svg.find("<title>|A*B</title>"), std::string::npos);
+    std::size_t groups = 0;
+    for (auto at = svg.find("<g>\n<title>"); at != std::string::npos;
+         at = svg.find("<g>\n<title>", at + 1))
+        ++groups;
+    EXPECT_EQ(groups, 4U);
+    EXPECT_NE(RunCli("pla - --result --exact" + map).out.find(".p 4\n"), std::string::npos);
+    EXPECT_NE(RunCli("report - --exact" + map).out.find("=\"" + exact + "\""), std::string::npos);
+    const std::string zeros = " --vars 4 --zeros 0,1,4,5,7";
+    EXPECT_EQ(RunCli("analyze --pos" + zeros).out.rfind("A+C*A+|B+|D\n", 0), 0U);
+    EXPECT_EQ(RunCli("expr --pos" + zeros).out, "A+C*A+|B+|D\n");
+}
+
+TEST(CliStrict, NamesAreRefusedAsTheOptionsDialogRefusesThem) {
+    const CliRun twice = RunCli("show --vars 2 --names x,x");
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_EQ(twice.err, "error: Variable: \"X\"\r\nis redeclarated.\n");
+    const CliRun control = RunCli("show --vars 2 --names \"$(printf 'a\\nb')\",q");
+    EXPECT_EQ(control.status, 1);
+    EXPECT_EQ(control.err, "error: Variable: \"A?B\"\r\nholds a character that is not allowed.\n");
+    // Ten characters, not ten bytes: twelve two-byte letters keep ten.
+    const CliRun cut =
+        RunCli("show --vars 2 --names "
+               "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"
+               "\xC3\xA4\xC3\xA4,b");
+    EXPECT_EQ(cut.status, 0);
+    EXPECT_EQ(cut.out.substr(0, cut.out.find('\\')),
+              "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4");
+}
+
+TEST_F(CliFiles, StandardStreamsStandForFiles) {
+    for (const char* file : {"-", "/dev/stdout"}) {
+        const CliRun html = RunCli(std::string("html ") + file + " --vars 2");
+        EXPECT_EQ(html.status, 0) << file;
+        EXPECT_EQ(html.out.rfind("<HTML>\r\n", 0), 0U) << file;
+    }
+    const std::string cli = std::string("'") + LORVANE_CLI + "'";
+    EXPECT_EQ(RunCli("save - --vars 2 --ones 3 | " + cli + " sets --map -").out,
+              "1: 3\n0: 0,2,1\n*: \n");
+    Write("f.pla", ".i 2\n.o 1\n11 1\n");
+    EXPECT_EQ(RunCli("sets --pla - < '" + Path("f.pla") + "'").out, "1: 3\n0: 0,2,1\n*: \n");
+    EXPECT_EQ(RunCli("image - --vars 2").out.rfind("<?xml", 0), 0U);
+}
+
+TEST_F(CliFiles, NoFailureIsReportedAsSuccess) {
+    const CliRun full = RunCli("analyze --vars 3 --ones 1 >/dev/full");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find("error: Cannot write to standard output: No space left on device"),
+              std::string::npos);
+    // The reason of a failure before the last write is kept, also for a long text.
+    const CliRun help = RunCli("--help >/dev/full");
+    EXPECT_EQ(help.status, 1);
+    EXPECT_EQ(help.err, "error: Cannot write to standard output: No space left on device\n");
+    const CliRun closed = RunCli("show --vars 2 >&-");
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.err, "error: Cannot write to standard output: Bad file descriptor\n");
+    const CliRun device = RunCli("html /dev/full --vars 2");
+    EXPECT_EQ(device.status, 1);
+    EXPECT_EQ(device.err, "error: Cannot write file \"/dev/full\": No space left on device\n");
+
+    const CliRun zero = RunCli("sets --pla /dev/zero");
+    EXPECT_EQ(zero.status, 1);
+    EXPECT_EQ(zero.err, "error: Invalid PLA file: the file is larger than 4 MB.\n");
+    std::filesystem::create_directory(Path("dir"));
+    for (const char* option : {"--map", "--pla"}) {
+        const CliRun dir = RunCli(std::string("show ") + option + " '" + Path("dir") + "'");
+        EXPECT_EQ(dir.status, 1) << option;
+        EXPECT_EQ(dir.err, "error: Cannot read file \"" + Path("dir") + "\": Is a directory\n");
+    }
+
+    // A private file stays private; a read-only one is left as it was.
+    Write("private.lvn", "old");
+    std::filesystem::permissions(Path("private.lvn"), std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::owner_write);
+    EXPECT_EQ(RunCli("save '" + Path("private.lvn") + "' --vars 2").status, 0);
+    EXPECT_EQ(std::filesystem::status(Path("private.lvn")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(Path("private.lvn"), std::filesystem::perms::owner_read);
+    const CliRun readOnly = RunCli("save '" + Path("private.lvn") + "' --vars 3");
+    EXPECT_EQ(readOnly.status, 1);
+    EXPECT_EQ(readOnly.err, "error: Cannot write file \"" + Path("private.lvn") +
+                                "\": Permission denied (the file is read-only)\n");
+    EXPECT_EQ(Read("private.lvn").size(), 16U);
+}
+
+TEST(CliInterchange, OutputNamesAreFreeAndChosenNamesChecked) {
+    EXPECT_EQ(RunCli("expr --notation verilog --vars 6 --ones 0-63").out, "assign Y = 1'b1;\n");
+    EXPECT_NE(RunCli("pla - --vars 6 --ones 1").out.find(".ilb A B C D E F\n.ob Y\n"),
+              std::string::npos);
+    EXPECT_EQ(RunCli("expr --notation vhdl --output Q --vars 2 --ones 3").out, "Q <= A and B;\n");
+    const CliRun clash = RunCli("pla - --output a --vars 2 --ones 3");
+    EXPECT_EQ(clash.status, 1);
+    EXPECT_EQ(clash.err, "error: The output name \"a\" is the name of an input.\n");
 }
 
 } // namespace

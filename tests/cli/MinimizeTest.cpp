@@ -125,7 +125,7 @@ TEST_F(CliMinimize, RefusalsWriteNothing) {
         EXPECT_EQ(Read("o.pla"), "<none>");
     }
     EXPECT_EQ(RunCli("minimize " + Quoted("none.pla")).err,
-              "error: Cannot read file \"" + Path("none.pla") + "\".\n");
+              "error: Cannot read file \"" + Path("none.pla") + "\": No such file or directory\n");
 
     const std::string good = Write("good.pla", ".i 2\n.o 2\n11 11\n");
     for (const std::string args : {"minimize a.pla b.pla", "minimize --vars 3 --ones 1",

@@ -123,10 +123,31 @@ TEST_F(MapFile, CellsTheByteBodyCannotHoldAreReportedAndKeepTheirPlaces) {
     map.grid.SetCells(1, 2, "abc");
     map.grid.SetCells(2, 1, "200");
     map.grid.SetCells(2, 2, "1");
-    ASSERT_TRUE(map.grid.SaveToFile(Path("m.lvn")));
+    EXPECT_FALSE(map.grid.SaveToFile(Path("m.lvn")));
     EXPECT_EQ(map.messages.Texts(),
               (std::vector<std::string>{"File write error", "File write error"}));
     EXPECT_EQ(Bytes(Path("m.lvn")), (Header(2, 0, 2, 2) + std::string{0, 0, '\xC8', 1}));
+}
+
+TEST_F(MapFile, CellsTheBitPlanesCannotHoldAreReportedOrWriteNothing) {
+    TestMap map(2);
+    map.grid.BitSave = true;
+    map.grid.SetCells(1, 1, "7");
+    map.grid.SetCells(1, 2, "*");
+    map.grid.SetCells(2, 1, "<x>");
+    map.grid.SetCells(2, 2, "1");
+    EXPECT_FALSE(map.grid.SaveToFile(Path("m.lvn")));
+    EXPECT_EQ(map.messages.Texts(),
+              (std::vector<std::string>{"File write error", "File write error"}));
+    EXPECT_EQ(Bytes(Path("m.lvn")), (Header(2, 1, 2, 2) + std::string{'\x10', '\x40'}));
+
+    Write(Path("kept.lvn"), "kept");
+    for (const bool bitSave : {true, false}) {
+        map.grid.BitSave = bitSave;
+        EXPECT_FALSE(map.grid.SaveToFile(Path("kept.lvn"), TLossyCells::WriteNothing));
+        EXPECT_EQ(Bytes(Path("kept.lvn")), "kept");
+    }
+    EXPECT_EQ(map.messages.shown.size(), 2U + 2U + 1U);
 }
 
 TEST_F(MapFile, DamagedFilesAreRefusedAndLeaveEverythingAsItWas) {

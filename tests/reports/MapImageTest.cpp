@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
+#include <random>
 
 namespace {
 
@@ -310,6 +312,62 @@ TEST(MapImage, FilesAreWrittenByTheirExtension) {
         EXPECT_FALSE(readWholeFile(folder.Path(name)).has_value());
     }
     EXPECT_FALSE(saveMapImage(map.grid, folder.Path("no/such/m.svg"), true));
+}
+
+// --- hostile texts -----------------------------------------------------------------------------
+
+/// A random text of up to 14 characters drawn from ASCII, markup characters, multibyte
+/// characters, control characters and bytes that are not UTF-8.
+std::string HostileText(std::mt19937& random) {
+    static const char* const kPieces[] = {"A",
+                                          "z",
+                                          "<",
+                                          "&",
+                                          "\"",
+                                          "'",
+                                          "]]>",
+                                          "\\",
+                                          "\xC3\xA4",
+                                          "\xE2\x82\xAC",
+                                          "\xF0\x9F\x98\x80",
+                                          "\x01",
+                                          "\t",
+                                          "\x7F",
+                                          "\xC2\x85",
+                                          "\xFF",
+                                          "\xC3",
+                                          "\xEF\xBF\xBE",
+                                          "\xED\xA0\x80"};
+    std::string text;
+    const std::size_t length = 1 + random() % 14;
+    for (std::size_t i = 0; i < length; ++i)
+        text += kPieces[random() % std::size(kPieces)];
+    return text;
+}
+
+TEST(MapImage, SvgIsWellFormedXmlForAnyNameAndCellText) {
+    if (!ToolInstalled("xmllint"))
+        GTEST_SKIP() << "xmllint is needed (scripts/deps.sh installs libxml2-utils)";
+    ScratchFolder folder("svg_hostile");
+    std::mt19937 random(23);
+    std::string files;
+    for (int i = 0; i < 60; ++i) {
+        TestMap map(2 + i % 7);
+        for (int v = 1; v <= 8; ++v)
+            map.grid.SetVariableName(v, HostileText(random));
+        for (int m = 0; m < 1 << map.grid.GetVariableCount(); ++m)
+            map.Set({m}, random() % 3 ? "1" : "0");
+        map.Analyze();
+        // Groups need a valid map; the cells' own texts are drawn without them.
+        const std::string grouped = folder.Path("g" + std::to_string(i) + ".svg");
+        ASSERT_FALSE(writeFileAtomically(grouped, mapSvg(map.grid, true)));
+        map.Set({0, 1}, HostileText(random));
+        const std::string cells = folder.Path("c" + std::to_string(i) + ".svg");
+        ASSERT_FALSE(writeFileAtomically(cells, mapSvg(map.grid, false)));
+        files += " '" + grouped + "' '" + cells + "'";
+    }
+    const std::string log = folder.Path("xmllint.log");
+    EXPECT_TRUE(RunTool("xmllint --noout" + files, log)) << readWholeFile(log).value_or("");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Result notations: every printer on sums of products, products of sums and the constants.
 #include "reports/Notation.h"
 #include "TestSupport.h"
+#include "reports/FileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,104 @@ TEST(Notation, AResultOfOtherVariablesIsRefused) {
         EXPECT_FALSE(resultCubes(changed.grid).has_value());
         EXPECT_EQ(changed.messages.Texts(), (std::vector<std::string>{refusal}));
     }
+}
+
+// --- hostile names --------------------------------------------------------------------------
+
+/// Makes the 3-variable map hold the result |A*B+A*C (or its POS) under the given names.
+void SetNamedResult(TestMap& map, const std::array<std::string, 3>& names,
+                    TGlueMethod method = gmDNF) {
+    for (int i = 1; i <= 3; ++i)
+        map.grid.SetVariableName(i, names[static_cast<std::size_t>(i - 1)]);
+    map.FillAll(method == gmDNF ? "0" : "1");
+    map.Set({2, 3, 5, 7}, method == gmDNF ? "1" : "0");
+    map.Analyze(method);
+    map.messages.shown.clear();
+}
+
+TEST(Notation, NamesBecomeIdentifiersOrAreRefusedNeverConstantsOrOperators) {
+    TestMap verilog(3), vhdl(3), c(3), space(3), escaped(3), taken(3), plain(3);
+    SetNamedResult(verilog, {"1", "X);SYS(", "F"});
+    EXPECT_EQ(resultAs(verilog.grid, Notation::Verilog),
+              "assign Y = (~\\1  & \\X);SYS( ) | (\\1  & F);");
+    SetNamedResult(vhdl, {"IN", "A B", "F"});
+    EXPECT_EQ(resultAs(vhdl.grid, Notation::Vhdl),
+              "Y <= (not \\IN\\ and \\A B\\) or (\\IN\\ and F);");
+    SetNamedResult(c, {"NULL", "B", "C"});
+    EXPECT_FALSE(resultAs(c.grid, Notation::C).has_value());
+    EXPECT_EQ(c.messages.Texts(),
+              (std::vector<std::string>{"The variable name \"NULL\" cannot be written in C: it is "
+                                        "no identifier there. Rename the variable."}));
+    SetNamedResult(space, {"A B", "B", "C"});
+    EXPECT_FALSE(resultAs(space.grid, Notation::Verilog).has_value());
+    EXPECT_EQ(space.messages.shown.back().kind, MsgKind::Error);
+    SetNamedResult(escaped, {"1", "B", "C"});
+    ASSERT_TRUE(resultAs(escaped.grid, Notation::Vhdl).has_value());
+    EXPECT_EQ(escaped.messages.Texts(),
+              (std::vector<std::string>{"The variable name \"1\" is no VHDL identifier; it is "
+                                        "written as the escaped identifier \\1\\."}));
+
+    // The output never takes an input's name; a chosen one must be a free identifier.
+    SetNamedResult(taken, {"F", "Y", "f1"});
+    EXPECT_EQ(freeOutputName(taken.grid), "F2");
+    SetNamedResult(plain, {"A", "B", "C"});
+    EXPECT_EQ(resultAs(plain.grid, Notation::Vhdl, "Q"), "Q <= (not A and B) or (A and C);");
+    EXPECT_EQ(outputNameProblem(plain.grid, Notation::Vhdl, "b"),
+              "The output name \"b\" is the name of an input.");
+    EXPECT_EQ(outputNameProblem(plain.grid, Notation::Verilog, "1'b1"),
+              "The output name \"1'b1\" is no Verilog identifier.");
+}
+
+/// Name sets a compiler must accept once written: keywords, digits, operators, the names the
+/// wrappers use, long names, an input named like the output.
+const std::array<std::string, 3> kHostileNames[] = {
+    {"A", "B", "C"},      {"1", "2", "F"},         {"IN", "OUT", "MODULE"},
+    {"NOT", "AND", "OR"}, {"X);SYS(", "A-B", "$"}, {"KMAP", "RTL", "STD_LOGIC"},
+    {"A__B", "_X", "Y_"}, {"ASSIGN", "WIRE", "F"}, {"IEEE", "ENTITY", "BEGIN"},
+};
+
+TEST(Notation, ModulesEntitiesAndCExpressionsCompileForHostileNames) {
+    const bool verilog = ToolInstalled("iverilog");
+    const bool vhdl = ToolInstalled("ghdl");
+    const bool c = ToolInstalled("cc");
+    if (!verilog || !vhdl || !c)
+        GTEST_SKIP() << "iverilog, ghdl and cc are needed (scripts/deps.sh installs them)";
+    ScratchFolder folder("hdl");
+    const std::string log = folder.Path("log");
+    int compiled = 0;
+    for (const auto& names : kHostileNames) {
+        for (const TGlueMethod method : {gmDNF, gmKNF}) {
+            TestMap map(3);
+            SetNamedResult(map, names, method);
+            const std::string label = names[0] + "," + names[1] + "," + names[2];
+            const auto module = resultAs(map.grid, Notation::VerilogModule);
+            ASSERT_TRUE(module.has_value()) << label;
+            ASSERT_FALSE(writeFileAtomically(folder.Path("m.v"), *module + "\n"));
+            EXPECT_TRUE(RunTool(
+                "iverilog -o '" + folder.Path("m.out") + "' '" + folder.Path("m.v") + "'", log))
+                << *module << readWholeFile(log).value_or("");
+            const auto entity = resultAs(map.grid, Notation::VhdlEntity);
+            ASSERT_TRUE(entity.has_value()) << label;
+            ASSERT_FALSE(writeFileAtomically(folder.Path("e.vhd"), *entity + "\n"));
+            EXPECT_TRUE(RunTool("ghdl -a --std=08 --workdir='" + folder.Path("") + "' '" +
+                                    folder.Path("e.vhd") + "'",
+                                log))
+                << *entity << readWholeFile(log).value_or("");
+            // C has no escape: a name that is no identifier is refused with a message.
+            const auto expression = resultAs(map.grid, Notation::C);
+            if (!expression) {
+                EXPECT_EQ(map.messages.shown.back().kind, MsgKind::Error) << label;
+                continue;
+            }
+            const std::string function = "int f(int " + names[0] + ", int " + names[1] + ", int " +
+                                         names[2] + ") { return " + *expression + "; }\n";
+            ASSERT_FALSE(writeFileAtomically(folder.Path("f.c"), function));
+            EXPECT_TRUE(RunTool("cc -fsyntax-only -Werror '" + folder.Path("f.c") + "'", log))
+                << function << readWholeFile(log).value_or("");
+            ++compiled;
+        }
+    }
+    EXPECT_GE(compiled, 4); // the plain names and some others are C identifiers
 }
 
 } // namespace

@@ -251,7 +251,8 @@ TEST(Pla, AFileThatCannotBeReadIsReported) {
     TestMap map(3);
     EXPECT_FALSE(loadPla(map.grid, "/nonexistent/f.pla"));
     EXPECT_EQ(map.messages.Texts(),
-              (std::vector<std::string>{"Cannot read file \"/nonexistent/f.pla\"."}));
+              (std::vector<std::string>{
+                  "Cannot read file \"/nonexistent/f.pla\": No such file or directory"}));
     EXPECT_EQ(map.grid.GetVariableCount(), 3);
 }
 

@@ -1,0 +1,34 @@
+// Variable names as the options dialog, the command line and PLA files set them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// A variable name holds at most this many characters.
+inline constexpr std::size_t kMaxNameLength = 10;
+
+/// What follows a name that holds a control character or text that is not UTF-8, in the
+/// message the options dialog and the command line show.
+inline constexpr std::string_view kNameCharacterProblem = "holds a character that is not allowed.";
+
+/// The name a typed text gives: upper-cased (ASCII letters; the window also upper-cases the
+/// others) and cut to kMaxNameLength characters.
+[[nodiscard]] std::string variableNameOf(std::string_view typed);
+
+/// True when `name` is well-formed UTF-8 without a control character.
+[[nodiscard]] bool nameCharactersAllowed(std::string_view name);
+
+/// `text` for a message: every control character and every byte that is not UTF-8 shown as
+/// "?", so that a message never carries them.
+[[nodiscard]] std::string visibleText(std::string_view text);
+
+/// The messages the options dialog shows for the eight names (variables 1 to 8), in its
+/// order: "Variable can not bee NULL" for each empty name, then one for each name with a
+/// character that is not allowed, then "Variable: "X"\r\nis redeclarated." for each pair of
+/// equal names (i < j, in the order of i and then j; two empty names are equal too). None
+/// when the names can be taken.
+[[nodiscard]] std::vector<std::string>
+variableNameMessages(const std::array<std::string, 8>& names);

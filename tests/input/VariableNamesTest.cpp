@@ -1,0 +1,38 @@
+// Variable names: cut in characters, never inside one; refused as the options dialog does.
+#include "input/VariableNames.h"
+#include "input/Utf8.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(VariableNames, AreCutAtTenCharactersNeverInsideOne) {
+    EXPECT_EQ(variableNameOf("abcdefghijkl"), "ABCDEFGHIJ");
+    // Ten two-byte characters after "a": the cut keeps nine of them whole.
+    const std::string umlauts = "a\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"
+                                "\xC3\xA4\xC3\xA4";
+    EXPECT_EQ(variableNameOf(umlauts), "A" + umlauts.substr(1, 18));
+    EXPECT_EQ(characterCount(variableNameOf(umlauts)), 10U);
+    EXPECT_TRUE(isValidUtf8(variableNameOf(umlauts)));
+    EXPECT_EQ(characterCount("\xF0\x9F\x98\x80z"), 2U);
+    // Bytes that are not UTF-8 count one each: overlong, surrogate, cut short.
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xE2\x82", "\xF5\x80\x80\x80"})
+        EXPECT_FALSE(isValidUtf8(bad)) << bad;
+    EXPECT_EQ(characterCount("\xE2\x82"), 2U);
+}
+
+TEST(VariableNames, MessagesFollowTheOptionsDialogsOrder) {
+    const std::array<std::string, 8> names = {"A", "", "B\tC", "A", "E", "", "G", "\xFF"};
+    EXPECT_EQ(variableNameMessages(names),
+              (std::vector<std::string>{"Variable can not bee NULL", "Variable can not bee NULL",
+                                        "Variable: \"B?C\"\r\nholds a character that is not "
+                                        "allowed.",
+                                        "Variable: \"?\"\r\nholds a character that is not allowed.",
+                                        "Variable: \"A\"\r\nis redeclarated.",
+                                        "Variable: \"\"\r\nis redeclarated."}));
+    EXPECT_TRUE(variableNameMessages({"A", "B", "\xC3\x84", "D", "E", "F", "G", "H"}).empty());
+    EXPECT_FALSE(nameCharactersAllowed("a\x7F"));
+    EXPECT_FALSE(nameCharactersAllowed("a\xC2\x85"));
+}
+
+} // namespace
