@@ -69,6 +69,21 @@ void pressEnter(QLineEdit* box) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+/// Types `text` into an empty combo box of `dialog` and confirms with Enter; returns what the
+/// box showed before Enter. A dialog that Enter did not close is cancelled, so that the
+/// checks after it say what went wrong.
+QString typeAndConfirm(QWidget* dialog, QComboBox* combo, const char* text) {
+    QLineEdit* box = combo->lineEdit();
+    box->clear();
+    box->setFocus();
+    QTest::keyClicks(box, QString::fromLatin1(text));
+    const QString shown = box->text();
+    pressEnter(box);
+    if (dialog->isVisible())
+        rejectDialog(dialog);
+    return shown;
+}
+
 /// Enter in a cell editor: the editor closes once the event loop runs.
 void enterInCell() {
     QTest::keyClick(focused(), Qt::Key_Return);
@@ -433,21 +448,12 @@ private slots:
         formula->BitBtn1Click();
         QVERIFY(formula->History().contains(QStringLiteral("A*|H+B*C*D*E")));
         QString typed;
-        QString view;
         ModalScript script([&](QWidget* dialog) {
-            formula->SetFormula(QString());
-            auto* box = child<QComboBox>(formula, "ComboBox2")->lineEdit();
-            box->setFocus();
-            QTest::keyClicks(box, QStringLiteral("A"));
-            typed = formula->FormulaText();
-            view = formula->ViewText();
-            pressEnter(box);
-            if (dialog->isVisible()) // Enter did not confirm: the checks below say what went wrong
-                rejectDialog(dialog);
+            typed = typeAndConfirm(dialog, child<QComboBox>(formula, "ComboBox2"), "A");
         });
         ui.form()->N22Click();
         QCOMPARE(typed, QStringLiteral("A"));
-        QCOMPARE(view, typed);
+        QCOMPARE(formula->ViewText(), typed);
         QCOMPARE(ui.at(0b10000000), std::string("1"));
         QCOMPARE(ui.at(0b01111000), std::string("")); // B*C*D*E alone was never asked for
         // A formula chosen from the history, or completed from it, shows in the view.
@@ -463,14 +469,7 @@ private slots:
         sets->BitBtn1Click();
         QString shown;
         ModalScript script([&](QWidget* dialog) {
-            QLineEdit* box = child<QComboBox>(sets, "ComboBox1")->lineEdit();
-            box->clear();
-            box->setFocus();
-            QTest::keyClicks(box, QStringLiteral("5"));
-            shown = box->text();
-            pressEnter(box);
-            if (dialog->isVisible()) // Enter did not confirm: the checks below say what went wrong
-                rejectDialog(dialog);
+            shown = typeAndConfirm(dialog, child<QComboBox>(sets, "ComboBox1"), "5");
         });
         ui.form()->N23Click();
         QCOMPARE(shown, QStringLiteral("5"));
