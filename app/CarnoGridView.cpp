@@ -14,6 +14,9 @@ constexpr int kDefaultRowHeight = 25;
 constexpr int kDefaultColWidth = 25;
 // Successive paints settle the label column within a few steps; this bounds the loop.
 constexpr int kMaxFitSteps = 64;
+// A selected cell under a highlight: a translucent selection colour and a dashed frame.
+constexpr int kSelectionAlpha = 150;
+constexpr int kSelectionFrame = 2;
 
 /// Paints the focused cell in the selection colours ("Fill Cursor") or with a focus frame only.
 class MapCellDelegate : public LiveEditDelegate {
@@ -143,7 +146,8 @@ CarnoGridView::CarnoGridView(QWidget* parent)
     setCornerButtonEnabled(false);
     setStyleSheet(QStringLiteral("QTableCornerButton::section { background: #c0c0c0; }"));
     setWordWrap(false);
-    setTabKeyNavigation(true);
+    // Tab leaves the map for the next control; the arrow keys move within it.
+    setTabKeyNavigation(false);
     horizontalHeader()->setMinimumSectionSize(5);
     verticalHeader()->setMinimumSectionSize(5);
     verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
@@ -161,10 +165,14 @@ CarnoGridView::CarnoGridView(QWidget* parent)
         connect(header, &QHeaderView::sectionResized, this, [this] {
             dropHighlight();
             fitWidths();
+            reportSize();
         });
+        // The labels are drawn in the map font.
+        header->setFont(font());
     }
     m_grid.SetView(this);
     fitWidths();
+    m_reportedSize = wholeSize();
 }
 
 CarnoGridView::~CarnoGridView() {
@@ -178,6 +186,7 @@ void CarnoGridView::Repaint() {
     m_model->refresh();
     fitWidths();
     viewport()->update();
+    reportSize();
 }
 
 void CarnoGridView::FillCells(const std::vector<CellPos>& cells, std::uint32_t color) {
@@ -234,6 +243,11 @@ void CarnoGridView::setShowAllGroups(bool on) {
     viewport()->update();
 }
 
+void CarnoGridView::setResultShown(bool shown) {
+    m_resultShown = shown;
+    viewport()->update();
+}
+
 void CarnoGridView::setStepMarks(const StepMarks& marks) {
     m_stepMarks = marks;
     viewport()->update();
@@ -245,11 +259,13 @@ void CarnoGridView::setShowMinterms(bool on) {
 }
 
 std::vector<GroupOutline> CarnoGridView::groupOutlines() const {
-    if (!m_showAllGroups)
+    if (!m_showAllGroups || !m_resultShown)
         return {};
     return ::groupOutlines(m_grid, [this](int col, int row) { return cellRect(col, row); });
 }
 
+// The highlight is painted from state at every paint, so scrolling and resizing keep it; the
+// selection is framed on top of it, so that the cells the user selects stay visible.
 void CarnoGridView::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
     QPainter painter(viewport());
@@ -258,24 +274,31 @@ void CarnoGridView::paintEvent(QPaintEvent* event) {
         paintGroupOutlines(painter, groupOutlines(), area);
     }
     const VisibleCellRect visible = [this](int col, int row) {
-        return isVisibleCell({col, row}) ? cellRect(col, row) : QRect();
+        const QRect rect = cellRect(col, row);
+        return rect.intersects(viewport()->rect()) ? rect : QRect();
     };
     if (m_showMinterms)
         paintMintermNumbers(painter, m_grid, visible);
     paintStepMarks(painter, m_stepMarks, visible);
     for (const CellPos& cell : m_highlight)
-        if (isVisibleCell(cell))
-            painter.fillRect(cellRect(cell.col, cell.row), m_highlightColor);
+        painter.fillRect(cellRect(cell.col, cell.row), m_highlightColor);
+    if (!m_highlight.empty())
+        paintSelectionOverHighlight(painter);
 }
 
-void CarnoGridView::scrollContentsBy(int dx, int dy) {
-    dropHighlight();
-    QTableView::scrollContentsBy(dx, dy);
-}
-
-void CarnoGridView::resizeEvent(QResizeEvent* event) {
-    dropHighlight();
-    QTableView::resizeEvent(event);
+void CarnoGridView::paintSelectionOverHighlight(QPainter& painter) const {
+    QColor fill = palette().color(QPalette::Highlight);
+    fill.setAlpha(kSelectionAlpha);
+    const QPen frame(palette().color(QPalette::HighlightedText), kSelectionFrame, Qt::DashLine);
+    for (const CellPos& cell : m_highlight) {
+        const QModelIndex index = m_model->index(cell.row - 1, cell.col - 1);
+        if (!selectionModel()->isSelected(index) && index != currentIndex())
+            continue;
+        const QRect rect = cellRect(cell.col, cell.row);
+        painter.fillRect(rect, fill);
+        painter.setPen(frame);
+        painter.drawRect(rect.adjusted(2, 2, -3, -3));
+    }
 }
 
 void CarnoGridView::changeEvent(QEvent* event) {
@@ -284,8 +307,41 @@ void CarnoGridView::changeEvent(QEvent* event) {
         return;
     if (capGridFont(this))
         return; // the capped font arrives as a change of its own
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setFont(font());
     dropHighlight();
     fitWidths();
+    reportSize();
+}
+
+// Tab and Shift+Tab in a cell's editor leave the map as they do outside it.
+void CarnoGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
+    emit cellsEdited();
+    if (next || previous)
+        focusNextPrevChild(next);
+}
+
+QSize CarnoGridView::wholeSize() const {
+    const int frame = 2 * frameWidth();
+    // Both headers have fixed sizes, which hold before the view has been laid out.
+    return {verticalHeader()->minimumWidth() + horizontalHeader()->length() + frame,
+            horizontalHeader()->minimumHeight() + verticalHeader()->length() + frame};
+}
+
+QSize CarnoGridView::sizeHint() const {
+    return wholeSize();
+}
+
+void CarnoGridView::reportSize() {
+    const QSize size = wholeSize();
+    if (size == m_reportedSize)
+        return;
+    m_reportedSize = size;
+    updateGeometry();
+    emit mapSizeChanged();
 }
 
 void CarnoGridView::dropHighlight() {
@@ -293,10 +349,6 @@ void CarnoGridView::dropHighlight() {
         return;
     m_highlight.clear();
     viewport()->update();
-}
-
-bool CarnoGridView::isVisibleCell(const CellPos& cell) const {
-    return cell.col - 1 >= columnAt(0) && cell.row - 1 >= rowAt(0);
 }
 
 // The label column settles in the band w + 5 < width < w + 20 around its label width w; the
@@ -374,4 +426,5 @@ void CarnoGridView::moveValues(Qt::Orientation orientation, int from, int to) {
                 p.col, p.row,
                 values[static_cast<std::size_t>(line - 1)][static_cast<std::size_t>(k - 1)]);
         }
+    emit cellsEdited();
 }

@@ -6,6 +6,7 @@
 #include "app/MapMarks.h"
 #include "engine/CarnoGrid.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractTableModel>
 #include <QRect>
 #include <QTableView>
@@ -51,7 +52,7 @@ private:
 
 /// The map as the user sees it. It owns the map model and is its view (IMapView): every change
 /// of the map repaints it, and a highlighted term is view state that the next change of the
-/// map, a scroll, a resize or a font change drops.
+/// map or of its font drops; scrolling and resizing paint it again where its cells are.
 class CarnoGridView : public QTableView, public IMapView {
     Q_OBJECT
 public:
@@ -87,9 +88,15 @@ public:
     /// "Show All Groups": every term of the result drawn at once as a translucent outline.
     void setShowAllGroups(bool on);
     [[nodiscard]] bool showAllGroups() const { return m_showAllGroups; }
-    /// The outlines the view draws now: every term's pieces when the switch is on, else none.
+    /// Whether a result is on show: the outlines belong to it and go when it is discarded.
+    void setResultShown(bool shown);
+    /// The outlines the view draws now: every term's pieces while the switch is on and a
+    /// result is shown, else none.
     [[nodiscard]] std::vector<GroupOutline> groupOutlines() const;
 
+    /// Size of the whole map with its labels and frame, without scroll bars.
+    [[nodiscard]] QSize wholeSize() const;
+    [[nodiscard]] QSize sizeHint() const override;
     /// The cells of a step of the Steps view, painted until the next change of the map or the
     /// next marks; empty marks paint nothing.
     void setStepMarks(const StepMarks& marks);
@@ -107,18 +114,24 @@ public:
     /// cell.
     [[nodiscard]] QRect selectionRect() const;
 
+signals:
+    /// The user changed cells: an edit was committed or a row or column moved.
+    void cellsEdited();
+    /// The size of the whole map changed (variable count, font, column widths).
+    void mapSizeChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void dropHighlight();
     void fitWidths();
+    void reportSize();
+    void paintSelectionOverHighlight(QPainter& painter) const;
     void moveValues(Qt::Orientation orientation, int from, int to);
     void undoSectionMove(Qt::Orientation orientation, int logical, int oldVisual, int newVisual);
-    [[nodiscard]] bool isVisibleCell(const CellPos& cell) const;
 
     TCarnoGrid m_grid;
     CarnoGridModel* m_model;
@@ -129,6 +142,8 @@ private:
     bool m_fillCursor = true;
     bool m_fitting = false;
     bool m_showAllGroups = false;
+    bool m_resultShown = false;
+    QSize m_reportedSize;
     StepMarks m_stepMarks;
     bool m_showMinterms = false;
 };

@@ -5,6 +5,7 @@
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/MainAccessibility.h"
+#include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/PlaOpen.h"
 #include "app/ResultCommands.h"
@@ -18,8 +19,10 @@
 #include "reports/ReportForm.h"
 #include "ui/GridSupport.h"
 #include "ui/Icons.h"
+#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,13 +34,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -47,18 +53,41 @@ namespace {
 constexpr int kMinWidth = 600;
 constexpr int kMinHeight = 305;
 constexpr int kGridWidth = 247;
+// The map pane never gets narrower than the label column and a few cells.
+constexpr int kMapMinWidth = 110;
+// A window frame's usual size, for sizing the window before the window system has framed it.
+constexpr int kFrameAllowance = 8;
+constexpr int kTitleAllowance = 40;
 constexpr int kToolPanelHeight = 49;
 constexpr int kCountStripHeight = 32;
 constexpr int kButtonBarMinWidth = 330;
 
-const char* const kOpenFilter = "Karnaugh Map File|*.lvn|All Files|*.*";
-const char* const kSaveFilter =
-    "Karnaugh Map Files|*.lvn|Internet HTML Document|*.htm; *.html|All Files|*.*";
+// The PLA filters come after "All Files", so that the older filters keep their numbers.
+const char* const kOpenFilter = "Karnaugh Map File|*.lvn|All Files|*.*|PLA files|*.pla";
+const char* const kSaveFilter = "Karnaugh Map Files|*.lvn|Internet HTML Document|*.htm; "
+                                "*.html|All Files|*.*|PLA files|*.pla";
+constexpr int kOpenPlaFilter = 3;
 constexpr int kHtmlFilter = 2;
 constexpr int kAllFilesFilter = 3;
+constexpr int kSavePlaFilter = 4;
+const QByteArray kMapSignature = QByteArrayLiteral("CCS ");
+// Enough of a file's start to tell a map file or a PLA text by their content.
+constexpr qint64 kSniffBytes = 4096;
 
 bool isPlaFile(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("pla"), Qt::CaseInsensitive) == 0;
+}
+
+/// Whether a text starts like a PLA file: its first line that is neither blank nor a comment
+/// is a keyword such as ".i".
+bool startsLikePla(const QByteArray& head) {
+    for (const QByteArray& line : head.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (text.isEmpty() || text.startsWith('#'))
+            continue;
+        return text.startsWith('.');
+    }
+    return false;
 }
 
 QAction* addCommand(QMenu* menu, const char* name, const char* caption,
@@ -123,13 +152,41 @@ void addGap(QBoxLayout* layout) {
     layout->addSpacing(6);
 }
 
+/// A widget that takes typed text: its own editing keys are meant for it.
+bool isTextField(const QObject* object) {
+    return qobject_cast<const QLineEdit*>(object) || qobject_cast<const QTextEdit*>(object) ||
+           qobject_cast<const QPlainTextEdit*>(object) ||
+           qobject_cast<const QAbstractSpinBox*>(object);
+}
+
+/// Select All, Cut, Copy, Paste, Undo and Redo, in every binding the platform knows and the
+/// common ones besides.
+bool isEditingKey(const QKeyEvent& key) {
+    for (auto standard : {QKeySequence::SelectAll, QKeySequence::Cut, QKeySequence::Copy,
+                          QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo})
+        if (key.matches(standard))
+            return true;
+    const QKeySequence pressed(key.keyCombination());
+    for (const QKeySequence& common :
+         {QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::CTRL | Qt::Key_X),
+          QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_V),
+          QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        if (pressed == common)
+            return true;
+    return false;
+}
+
 } // namespace
 
 TForm1::TForm1(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), CarnoGrid1(new CarnoGridView),
       TreeView(new QTreeWidget), ProgressBar(new QProgressBar), Edit1(new QLineEdit),
-      UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), PopupMenu1(nullptr),
-      PopupMenu2(nullptr), m_treePort(TreeView), m_progressPort(ProgressBar) {
+      UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), Edit2(new QLineEdit),
+      Splitter1(nullptr), Panel1(nullptr), PopupMenu1(nullptr), PopupMenu2(nullptr),
+      m_treePort(TreeView), m_progressPort(ProgressBar) {
+    m_history = new MapHistory(
+        Grid(), [this](const MapCells& cells) { RestoreMap(cells); }, this);
     SetUpWindow();
     CreateMenus();
     CreateLayout();
@@ -144,6 +201,9 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     // count box's text in a language file.
     LoadLanguage();
     OpenInitialMap();
+    m_history->Reset(); // what start-up did is no step to undo
+    UpdateTitle();
+    FitMapPane();
     CentreOnScreen();
 }
 
@@ -170,16 +230,19 @@ void TForm1::CreateLayout() {
     mapFont.setStyleHint(QFont::SansSerif);
     mapFont.setPointSize(8);
     CarnoGrid1->setFont(mapFont);
-    auto* splitter = new QSplitter(Qt::Horizontal);
-    splitter->setObjectName(QStringLiteral("Splitter1"));
-    splitter->setHandleWidth(4);
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(CarnoGrid1);
-    splitter->addWidget(CreateRightSide());
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({kGridWidth, kMinWidth - kGridWidth});
-    CarnoGrid1->setMinimumWidth(5);
-    setCentralWidget(splitter);
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(4);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(CarnoGrid1);
+    Splitter1->addWidget(CreateRightSide());
+    // Width the window gains goes to the map until it is whole (its maximum), then to the
+    // result side.
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setSizes({kGridWidth, kMinWidth - kGridWidth});
+    CarnoGrid1->setMinimumWidth(kMapMinWidth);
+    setCentralWidget(Splitter1);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 }
 
@@ -213,6 +276,52 @@ void TForm1::OpenInitialMap() {
         LoadMap(m_context.initialMap);
 }
 
+// The pane gets the map's whole width (its maximum, so that a wider window gives the rest to
+// the results); the window grows, within its screen, when the map and the result side do not
+// fit side by side or the map is taller than the window.
+void TForm1::FitMapPane() {
+    const QSize whole = CarnoGrid1->wholeSize();
+    const int mapWidth = std::max(whole.width(), kMapMinWidth);
+    CarnoGrid1->setMaximumWidth(mapWidth);
+    const int handle = Splitter1->handleWidth();
+    const int sideMinimum = Panel1->minimumSizeHint().width();
+    const int side = std::max(sideMinimum, Splitter1->sizes().value(1));
+    const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    QSize wanted(std::max(width(), mapWidth + handle + side),
+                 std::max(height(), whole.height() + chrome));
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        // Until the window is shown its frame is unknown: leave room for a usual one.
+        const QSize frame =
+            (frameGeometry().size() - size()).expandedTo(QSize(kFrameAllowance, kTitleAllowance));
+        wanted = wanted.boundedTo(room.size() - frame).expandedTo(minimumSize());
+    }
+    if (wanted != size()) {
+        // A visible window grows about its centre, then is kept on the screen.
+        const QPoint centre = frameGeometry().center();
+        resize(wanted);
+        if (isVisible())
+            move(pos() + centre - frameGeometry().center());
+    }
+    const int pane = std::min(mapWidth, wanted.width() - handle - sideMinimum);
+    Splitter1->setSizes({pane, wanted.width() - handle - pane});
+    KeepOnScreen();
+}
+
+void TForm1::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != frameGeometry().topLeft())
+        move(frame.topLeft());
+}
+
 void TForm1::CentreOnScreen() {
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -230,6 +339,7 @@ void TForm1::CreateMenus() {
     QMenu* map = menuBar()->addMenu(QStringLiteral("&Map"));
     map->setObjectName(QStringLiteral("N11"));
     map->setToolTipsVisible(true);
+    CreateEditCommands(map);
     QMenu* fill = addSubmenu(map, "N20", "Fill With", "Fill map with");
     addCommand(fill, "N110", "1", Qt::CTRL | Qt::Key_I, nullptr, [this] { FillWith("1"); });
     addCommand(fill, "N03", "0", Qt::CTRL | Qt::Key_O, nullptr, [this] { FillWith("0"); });
@@ -256,6 +366,29 @@ void TForm1::CreateMenus() {
     addCommand(help, "N17", "&About...", {}, nullptr, [this] { N17Click(); });
 }
 
+void TForm1::CreateEditCommands(QMenu* map) {
+    TextTable* texts = TextTable::on(this);
+    texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    texts->add(QStringLiteral("PasteDoesNotFit"),
+               QStringLiteral("The pasted cells do not fit in the map."));
+    QAction* undo = addCommand(map, "N70", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                               "Undo the last change of the map", [this] { N70Click(); });
+    QAction* redo = addCommand(map, "N71", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y),
+                               "Redo the change undone last", [this] { N71Click(); });
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&m_history->Stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&m_history->Stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    addSeparator(map, "N75");
+    addCommand(map, "N72", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C),
+               "Copy the selected cells as text for a spreadsheet", [this] { N72Click(); });
+    addCommand(map, "N73", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
+               "Paste cells copied from a spreadsheet at the current cell", [this] { N73Click(); });
+    addSeparator(map, "N76");
+}
+
 void TForm1::CreatePopupMenus() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -266,6 +399,9 @@ void TForm1::CreatePopupMenus() {
     addCommand(fill, "N9", "Formula...", {}, nullptr, [this] { N22Click(); });
     addCommand(fill, "N8", "Set's...", {}, nullptr, [this] { N23Click(); });
     addCommand(fill, "N29", "Truth Table...", {}, nullptr, [this] { N28Click(); });
+    addSeparator(PopupMenu1, "N74");
+    for (const char* name : {"N72", "N73"})
+        PopupMenu1->addAction(menuBar()->findChild<QAction*>(QString::fromLatin1(name)));
     QMenu* mapOptions = addSubmenu(PopupMenu1, "N1", "Map Options", nullptr);
     addCommand(mapOptions, "N3", "Font ...", {}, nullptr, [this] { N26Click(); });
     addCommand(mapOptions, "N2", "Products Color...", {}, nullptr, [this] { N27Click(); });
@@ -369,6 +505,14 @@ QWidget* TForm1::CreateResultArea() {
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     TreeView->setPalette(palette);
+    // Lines keep their whole text; a long one scrolls sideways.
+    TreeView->header()->setStretchLastSection(false);
+    TreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TreeView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setReadOnly(true);
+    Edit2->setToolTip(QStringLiteral("The whole result: select it to copy it"));
+    Edit2->setAccessibleName(QStringLiteral("Whole result"));
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
@@ -379,14 +523,16 @@ QWidget* TForm1::CreateResultArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
     layout->addWidget(TreeView, 1);
+    layout->addWidget(Edit2);
     layout->addWidget(ProgressBar);
     return area;
 }
 
 QWidget* TForm1::CreateRightSide() {
     auto* side = new QWidget;
+    Panel1 = side;
     side->setObjectName(QStringLiteral("Panel1"));
-    side->setMinimumWidth(5);
+    // No minimum of its own: the tool bar's decides, so the side never collapses.
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -399,6 +545,14 @@ QWidget* TForm1::CreateRightSide() {
 void TForm1::ConnectGrid() {
     CarnoGrid1->installEventFilter(this);
     QCoreApplication::instance()->installEventFilter(this);
+    connect(CarnoGrid1, &CarnoGridView::cellsEdited, this, &TForm1::RecordMapChange);
+    connect(CarnoGrid1, &CarnoGridView::mapSizeChanged, this, &TForm1::FitMapPane);
+    QAbstractItemModel* results = TreeView->model();
+    connect(results, &QAbstractItemModel::rowsInserted, this, &TForm1::ShowResultLine);
+    connect(results, &QAbstractItemModel::rowsRemoved, this, &TForm1::ShowResultLine);
+    connect(results, &QAbstractItemModel::modelReset, this, &TForm1::ShowResultLine);
+    connect(m_history, &MapHistory::modifiedChanged, this, &TForm1::UpdateTitle);
+    SetTabOrder();
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     UpDown1->setChanging(
         [this](int requested, bool& allow) { UpDown1ChangingEx(requested, allow); });
@@ -415,13 +569,19 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::ShortcutOverride && IsMenuKey(watched, event))
-        return true; // not overridden: the menu command runs
+    if (event->type() == QEvent::ShortcutOverride && IsMenuKey(watched, event)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!isTextField(watched) || !isEditingKey(*key))
+            return true; // not overridden: the menu command runs
+        key->accept();   // the field's own Select All, Cut, Copy, Paste, Undo or Redo
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-// The menu keys (Ctrl+X, Ctrl+A, ...) win over the keys of the edit boxes in this window, the
-// count box and the map's cell editor, so that a menu key does the same wherever the focus is.
+// The menu keys (F5, Ctrl+F, ...) win over the keys of the edit boxes in this window, the
+// count box and the map's cell editor, so that a menu key does the same wherever the focus is;
+// only the editing keys stay with a text field (see eventFilter).
 bool TForm1::IsMenuKey(QObject* watched, QEvent* event) const {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this)
@@ -429,7 +589,8 @@ bool TForm1::IsMenuKey(QObject* watched, QEvent* event) const {
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
     const QList<QAction*> actions = findChildren<QAction*>();
     return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
-        return !action->shortcut().isEmpty() && action->shortcut() == pressed;
+        const QList<QKeySequence> keys = action->shortcuts();
+        return keys.contains(pressed);
     });
 }
 
@@ -455,6 +616,7 @@ void TForm1::Edit1Change(const QString& text) {
     if (ok && count >= 2 && count <= 8)
         Grid().SetVariableCount(count);
     BuildMapHint();
+    RecordMapChange();
 }
 
 void TForm1::UpDown1ChangingEx(int requested, bool& allow) {
@@ -464,6 +626,7 @@ void TForm1::UpDown1ChangingEx(int requested, bool& allow) {
         allow = true;
     }
     BuildMapHint();
+    RecordMapChange();
 }
 
 void TForm1::SetReportEnabled(bool on) {
@@ -479,6 +642,7 @@ void TForm1::CarnoGrid1KeyDown(int key) {
     for (int col = selection.left(); col <= selection.right(); ++col)
         for (int row = selection.top(); row <= selection.bottom(); ++row)
             Grid().SetCells(col, row, "");
+    RecordMapChange();
 }
 
 void TForm1::TreeViewChange(QTreeWidgetItem* node) {
@@ -493,6 +657,7 @@ void TForm1::N25Click() {
     const bool pos = m_windows && m_windows->Options->IsPOS();
     const bool exact = m_windows && m_windows->Options->ExactMinimum();
     const AnalyzeOutcome outcome = Grid().Analyze(pos ? gmKNF : gmDNF, exact);
+    RecordMapChange(); // the empty cells it filled
     ProgressBar->setValue(0);
     markTermLines(TreeView);
     SetReportEnabled(true);
@@ -501,6 +666,7 @@ void TForm1::N25Click() {
 
 void TForm1::FillWith(const std::string& value) {
     Grid().FillCard(value);
+    RecordMapChange();
     SetReportEnabled(false);
 }
 
@@ -516,6 +682,7 @@ void TForm1::N22Click() {
     if (m_windows->InputFormula->exec() != QDialog::Accepted)
         return;
     Grid().AnalyzeFormulaString(m_windows->InputFormula->FormulaText().toStdString());
+    RecordMapChange();
     SetReportEnabled(false);
 }
 
@@ -533,6 +700,7 @@ void TForm1::N23Click() {
         return;
     Grid().ApplySets(sets->SetText(0).toStdString(), sets->SetText(1).toStdString(),
                      sets->SetText(2).toStdString());
+    RecordMapChange();
     SetReportEnabled(false);
 }
 
@@ -544,42 +712,62 @@ void TForm1::N28Click() {
     if (m_windows->TruthTableForm->exec() != QDialog::Accepted)
         return;
     table->FillCarnoCard(Grid());
+    RecordMapChange();
     SetReportEnabled(false);
 }
 
-void TForm1::LoadMap(const QString& path) {
-    const std::string file = QFile::encodeName(path).toStdString();
-    // A PLA file is known by its name; everything else is read as a map file.
-    if (!isPlaFile(path)) {
-        Grid().LoadFromFile(file);
-        UpDown1->setPosition(Grid().GetVariableCount());
-        return;
-    }
-    if (!openPlaFile(Grid(), file, *m_context.dialogs, this))
+void TForm1::LoadMap(const QString& path, bool plaExpected) {
+    bool isMap = false;
+    if (!LoadByContent(path, plaExpected, isMap))
         return;
     UpDown1->setPosition(Grid().GetVariableCount());
-    BuildMapHint(); // the file may have named the variables
+    BuildMapHint(); // a PLA file may have named the variables
+    m_fileName = path;
+    m_fileIsMap = isMap;
+    m_history->Reset();
+    UpdateTitle();
+}
+
+// The content decides, never the name: a map file starts with its signature, a PLA text with
+// a keyword. Anything else goes to the map reader, which says it is no map file, unless the
+// user asked for a PLA file, whose reader says what is wrong with it.
+bool TForm1::LoadByContent(const QString& path, bool plaExpected, bool& isMap) {
+    QByteArray head;
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        head = probe.read(kSniffBytes);
+    const std::string file = QFile::encodeName(path).toStdString();
+    const bool map = head.startsWith(kMapSignature);
+    isMap = map || !(startsLikePla(head) || plaExpected || isPlaFile(path));
+    if (isMap)
+        return Grid().LoadFromFile(file);
+    return openPlaFile(Grid(), file, *m_context.dialogs, this);
 }
 
 void TForm1::N18Click() {
+    if (!AskToSaveChanges())
+        return;
     const auto choice = m_context.dialogs->openFile(
         this, QStringLiteral("Open Map"), QString::fromLatin1(kOpenFilter), QStringLiteral("lvn"));
     if (choice)
-        LoadMap(choice->path);
+        LoadMap(choice->path, choice->filterIndex == kOpenPlaFilter);
 }
 
-void TForm1::SaveMap(const QString& path, int filterIndex) {
+bool TForm1::SaveMap(const QString& path, int filterIndex) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool html = filterIndex == kHtmlFilter ||
                       (filterIndex == kAllFilesFilter &&
                        (suffix == QLatin1String("htm") || suffix == QLatin1String("html")));
+    const bool pla =
+        filterIndex == kSavePlaFilter || (filterIndex == kAllFilesFilter && isPlaFile(path));
     const std::string file = QFile::encodeName(path).toStdString();
     if (html)
         Grid().SaveToHTMLFile(file);
-    else if (filterIndex == kAllFilesFilter && isPlaFile(path))
+    else if (pla)
         saveMapPla(Grid(), file);
     else
-        Grid().SaveToFile(file);
+        return Grid().SaveToFile(file);
+    return false;
 }
 
 void TForm1::N5Click() {
@@ -593,8 +781,8 @@ void TForm1::N5Click() {
             m_context.messages->Show("This file already exist, replace ?", MsgKind::Warning,
                                      MsgButtons::YesNo) == MsgAnswer::Yes;
         Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
-        if (replace)
-            SaveMap(choice->path, choice->filterIndex);
+        if (replace && SaveMap(choice->path, choice->filterIndex))
+            MapSaved(choice->path);
     }
     SaveCounter = static_cast<std::uint8_t>(SaveCounter + 1);
 }
@@ -655,7 +843,11 @@ void TForm1::ReportBtnClick() {
     m_windows->Report->exec();
 }
 
+// Unsaved changes are asked about first; whoever answered that has decided, and is not asked
+// whether to quit as well.
 bool TForm1::FormCloseQuery() {
+    if (IsModified())
+        return AskToSaveChanges();
     if (!m_windows || !m_windows->Options->AskExit())
         return true;
     return m_context.messages->Show("Do you really want to quit?", MsgKind::Information,

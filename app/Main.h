@@ -10,16 +10,19 @@
 #include <string>
 
 class CarnoGridView;
+class MapHistory;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QSplitter;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class ResultCommands;
 class TCarnoGrid;
 class UpDownControl;
+struct MapCells;
 
 /// The single working window. It sequences calls into the map and the dialogs and keeps the
 /// Report command in step with the map; it minimizes and formats nothing itself. Handlers are
@@ -38,6 +41,12 @@ public:
     [[nodiscard]] QTreeWidget* ResultTree() const { return TreeView; }
     [[nodiscard]] const QString& ProgramFolder() const { return m_context.programFolder; }
     [[nodiscard]] QString MapHint() const;
+    /// The undo history of the map's cells.
+    [[nodiscard]] MapHistory& History() const { return *m_history; }
+    /// The file the map was last opened from or saved to; empty for a new map.
+    [[nodiscard]] const QString& FileName() const { return m_fileName; }
+    /// Whether the map has changes that no file holds.
+    [[nodiscard]] bool IsModified() const;
 
     /// Number of the name the save dialog proposes next ("Map0", "Map1", ...).
     std::uint8_t SaveCounter = 0;
@@ -60,6 +69,11 @@ public:
     void N4Click();                          ///< Result font
     void N14Click();                         ///< Paste result to the formula dialog
     void ReportBtnClick();
+    // Commands: editing the map's cells
+    void N70Click(); ///< Undo
+    void N71Click(); ///< Redo
+    void N72Click(); ///< Copy the selected cells as tab-separated text
+    void N73Click(); ///< Paste tab-separated text at the current cell
 
     // Events of the controls
     void CarnoGrid1KeyDown(int key);
@@ -70,6 +84,9 @@ public:
     void BuildMapHint();
     /// Applies the three map switches of the options dialog to the grid.
     void ApplyMapSwitches(bool drawFocus, bool movable, bool sizing);
+    /// Gives the map pane the room the whole map needs, growing the window within the screen
+    /// when the map does not fit.
+    void FitMapPane();
 
 signals:
     /// The window has closed for good; the application ends.
@@ -95,8 +112,23 @@ private:
     void LoadLanguage();
     void OpenInitialMap();
     void CentreOnScreen();
-    void LoadMap(const QString& path);
-    void SaveMap(const QString& path, int filterIndex);
+    void KeepOnScreen();
+    void CreateEditCommands(QMenu* map);
+    void SetTabOrder();
+    void LoadMap(const QString& path, bool plaExpected = false);
+    [[nodiscard]] bool LoadByContent(const QString& path, bool plaExpected, bool& isMap);
+    /// Writes the map in the chosen format; true when it went to a map file.
+    bool SaveMap(const QString& path, int filterIndex);
+    /// Asks "Save changes?" for a modified map; true when the caller may go on.
+    [[nodiscard]] bool AskToSaveChanges();
+    /// Saves to the map file in use, or through the save dialog; true when saved.
+    [[nodiscard]] bool SaveChanges();
+    void MapSaved(const QString& path);
+    void RecordMapChange();
+    void RestoreMap(const MapCells& cells);
+    void UpdateTitle();
+    void ShowResultLine();
+    void PasteBlock(const std::vector<std::vector<std::string>>& block);
     void FillFormulaVariables();
     [[nodiscard]] bool IsMenuKey(QObject* watched, QEvent* event) const;
     void SetReportEnabled(bool on);
@@ -112,10 +144,16 @@ private:
     QLineEdit* Edit1;
     UpDownControl* UpDown1;
     QPushButton* ReportBtn;
+    QLineEdit* Edit2; // the whole result line, read-only
+    QSplitter* Splitter1;
+    QWidget* Panel1;
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
 
     ResultCommands* m_commands = nullptr; // owned as a child of the window
+    MapHistory* m_history = nullptr;      // owned as a child of the window
+    QString m_fileName;
+    bool m_fileIsMap = false; // whether m_fileName holds the map file format
     QtResultTree m_treePort;
     QtProgressBar m_progressPort;
 };

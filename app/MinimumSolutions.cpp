@@ -6,13 +6,94 @@
 #include "engine/ExactMinimizer.h"
 #include "ui/TextTable.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+constexpr int kMarkedRole = Qt::UserRole + 1;
+constexpr int kItemMargin = 4;
+// Lets a line break after a separator, so that a cover wraps between its terms.
+const QString kBreakHere = QStringLiteral("&#8203;");
+// Keeps a term on one line: a word joiner between each two of its characters.
+const QChar kJoiner(0x2060);
+
+/// Paints each solution as wrapped rich text across the list's width.
+class WrappedSolutionDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappedSolutionDelegate(QListWidget* list) : QStyledItemDelegate(list), m_list(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        opt.text.clear();
+        QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        QTextDocument doc;
+        prepare(doc, index);
+        QAbstractTextDocumentLayout::PaintContext context;
+        const bool selected = opt.state & QStyle::State_Selected;
+        context.palette.setColor(
+            QPalette::Text,
+            opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->save();
+        painter->translate(opt.rect.topLeft() + QPoint(kItemMargin, kItemMargin));
+        doc.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem&,
+                                 const QModelIndex& index) const override {
+        QTextDocument doc;
+        prepare(doc, index);
+        return {textWidth() + 2 * kItemMargin,
+                static_cast<int>(doc.size().height()) + 2 * kItemMargin};
+    }
+
+private:
+    [[nodiscard]] int textWidth() const {
+        return std::max(50, m_list->viewport()->width() - 2 * kItemMargin);
+    }
+    void prepare(QTextDocument& doc, const QModelIndex& index) const {
+        doc.setDefaultFont(m_list->font());
+        doc.setDocumentMargin(0);
+        doc.setTextWidth(textWidth());
+        const QString marked = index.data(kMarkedRole).toString();
+        if (marked.isEmpty())
+            doc.setPlainText(index.data(Qt::DisplayRole).toString());
+        else
+            doc.setHtml(marked);
+    }
+
+    QListWidget* m_list;
+};
+
+/// Keeps each item's wrapped height in step with the list's width.
+class RelayoutOnResize : public QObject {
+public:
+    explicit RelayoutOnResize(QListWidget* list) : QObject(list), m_list(list) {
+        list->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            m_list->doItemsLayout();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* m_list;
+};
 
 /// Shown for a cover without terms: the function is the other constant.
 QString captionOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
@@ -22,7 +103,52 @@ QString captionOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
     return grid.GlueMethod == gmDNF ? QStringLiteral("0") : QStringLiteral("1");
 }
 
+/// A cover as the list shows it: its caption, and its term texts when the caption is made of
+/// them (a constant has none to mark).
+struct ListedCover {
+    QString caption;
+    std::vector<std::string> terms;
+};
+
+ListedCover listedCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
+    ListedCover listed{captionOfCover(grid, cover), {}};
+    const std::vector<TTermItem> items = termsOfCover(grid, cover);
+    if (listed.caption.toStdString() != grid.JoinTermTexts(items))
+        return listed;
+    for (const TTermItem& term : items)
+        listed.terms.push_back(grid.TermText(term));
+    return listed;
+}
+
 } // namespace
+
+std::vector<std::vector<bool>> differingTerms(const std::vector<std::vector<std::string>>& covers) {
+    std::vector<std::vector<bool>> marks;
+    for (const auto& cover : covers) {
+        std::vector<bool> differs;
+        for (const std::string& term : cover)
+            differs.push_back(std::any_of(covers.begin(), covers.end(), [&term](const auto& other) {
+                return std::find(other.begin(), other.end(), term) == other.end();
+            }));
+        marks.push_back(std::move(differs));
+    }
+    return marks;
+}
+
+QString markedCover(const std::vector<std::string>& terms, const std::vector<bool>& differs,
+                    const QString& separator) {
+    QStringList parts;
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        const QString term = QString::fromStdString(terms[k]);
+        QStringList characters;
+        for (const QChar ch : term)
+            characters << QString(ch).toHtmlEscaped();
+        const QString text = characters.join(kJoiner);
+        parts << (k < differs.size() && differs[k] ? QStringLiteral("<u><b>%1</b></u>").arg(text)
+                                                   : text);
+    }
+    return parts.join(separator.toHtmlEscaped() + kBreakHere);
+}
 
 void addCoverHintTexts(TextTable& texts) {
     texts.add(QStringLiteral("MinimumCover"),
@@ -50,8 +176,9 @@ QString exactResultHint(bool proven, const TextTable& texts) {
 }
 
 TMinSolutions::TMinSolutions(QWidget* parent)
-    : QDialog(parent), m_texts(new TextTable(this)), Label1(new QLabel), ListBox1(new QListWidget),
-      ShowBtn(new QPushButton(QStringLiteral("Show"))),
+    : QDialog(parent), m_texts(new TextTable(this)), Label1(new QLabel),
+      Label2(new QLabel(QStringLiteral("Underlined terms are not in every solution."))),
+      ListBox1(new QListWidget), ShowBtn(new QPushButton(QStringLiteral("Show"))),
       CloseBtn(new QPushButton(QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("MinSolutions"));
     m_texts->add(QStringLiteral("Caption"), QStringLiteral("Minimum Solutions"));
@@ -65,7 +192,14 @@ TMinSolutions::TMinSolutions(QWidget* parent)
     connect(m_texts, &TextTable::changed, this,
             [this] { setWindowTitle(m_texts->text(QStringLiteral("Caption"))); });
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setItemDelegate(new WrappedSolutionDelegate(ListBox1));
+    ListBox1->setWordWrap(true);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setResizeMode(QListView::Adjust);
+    new RelayoutOnResize(ListBox1);
     ShowBtn->setObjectName(QStringLiteral("ShowBtn"));
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     Label1->setBuddy(ListBox1);
@@ -80,6 +214,7 @@ TMinSolutions::TMinSolutions(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(ListBox1, 1);
+    layout->addWidget(Label2);
     layout->addLayout(buttons);
     resize(420, 260);
 }
@@ -95,12 +230,18 @@ QString TMinSolutions::Summary(const ExactResult& result) const {
     return text + QLatin1Char('.');
 }
 
-void TMinSolutions::SetSolutions(const QStringList& texts, const ExactResult& result) {
+void TMinSolutions::SetSolutions(const QStringList& texts, const ExactResult& result,
+                                 const QStringList& marked) {
     Label1->setText(Summary(result));
     // A list takes no name from its label: the summary names it for screen readers.
     ListBox1->setAccessibleName(Label1->text());
     ListBox1->clear();
     ListBox1->addItems(texts);
+    for (int row = 0; row < texts.size() && row < marked.size(); ++row)
+        ListBox1->item(row)->setData(kMarkedRole, marked[row]);
+    Label2->setVisible(std::any_of(marked.begin(), marked.end(), [](const QString& text) {
+        return text.contains(QLatin1String("<u>"));
+    }));
     ListBox1->setCurrentRow(texts.isEmpty() ? -1 : 0);
 }
 
@@ -120,11 +261,20 @@ bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& 
     options.enumerate = true;
     const ExactResult result = minimizeExact(grid, options);
     QStringList texts;
-    for (const std::vector<Cube>& cover : result.solutions)
-        texts << captionOfCover(grid, cover);
+    std::vector<std::vector<std::string>> terms;
+    for (const std::vector<Cube>& cover : result.solutions) {
+        ListedCover listed = listedCover(grid, cover);
+        texts << listed.caption;
+        terms.push_back(std::move(listed.terms));
+    }
+    const auto differs = differingTerms(terms);
+    const QString separator = grid.GlueMethod == gmDNF ? QStringLiteral("+") : QStringLiteral("*");
+    QStringList marked;
+    for (std::size_t k = 0; k < terms.size(); ++k)
+        marked << (terms[k].empty() ? QString() : markedCover(terms[k], differs[k], separator));
     TMinSolutions dialog(parent);
     (new TvekLanguage(&dialog, context))->ApplyCurrentLanguage();
-    dialog.SetSolutions(texts, result);
+    dialog.SetSolutions(texts, result, marked);
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen() < 0)
         return false;
     grid.SetResultTerms(

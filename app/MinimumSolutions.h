@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -24,15 +27,29 @@ void addCoverHintTexts(TextTable& texts);
 /// What the status bar says after the exact analysis: empty when the minimum was proven.
 [[nodiscard]] QString exactResultHint(bool proven, const TextTable& texts);
 
+/// For each cover (its term texts), which of its terms are missing from some other cover: the
+/// terms in which the covers differ.
+[[nodiscard]] std::vector<std::vector<bool>>
+differingTerms(const std::vector<std::vector<std::string>>& covers);
+
+/// A cover as rich text: terms joined by `separator`, each differing term underlined and bold,
+/// and a line may break after every separator.
+[[nodiscard]] QString markedCover(const std::vector<std::string>& terms,
+                                  const std::vector<bool>& differs, const QString& separator);
+
 /// A small dialog listing the minimum solutions of the map as result texts; the user picks
-/// one to show.
+/// one to show. Each solution is shown whole, wrapped over lines, with the terms in which the
+/// solutions differ marked.
 class TMinSolutions : public QDialog {
     Q_OBJECT
 public:
     explicit TMinSolutions(QWidget* parent = nullptr);
 
-    /// Fills the list (the first solution selected) and the summary line above it.
-    void SetSolutions(const QStringList& texts, const ExactResult& result);
+    /// Fills the list (the first solution selected) and the summary line above it. `marked`
+    /// gives each solution as rich text with its differing terms marked; without it the plain
+    /// texts are shown.
+    void SetSolutions(const QStringList& texts, const ExactResult& result,
+                      const QStringList& marked = {});
     /// The selected solution, from 0; -1 when none is selected.
     [[nodiscard]] int Chosen() const;
 
@@ -41,6 +58,7 @@ private:
 
     TextTable* m_texts;
     QLabel* Label1;
+    QLabel* Label2; // what the marks mean
     QListWidget* ListBox1;
     QPushButton* ShowBtn;
     QPushButton* CloseBtn;

@@ -10,6 +10,7 @@
 #include "input/VariableNames.h"
 #include "reports/IniFile.h"
 #include "reports/ProgramPath.h"
+#include "ui/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -367,6 +368,9 @@ void TOptions::ApplyOption(const std::string& key, const std::string& value) {
         QFont font = m_form1.MapView()->font();
         font.setFamily(QString::fromStdString(value));
         m_form1.MapView()->setFont(font);
+    } else if (sameKey(key, "LastFolder")) {
+        if (m_context.dialogs)
+            m_context.dialogs->setStartFolder(QString::fromStdString(value));
     } else if (sameKey(key, "ResultFont")) {
         QFont font = m_form1.ResultTree()->font();
         font.setFamily(QString::fromStdString(value));
@@ -376,16 +380,21 @@ void TOptions::ApplyOption(const std::string& key, const std::string& value) {
 
 void TOptions::WriteOptions() {
     const TCarnoGrid& grid = m_form1.Grid();
-    WriteSection(kOptions, {{"MovableColRow", boolText(MovableOn())},
-                            {"SizingColRow", boolText(SizingOn())},
-                            {"DrawFocus", boolText(DrawFocusOn())},
-                            {"BitSave", boolText(UseBitSave())},
-                            {"AskExit", boolText(AskExit())},
-                            {"GlueMethod", IsPOS() ? "POS" : "SOP"},
-                            {"ExactMinimum", boolText(ExactMinimum())},
-                            {"ProductsColor", std::to_string(grid.TermColor)},
-                            {"MapFont", m_form1.MapView()->font().family().toStdString()},
-                            {"ResultFont", m_form1.ResultTree()->font().family().toStdString()}});
+    std::vector<std::pair<std::string, std::string>> values = {
+        {"MovableColRow", boolText(MovableOn())},
+        {"SizingColRow", boolText(SizingOn())},
+        {"DrawFocus", boolText(DrawFocusOn())},
+        {"BitSave", boolText(UseBitSave())},
+        {"AskExit", boolText(AskExit())},
+        {"GlueMethod", IsPOS() ? "POS" : "SOP"},
+        {"ExactMinimum", boolText(ExactMinimum())},
+        {"ProductsColor", std::to_string(grid.TermColor)},
+        {"MapFont", m_form1.MapView()->font().family().toStdString()},
+        {"ResultFont", m_form1.ResultTree()->font().family().toStdString()}};
+    // The folder the file dialogs open in, once one has been used.
+    if (m_context.dialogs && !m_context.dialogs->startFolder().isEmpty())
+        values.emplace_back("LastFolder", m_context.dialogs->startFolder().toStdString());
+    WriteSection(kOptions, values);
 }
 
 void TOptions::WriteSection(const std::string& section,

@@ -30,6 +30,8 @@ QMessageBox::StandardButtons buttonsOf(MsgButtons buttons) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MsgButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::SaveDiscardCancel:
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case MsgButtons::Ok:
         break;
     }
@@ -44,6 +46,10 @@ MsgAnswer answerOf(int button) {
         return MsgAnswer::Yes;
     case QMessageBox::No:
         return MsgAnswer::No;
+    case QMessageBox::Save:
+        return MsgAnswer::Save;
+    case QMessageBox::Discard:
+        return MsgAnswer::Discard;
     default:
         return MsgAnswer::Cancel;
     }
@@ -67,6 +73,10 @@ MsgAnswer QtMessageBox::Show(const std::string& text, MsgKind kind, MsgButtons b
     // Escape and the close box answer Cancel or No, never OK by accident.
     if (buttons == MsgButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
+    if (buttons == MsgButtons::SaveDiscardCancel) {
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
     return answerOf(box.exec());
 }
 

@@ -67,6 +67,16 @@ void TCarnoGrid::SetCells(int col, int row, const std::string& text) {
     Repaint();
 }
 
+MapCells TCarnoGrid::Snapshot() const {
+    return {m_cells, m_variableCount, FillState};
+}
+
+void TCarnoGrid::Restore(const MapCells& cells) {
+    m_cells = cells.cells;
+    FillState = cells.fillState;
+    SetVariableCount(cells.variableCount);
+}
+
 int TCarnoGrid::MintermOf(int col, int row) const {
     const int gray = (col - 1) ^ ((col - 1) >> 1);
     const int rowGray = (row - 1) ^ ((row - 1) >> 1);

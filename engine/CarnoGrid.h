@@ -85,6 +85,19 @@ struct TLevelItem {
     int size = 1;
 };
 
+/// The map's cell store with its variable count and fill state, as one value: cheap to keep,
+/// compare and restore (an undo step holds two of them).
+struct MapCells {
+    static constexpr int kStoreSize = 32;
+    using Store = std::array<std::array<std::string, kStoreSize + 1>, kStoreSize + 1>;
+
+    Store cells{};
+    std::uint8_t variableCount = 4;
+    std::uint8_t fillState = 0;
+
+    bool operator==(const MapCells&) const = default;
+};
+
 /// The function as one character per minterm number (code 0 for an empty cell).
 struct FunctionTable {
     std::uint8_t VariableCount = 0;
@@ -93,7 +106,7 @@ struct FunctionTable {
 
 class TCarnoGrid {
 public:
-    static constexpr int kStoreSize = 32;
+    static constexpr int kStoreSize = MapCells::kStoreSize;
 
     TCarnoGrid();
 
@@ -122,6 +135,12 @@ public:
     [[nodiscard]] const std::string& Cells(int col, int row) const;
     /// Writes a cell of the store; positions outside 1..32 are ignored.
     void SetCells(int col, int row, const std::string& text);
+
+    /// The whole cell store, the variable count and the fill state as one value.
+    [[nodiscard]] MapCells Snapshot() const;
+    /// Puts a snapshot back: the store, then the variable count (labels and geometry follow);
+    /// the view is repainted once. Results and names are left as they are.
+    void Restore(const MapCells& cells);
 
     /// Minterm number of the data cell (col, row) under the current variable count.
     [[nodiscard]] int MintermOf(int col, int row) const;
@@ -265,7 +284,7 @@ private:
     [[nodiscard]] bool Gluable(const TTermItem& x, const TTermItem& y) const;
     void AdvanceProgress(int step) const;
 
-    std::array<std::array<std::string, kStoreSize + 1>, kStoreSize + 1> m_cells{};
+    MapCells::Store m_cells{};
     std::array<std::string, 9> m_variableNames; // index 0 unused
 
     std::vector<TCellItem> m_coveredCells;

@@ -7,10 +7,10 @@
 
 /// Kind of a message box: decides its icon.
 enum class MsgKind { Information, Warning, Error };
-/// Buttons of a message box.
-enum class MsgButtons { Ok, OkCancel, YesNo };
+/// Buttons of a message box. SaveDiscardCancel asks about unsaved changes.
+enum class MsgButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 /// The button the user pressed.
-enum class MsgAnswer { Ok, Cancel, Yes, No };
+enum class MsgAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 /// Modal message box: shows a text and returns the user's answer.
 class IMessageBox {

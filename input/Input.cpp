@@ -2,6 +2,7 @@
 #include "input/Input.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +42,7 @@ TInputForm::TInputForm(QWidget* parent) : QDialog(parent) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMinimumWidth(220);
+        offerHistoryInList(combo);
         m_sets[k] = combo;
         QLabel* label = valueLabel(labels[k][0], labels[k][1]);
         label->setBuddy(combo); // names the box for screen readers
@@ -95,6 +97,11 @@ QStringList comboItems(const QComboBox* box) {
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
+}
+
+void offerHistoryInList(QComboBox* box) {
+    if (QCompleter* completer = box->completer())
+        completer->setCompletionMode(QCompleter::PopupCompletion);
 }
 
 void rememberInHistory(QComboBox* box) {

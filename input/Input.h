@@ -11,6 +11,11 @@ class QPushButton;
 /// case not counted); the text stays as it is.
 void rememberInHistory(QComboBox* box);
 
+/// Lets an editable combo box suggest matching history entries in a pop-up list instead of
+/// completing the typed text in place, so that the box always holds what the user typed or
+/// chose.
+void offerHistoryInList(QComboBox* box);
+
 /// The drop-down items of a combo box, in order.
 [[nodiscard]] QStringList comboItems(const QComboBox* box);
 

@@ -91,7 +91,10 @@ void TInputFormula::CreateControls() {
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->lineEdit()->installEventFilter(this);
     ComboBox2->lineEdit()->setAcceptDrops(true);
-    connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, &TInputFormula::ComboBox2Change);
+    // The view follows every change of the box: typing, a choice from the history and its
+    // completion alike. The history is offered in a list, never typed into the box unasked.
+    offerHistoryInList(ComboBox2);
+    connect(ComboBox2, &QComboBox::editTextChanged, this, &TInputFormula::ComboBox2Change);
     connect(ComboBox2, &QComboBox::textActivated, this, &TInputFormula::ComboBox2Change);
 
     Memo1 = new QPlainTextEdit;

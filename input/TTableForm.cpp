@@ -21,7 +21,6 @@ TTruthTableForm::TTruthTableForm(IMessageBox* messages, QWidget* parent)
     m_table->setObjectName(QStringLiteral("TruthTable1"));
     m_table->setAccessibleName(QStringLiteral("Truth table"));
     m_table->setFixedSize(kTableWidth, kTableHeight);
-    m_table->setFocusPolicy(Qt::ClickFocus);
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setAutoDefault(false);
@@ -40,4 +39,11 @@ TTruthTableForm::TTruthTableForm(IMessageBox* messages, QWidget* parent)
     layout->addWidget(m_table);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The dialog opens ready for typing the function's values.
+void TTruthTableForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_table->setFocus();
+    m_table->StartTyping();
 }

@@ -14,6 +14,9 @@ public:
 
     [[nodiscard]] TTruthTable* TruthTable1() const { return m_table; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     TTruthTable* m_table;
 };

@@ -76,6 +76,7 @@ TTruthTable::TTruthTable(IMessageBox* messages, QWidget* parent)
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
                     QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setTabKeyNavigation(false);
     resize(180, 365);
     SetTableSize(4, 1);
 }
@@ -115,6 +116,26 @@ void TTruthTable::Fill() {
 void TTruthTable::SetCell(int col, int row, const std::string& text) {
     m_table.SetCell(col, row, text);
     Changed();
+}
+
+void TTruthTable::StartTyping() {
+    setCurrentIndex(m_model->index(0, VariableCount()));
+    scrollToTop();
+}
+
+// Enter commits the value and moves to the row below, as in a spreadsheet; Tab and Shift+Tab
+// leave the table as they do outside a cell.
+void TTruthTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
+    if (next || previous)
+        focusNextPrevChild(next);
+    if (hint != QAbstractItemDelegate::SubmitModelCache)
+        return;
+    const QModelIndex below = currentIndex().siblingAtRow(currentIndex().row() + 1);
+    if (below.isValid())
+        setCurrentIndex(below);
 }
 
 void TTruthTable::changeEvent(QEvent* event) {

@@ -33,7 +33,9 @@ private:
 };
 
 /// All 2^v input combinations, one per row, with one to four function columns. The header row
-/// shows the column names, function columns on grey; columns widen to fit their names.
+/// shows the column names, function columns on grey; columns widen to fit their names. Values
+/// are typed from the keyboard: the current cell is always open for typing, Enter moves down,
+/// the arrow keys move about and Tab leaves the table.
 class TTruthTable : public QTableView {
     Q_OBJECT
 public:
@@ -60,9 +62,12 @@ public:
     void FillCarnoCard(TCarnoGrid& grid) const { m_table.FillCarnoCard(grid); }
     [[nodiscard]] const TTruthTableData& Model() const { return m_table; }
     [[nodiscard]] int DefaultColWidth() const { return m_defaultColWidth; }
+    /// Puts the current cell on the first row of the first function column, ready for typing.
+    void StartTyping();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void Changed();

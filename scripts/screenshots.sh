@@ -16,16 +16,19 @@ fi
 out=${1:-build/screenshots}
 mkdir -p "$out"
 
-tour() { # scale seconds tour-arguments...
+tour() { # scale seconds tour-arguments...; the screen is SCREEN, 1280x900 unless set
   local scale=$1 seconds=$2
   shift 2
-  QT_SCALE_FACTOR=$scale timeout "$seconds" xvfb-run -a -s "-screen 0 1280x900x24" "$binary" "$@"
+  QT_SCALE_FACTOR=$scale timeout "$seconds" xvfb-run -a -s "-screen 0 ${SCREEN:-1280x900}x24" \
+    "$binary" "$@"
 }
 
 for scale in 1 2; do
   folder="$out/scale-${scale}00"
   rm -rf "$folder"
   tour "$scale" 120 "$folder"
+  # An eight-variable map on a laptop's screen.
+  SCREEN=1366x768 tour "$scale" 60 --fit "fit-eight-variables-1366x768" "$folder"
   for map in examples/*.lvn; do
     [ -e "$map" ] || continue
     tour "$scale" 60 --start "example-$(basename "$map" .lvn)" "$folder" "$map"

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-/// Records every message and answers from a script (OK/Yes when the script is empty).
+/// Records every message and answers from a script (OK/Yes, or Discard to "Save changes?",
+/// when the script is empty).
 class FakeMessageBox : public IMessageBox {
 public:
     struct Shown {
@@ -25,6 +26,8 @@ public:
             answers.pop_front();
             return a;
         }
+        if (buttons == MsgButtons::SaveDiscardCancel)
+            return MsgAnswer::Discard;
         return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     }
     [[nodiscard]] std::vector<std::string> Texts() const {

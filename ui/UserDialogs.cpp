@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
@@ -37,6 +38,11 @@ std::optional<FileChoice> runFileDialog(QFileDialog& dialog, const QString& filt
 
 } // namespace
 
+void IUserDialogs::rememberFolderOf(const std::optional<FileChoice>& choice) {
+    if (choice)
+        m_startFolder = QFileInfo(choice->path).absolutePath();
+}
+
 QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
@@ -52,24 +58,28 @@ QStringList qtNameFilters(const QString& filter) {
 std::optional<FileChoice> QtUserDialogs::openFile(QWidget* parent, const QString& title,
                                                   const QString& filter,
                                                   const QString& defaultSuffix) {
-    QFileDialog dialog(parent, title);
+    QFileDialog dialog(parent, title, startFolder());
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return runFileDialog(dialog, filter, defaultSuffix);
+    auto choice = runFileDialog(dialog, filter, defaultSuffix);
+    rememberFolderOf(choice);
+    return choice;
 }
 
 std::optional<FileChoice> QtUserDialogs::saveFile(QWidget* parent, const QString& title,
                                                   const QString& filter,
                                                   const QString& defaultSuffix,
                                                   const QString& fileName) {
-    QFileDialog dialog(parent, title);
+    QFileDialog dialog(parent, title, startFolder());
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The program asks its own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(fileName);
-    return runFileDialog(dialog, filter, defaultSuffix);
+    auto choice = runFileDialog(dialog, filter, defaultSuffix);
+    rememberFolderOf(choice);
+    return choice;
 }
 
 std::optional<QFont> QtUserDialogs::chooseFont(QWidget* parent, const QFont& initial) {

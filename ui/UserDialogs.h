@@ -18,10 +18,14 @@ struct FileChoice {
 };
 
 /// The window system's standard dialogs. Filters are written as "Name|*.a|Other|*.b; *.c",
-/// pairs of a description and patterns separated by "|".
+/// pairs of a description and patterns separated by "|". The file dialogs open in the start
+/// folder, which each confirmed choice moves to the chosen file's folder.
 class IUserDialogs {
 public:
     virtual ~IUserDialogs() = default;
+    /// The folder the next file dialog opens in; empty for the window system's choice.
+    [[nodiscard]] const QString& startFolder() const { return m_startFolder; }
+    void setStartFolder(const QString& folder) { m_startFolder = folder; }
     virtual std::optional<FileChoice> openFile(QWidget* parent, const QString& title,
                                                const QString& filter,
                                                const QString& defaultSuffix) = 0;
@@ -35,6 +39,13 @@ public:
                                           const QString& label, const QStringList& items) = 0;
     /// Lets the user choose the printer and its settings; false when printing was cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+protected:
+    /// Makes the folder of a chosen file the start folder.
+    void rememberFolderOf(const std::optional<FileChoice>& choice);
+
+private:
+    QString m_startFolder;
 };
 
 /// QFileDialog, QFontDialog, QColorDialog and QPrintDialog.

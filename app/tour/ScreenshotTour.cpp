@@ -8,6 +8,7 @@
 #include "app/HelpForm.h"
 #include "app/Main.h"
 #include "app/MapAnimation.h"
+#include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/QtPorts.h"
 #include "app/ResultCommands.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -33,6 +35,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
@@ -72,8 +75,14 @@ void click(QWidget* window, const char* button) {
 }
 
 void answer(QWidget* box, QMessageBox::StandardButton button) {
-    if (auto* message = qobject_cast<QMessageBox*>(box))
-        message->button(button)->click();
+    auto* message = qobject_cast<QMessageBox*>(box);
+    if (QAbstractButton* chosen = message ? message->button(button) : nullptr) {
+        chosen->click();
+        return;
+    }
+    std::fprintf(stderr, "screenshot tour: no such button in the message box\n");
+    if (auto* dialog = qobject_cast<QDialog*>(box))
+        dialog->reject();
 }
 
 void typeKey(QWidget* target, int key, const QString& text = {}) {
@@ -90,11 +99,16 @@ public:
     void add(std::function<void()> step) { m_steps.push_back(std::move(step)); }
     void start() { scheduleNext(); }
 
-    void shot(QWidget* widget, const QString& name) const {
+    void shot(QWidget* widget, const QString& name) const { savePixmap(widget->grab(), name); }
+    /// Saves the whole screen: windows side by side, as a person sees them.
+    void screenShot(const QString& name) const {
+        savePixmap(QGuiApplication::primaryScreen()->grabWindow(0), name);
+    }
+    void savePixmap(const QPixmap& pixmap, const QString& name) const {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        widget->grab().save(&buffer, "PNG");
+        pixmap.save(&buffer, "PNG");
         saveImage(png, name);
     }
     /// Saves an image made by the program itself, such as an exported map.
@@ -523,8 +537,10 @@ void addLanguageSteps(Tour& t, const QString& name) {
         // A map whose gluing result is not minimal: the status-bar hint and the solutions.
         analyzeSets(t, 4, "0,4,5,6,7,11,14", "3,8,10,13");
         t.shot(form, name + QStringLiteral("-minimum-cover-hint"));
-        onModal(t.shotAnd(name + QStringLiteral("-minimum-solutions"),
-                          [](QWidget* dialog) { click(dialog, "CloseBtn"); }));
+        onModal(t.shotAnd(name + QStringLiteral("-minimum-solutions"), [&t, name](QWidget* dialog) {
+            t.screenShot(name + QStringLiteral("-minimum-solutions-screen"));
+            click(dialog, "CloseBtn");
+        }));
         form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
     });
     t.add([] { QCoreApplication::exit(0); });
@@ -553,9 +569,107 @@ void addWindowSteps(Tour& t) {
         form->N18Click();
     });
     t.add([&t, form] {
+        // The map has changed since it was last saved: that is asked first.
+        onModal(t.shotAnd(QStringLiteral("61-save-changes-question"),
+                          [](QWidget* box) { answer(box, QMessageBox::Cancel); }));
+        form->close();
+    });
+    t.add([&t, form] {
+        form->History().MarkSaved();
         onModal(t.shotAnd(QStringLiteral("34-quit-question"),
                           [](QWidget* box) { answer(box, QMessageBox::Yes); }));
         form->close();
+    });
+}
+
+/// Sets every third minterm of an eight-variable map to "1": a result of many terms.
+void fillEveryThirdCell(TForm1* form) {
+    setCount(form, 8);
+    TCarnoGrid& grid = form->Grid();
+    for (int m = 0; m < 256; m += 3) {
+        const CellPos cell = grid.CellOfMinterm(m);
+        grid.SetCells(cell.col, cell.row, "1");
+    }
+}
+
+void selectCells(CarnoGridView* map, int row, int col, int lastRow, int lastCol) {
+    map->setCurrentIndex(map->model()->index(row, col));
+    map->selectionModel()->select(
+        QItemSelection(map->model()->index(row, col), map->model()->index(lastRow, lastCol)),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+void addEditingSteps(Tour& t) {
+    TForm1* form = t.w.Form1;
+    t.add([&t, form] {
+        analyzeSets(t, 4, "1,3,5,7,13", "12");
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->FillWith("1");
+        t.shot(form, QStringLiteral("54-filled-with-ones"));
+        form->N70Click();
+        t.shot(form, QStringLiteral("55-undo-after-fill"));
+    });
+    t.add([&t, form] {
+        // Two rows copied from a spreadsheet, pasted at the second row.
+        QApplication::clipboard()->setText(QStringLiteral("1\t0\t1\t*\n0\t1\t*\t1\n"));
+        CarnoGridView* map = form->MapView();
+        map->setFocus();
+        map->setCurrentIndex(map->model()->index(1, 0));
+        form->N73Click();
+        selectCells(map, 1, 0, 2, 3);
+        t.shot(form, QStringLiteral("56-paste-from-spreadsheet"));
+    });
+    t.add([&t, form] {
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->N25Click();
+        selectTerm(form, 0);
+        selectCells(form->MapView(), 1, 1, 2, 2);
+        t.shot(form, QStringLiteral("57-selection-over-highlight"));
+    });
+    t.add([&t, form] {
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->FillWith("");
+        fillEveryThirdCell(form);
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->N25Click();
+        selectTerm(form, 2);
+        QApplication::processEvents();
+        t.shot(form, QStringLiteral("58-long-result"));
+        auto* line = form->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+        line->setFocus();
+        line->selectAll();
+        QScrollBar* bar = form->ResultTree()->horizontalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        t.shot(form, QStringLiteral("59-long-result-selected-and-scrolled"));
+    });
+    t.add([&t, form] {
+        // Minimum covers of twenty terms that differ in a few of them.
+        analyzeSets(t, 8,
+                    "0,4-7,11,14,48,52-55,59,62,80,84-87,91,94,160,164-167,171,174,192,"
+                    "196-199,203,206",
+                    "3,8,10,13,51,56,58,61,83,88,90,93,163,168,170,173,195,200,202,205");
+        onModal(t.shotAnd(QStringLiteral("60-minimum-solutions-marked"),
+                          [](QWidget* dialog) { click(dialog, "CloseBtn"); }));
+        form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
+    });
+}
+
+/// The short tour of a map that fits: an analysed eight-variable map with a term highlighted,
+/// the window and the whole screen; then the program ends.
+void addFitSteps(Tour& t, const QString& name) {
+    TForm1* form = t.w.Form1;
+    t.add([form] {
+        setCount(form, 8);
+        form->Grid().AnalyzeWorkString("68-127,136-199,216-255", "1");
+        form->Grid().AnalyzeWorkString("64-67", "*");
+        onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
+        form->N25Click();
+        selectTerm(form, 1);
+    });
+    t.add([&t, form, name] {
+        t.shot(form, name);
+        t.screenShot(name + QStringLiteral("-screen"));
+        QCoreApplication::exit(0);
     });
 }
 
@@ -569,6 +683,7 @@ void addWholeTourSteps(Tour& t) {
     addStepsSteps(t);
     addReportSteps(t);
     addMenuSteps(t);
+    addEditingSteps(t);
     addWindowSteps(t);
 }
 
@@ -587,6 +702,9 @@ int runScreenshotTour(const AppWindows& windows, const QString& folder, TourKind
         break;
     case TourKind::Language:
         addLanguageSteps(tour, name);
+        break;
+    case TourKind::Fit:
+        addFitSteps(tour, name);
         break;
     case TourKind::Whole:
         addWholeTourSteps(tour);

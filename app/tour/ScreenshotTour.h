@@ -17,6 +17,9 @@ enum class TourKind {
     /// the status-bar hint of a result that is not minimal and the minimum solutions, saved as
     /// "<name>-main.png" and so on.
     Language,
+    /// An analysed eight-variable map in the window as it fits the screen, saved as
+    /// "<name>.png", and the whole screen as "<name>-screen.png".
+    Fit,
 };
 
 /// Runs the tour of `kind` over the shown `windows` in the event loop, saving each picture as

@@ -19,7 +19,7 @@ struct TourRequest {
     QString name;
 };
 
-/// Reads "[--start NAME | --language NAME] FOLDER [MAP]"; shows the usage and exits on
+/// Reads "[--start NAME | --language NAME | --fit NAME] FOLDER [MAP]"; shows the usage and exits on
 /// anything else.
 TourRequest parseArguments(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -34,7 +34,12 @@ TourRequest parseArguments(const QStringList& arguments) {
         QStringLiteral("The main window, the options, the report dialog and the about box in "
                        "the current language: NAME-main.png and so on."),
         QStringLiteral("NAME"));
-    parser.addOptions({start, language});
+    const QCommandLineOption fit(
+        QStringLiteral("fit"),
+        QStringLiteral("Only the window with an analysed eight-variable map: NAME.png and the "
+                       "whole screen as NAME-screen.png."),
+        QStringLiteral("NAME"));
+    parser.addOptions({start, language, fit});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("Folder of the pictures and the settings file."));
     parser.addPositionalArgument(QStringLiteral("MAP"), QStringLiteral("Map file to open."),
@@ -42,7 +47,7 @@ TourRequest parseArguments(const QStringList& arguments) {
     parser.process(arguments);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty() || positional.size() > 2 ||
-        (parser.isSet(start) && parser.isSet(language)))
+        int(parser.isSet(start)) + int(parser.isSet(language)) + int(parser.isSet(fit)) > 1)
         parser.showHelp(2);
     TourRequest request;
     request.folder = positional.at(0);
@@ -50,6 +55,10 @@ TourRequest parseArguments(const QStringList& arguments) {
     if (parser.isSet(start)) {
         request.kind = TourKind::Start;
         request.name = parser.value(start);
+    }
+    if (parser.isSet(fit)) {
+        request.kind = TourKind::Fit;
+        request.name = parser.value(fit);
     }
     if (parser.isSet(language)) {
         request.kind = TourKind::Language;

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 namespace {
 
@@ -238,8 +239,6 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::newRow("cell") << "cell";
         QTest::newRow("variable count") << "count";
-        QTest::newRow("scroll") << "scroll";
-        QTest::newRow("resize") << "resize";
         QTest::newRow("font") << "font";
         QTest::newRow("column width") << "width";
         QTest::newRow("repaint") << "repaint";
@@ -255,10 +254,6 @@ private slots:
             map.view.grid().SetCells(1, 1, "1");
         else if (change == QLatin1String("count"))
             map.view.grid().SetVariableCount(3);
-        else if (change == QLatin1String("scroll"))
-            map.view.horizontalScrollBar()->setValue(map.view.horizontalScrollBar()->maximum());
-        else if (change == QLatin1String("resize"))
-            map.view.resize(90, 90);
         else if (change == QLatin1String("font"))
             map.view.setFont(QFont(QStringLiteral("Serif"), 9));
         else if (change == QLatin1String("width"))
@@ -268,6 +263,66 @@ private slots:
         QVERIFY(map.view.highlightedCells().empty());
         const CellPos cell = map.termCells(0)[0];
         QVERIFY(map.pixel(cell) != QColor(0, 0, 0));
+    }
+
+    // The highlight is state: wherever scrolling or resizing puts its cells, they are filled.
+    void highlightSurvivesScrollingAndResizing() {
+        AnalysedMap map;
+        map.view.resize(80, 80);
+        QApplication::processEvents();
+        map.view.grid().SelectTerm(0);
+        const auto cells = map.termCells(0);
+        QScrollBar* bar = map.view.horizontalScrollBar();
+        bar->setValue(bar->maximum());
+        QVERIFY(bar->value() > 0);
+        QVERIFY(map.view.highlightedCells() == cells);
+        int seen = 0;
+        for (const CellPos& cell : cells) {
+            if (!map.view.viewport()->rect().contains(
+                    map.view.cellRect(cell.col, cell.row).center()))
+                continue;
+            QCOMPARE(map.pixel(cell), QColor(0, 0, 0));
+            ++seen;
+        }
+        QVERIFY(seen > 0);
+        map.view.resize(300, 200);
+        for (const CellPos& cell : cells)
+            QCOMPARE(map.pixel(cell), QColor(0, 0, 0));
+    }
+
+    void selectedCellsStayVisibleOverTheHighlight() {
+        AnalysedMap map;
+        map.view.grid().SelectTerm(0);
+        const auto cells = map.termCells(0);
+        map.view.setCurrentIndex(map.view.model()->index(cells[0].row - 1, cells[0].col - 1));
+        QVERIFY(map.pixel(cells[0]) != QColor(0, 0, 0));
+        QCOMPARE(map.pixel(cells[1]), QColor(0, 0, 0));
+    }
+
+    void labelsAreDrawnInTheMapFont() {
+        CarnoGridView view;
+        QFont font(QStringLiteral("Serif"));
+        font.setPointSize(6);
+        view.setFont(font);
+        for (const QHeaderView* header : {view.horizontalHeader(), view.verticalHeader()}) {
+            QCOMPARE(header->font().family(), QStringLiteral("Serif"));
+            QCOMPARE(header->font().pointSizeF(), 6.0);
+        }
+    }
+
+    void wholeSizeHoldsEveryCellAndLabel() {
+        CarnoGridView view;
+        view.grid().SetVariableCount(5);
+        QSignalSpy changed(&view, &CarnoGridView::mapSizeChanged);
+        view.grid().SetVariableCount(6);
+        QCOMPARE(changed.count(), 1);
+        view.resize(view.wholeSize());
+        view.show();
+        QApplication::processEvents();
+        QVERIFY(!view.horizontalScrollBar()->isVisible());
+        QVERIFY(!view.verticalScrollBar()->isVisible());
+        const QRect last = view.cellRect(8, 8);
+        QVERIFY(view.viewport()->rect().contains(last));
     }
 
     void colourConversionUsesTheWindowsByteOrder() {

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -58,20 +59,6 @@ int treeLines(const UiApp& ui) {
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         count += 1 + tree->topLevelItem(i)->childCount();
     return count;
-}
-
-QAction* action(const UiApp& ui, const QString& name) {
-    for (QAction* a : ui.form()->findChildren<QAction*>(name))
-        if (!a->menu())
-            return a;
-    return nullptr;
-}
-
-/// Shows the main window and makes it active, so that its shortcuts work.
-void activate(const UiApp& ui) {
-    ui.form()->show();
-    QApplication::setActiveWindow(ui.form());
-    QVERIFY(QTest::qWaitForWindowActive(ui.form()));
 }
 
 } // namespace
@@ -362,7 +349,7 @@ private slots:
         ui.form()->N18Click();
         QCOMPARE(ui.dialogs.openCalls[0].title, QStringLiteral("Open Map"));
         QCOMPARE(ui.dialogs.openCalls[0].filter,
-                 QStringLiteral("Karnaugh Map File|*.lvn|All Files|*.*"));
+                 QStringLiteral("Karnaugh Map File|*.lvn|All Files|*.*|PLA files|*.pla"));
         QCOMPARE(ui.dialogs.openCalls[0].defaultSuffix, QStringLiteral("lvn"));
         QCOMPARE(ui.grid().GetVariableCount(), 5);
         QCOMPARE(edit1(ui)->text(), QStringLiteral("5"));
@@ -416,18 +403,30 @@ private slots:
         }
     }
 
-    void menuKeysWinOverTheCountBoxKeys() {
+    // A text field keeps its own editing keys (Ctrl+A selects all, Ctrl+X cuts): they must
+    // not fill or clear the map under the user's hands. Other menu keys work from a field.
+    void editingKeysStayWithTextFieldsOtherMenuKeysWin() {
         UiApp ui;
         activate(ui);
         ui.form()->FillWith("1");
         edit1(ui)->setFocus();
-        edit1(ui)->selectAll();
+        edit1(ui)->deselect();
+        QTest::keyClick(edit1(ui), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(ui.cells() == std::vector<std::string>(16, "1"));
+        QCOMPARE(edit1(ui)->selectedText(), QStringLiteral("4"));
         QTest::keyClick(edit1(ui), Qt::Key_X, Qt::ControlModifier);
-        QVERIFY(ui.cells() == std::vector<std::string>(16, ""));
+        QVERIFY(ui.cells() == std::vector<std::string>(16, "1"));
+        QCOMPARE(edit1(ui)->text(), QString());
+        QTest::keyClick(edit1(ui), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(edit1(ui)->text(), QStringLiteral("4"));
         QTest::keyClick(edit1(ui), Qt::Key_Up);
         QCOMPARE(ui.grid().GetVariableCount(), 5);
+        QTest::keyClick(edit1(ui), Qt::Key_F5);
+        QCOMPARE(shownTexts(ui.messages), QStringList{"Analyze Complete."});
+        QTest::keyClick(edit1(ui), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(ui.cells() == std::vector<std::string>(32, "0"));
 
+        // On the map itself Ctrl+A is the fill; in its cell editor it is the editor's.
         CarnoGridView* map = ui.map();
         map->setFocus();
         map->setCurrentIndex(map->model()->index(0, 0));
@@ -436,8 +435,11 @@ private slots:
         QTest::keyClick(map, Qt::Key_1);
         auto* editor = map->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor && editor->isVisible());
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
-        QVERIFY(ui.cells() == std::vector<std::string>(32, ""));
+        QCOMPARE(editor->text(), QString());
+        QCOMPARE(ui.at(1), std::string("*"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1"));
     }
 
     void saveProposesCountedNamesAndWraps() {
@@ -451,7 +453,7 @@ private slots:
         QCOMPARE(ui.dialogs.saveCalls[0].title, QStringLiteral("Save As..."));
         QCOMPARE(ui.dialogs.saveCalls[0].filter,
                  QStringLiteral("Karnaugh Map Files|*.lvn|Internet HTML Document|*.htm; "
-                                "*.html|All Files|*.*"));
+                                "*.html|All Files|*.*|PLA files|*.pla"));
         QCOMPARE(ui.dialogs.saveCalls[0].defaultSuffix, QStringLiteral("lvn"));
     }
 

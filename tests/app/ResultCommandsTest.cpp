@@ -315,8 +315,10 @@ private slots:
         ui.writeFile(QStringLiteral("bad.pla"), ".i 3\n.o 1\n1x1 1\n");
         ui.dialogs.openAnswers.push_back(FileChoice{ui.path(QStringLiteral("bad.pla")), 2});
         ui.form()->N18Click();
-        QCOMPARE(ui.messages.shown.size(), std::size_t{1});
-        QVERIFY(ui.messages.shown[0].text.rfind("Invalid PLA file, line 3", 0) == 0);
+        // The changed map is asked about first (answered Discard by the script's default).
+        QCOMPARE(ui.messages.shown.size(), std::size_t{2});
+        QCOMPARE(ui.messages.shown[0].text, std::string("Save changes?"));
+        QVERIFY(ui.messages.shown[1].text.rfind("Invalid PLA file, line 3", 0) == 0);
         QCOMPARE(ui.grid().GetVariableCount(), 3);
         QCOMPARE(ui.at(1), std::string("1"));
     }

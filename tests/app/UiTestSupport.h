@@ -8,10 +8,12 @@
 #include "app/Main.h"
 #include "ui/UserDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,18 +33,23 @@ public:
         QString filter;
         QString defaultSuffix;
         QString fileName;
+        QString folder; ///< the start folder the dialog was shown with
     };
 
     std::optional<FileChoice> openFile(QWidget*, const QString& title, const QString& filter,
                                        const QString& defaultSuffix) override {
-        openCalls.push_back({title, filter, defaultSuffix, {}});
-        return next(openAnswers);
+        openCalls.push_back({title, filter, defaultSuffix, {}, startFolder()});
+        auto answer = next(openAnswers);
+        rememberFolderOf(answer);
+        return answer;
     }
     std::optional<FileChoice> saveFile(QWidget*, const QString& title, const QString& filter,
                                        const QString& defaultSuffix,
                                        const QString& fileName) override {
-        saveCalls.push_back({title, filter, defaultSuffix, fileName});
-        return next(saveAnswers);
+        saveCalls.push_back({title, filter, defaultSuffix, fileName, startFolder()});
+        auto answer = next(saveAnswers);
+        rememberFolderOf(answer);
+        return answer;
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override {
         fontCalls.push_back(initial);
@@ -230,6 +237,21 @@ inline void rejectDialog(QWidget* window) {
 
 template <class T> T* child(const QObject* parent, const char* name) {
     return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+/// The main window's command `name` (a menu item, not a submenu).
+inline QAction* action(const UiApp& ui, const QString& name) {
+    for (QAction* a : ui.form()->findChildren<QAction*>(name))
+        if (!a->menu())
+            return a;
+    return nullptr;
+}
+
+/// Shows the main window and makes it active, so that its shortcuts work.
+inline void activate(const UiApp& ui) {
+    ui.form()->show();
+    QApplication::setActiveWindow(ui.form());
+    QVERIFY(QTest::qWaitForWindowActive(ui.form()));
 }
 
 /// The texts of the message boxes shown, as Qt strings for QCOMPARE.

@@ -102,6 +102,29 @@ TEST(MapModel, StoreKeepsTextsBeyondTheCurrentSize) {
     EXPECT_EQ(map.grid.Cells(32, 32), "");
 }
 
+TEST(MapModel, SnapshotRestoresCellsBeyondTheMapCountAndFillState) {
+    TestMap map(6);
+    map.grid.SetCells(8, 8, "1");
+    map.grid.SetCells(32, 32, "x");
+    map.grid.FillState = 2;
+    const MapCells before = map.grid.Snapshot();
+    map.grid.SetVariableCount(3);
+    map.grid.FillState = 0;
+    map.FillAll("0");
+    EXPECT_NE(map.grid.Snapshot(), before);
+    const int repaints = map.view.repaints;
+    map.grid.Restore(before);
+    EXPECT_EQ(map.view.repaints, repaints + 1);
+    EXPECT_EQ(map.grid.GetVariableCount(), 6);
+    EXPECT_EQ(map.grid.DataCols(), 8);
+    EXPECT_EQ(map.grid.RowLabel(8), "100");
+    EXPECT_EQ(map.grid.Cells(8, 8), "1");
+    EXPECT_EQ(map.grid.Cells(1, 1), "");
+    EXPECT_EQ(map.grid.Cells(32, 32), "x");
+    EXPECT_EQ(map.grid.FillState, 2);
+    EXPECT_EQ(map.grid.Snapshot(), before);
+}
+
 TEST(MapModel, ValidateCells) {
     TestMap map(3);
     map.grid.SetCells(1, 1, "1");
