@@ -36,10 +36,10 @@ BenchMap Symmetric(std::initializer_list<int> ones, std::initializer_list<int> d
         const int weight = std::popcount(static_cast<unsigned>(m));
         for (int w : ones)
             if (weight == w)
-                map.cells[static_cast<std::size_t>(m)] = "1";
+                map.cells[static_cast<std::size_t>(m)].assign(1, '1');
         for (int w : dontCare)
             if (weight == w)
-                map.cells[static_cast<std::size_t>(m)] = "*";
+                map.cells[static_cast<std::size_t>(m)].assign(1, '*');
     }
     return map;
 }
