@@ -208,6 +208,10 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+    // The undo stack announces a clean state while it is destroyed: the history goes first and
+    // unheard, before the members that the title is made of.
+    m_history->disconnect(this);
+    delete m_history;
     Grid().SetTreeView(nullptr);
     Grid().SetProgress(nullptr);
     Grid().SetMessageBox(nullptr);

@@ -51,6 +51,9 @@ void selectCells(const UiApp& ui, const QRect& cells) {
 }
 
 QWidget* focused() {
+    // Between one cell editor closing and the next opening the keyboard may belong to nobody
+    // for a few events, longer on a busy machine.
+    (void)QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; });
     return QApplication::focusWidget();
 }
 
