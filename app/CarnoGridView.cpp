@@ -3,7 +3,9 @@
 
 #include "ui/GridSupport.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -38,8 +40,23 @@ public:
         LiveEditDelegate::paint(painter, opt, index);
     }
 
+    // A value typed over a cell is entered as in a spreadsheet: Left and Right (with or
+    // without Shift) keep it and move on, where an editor opened by F2 or a double click moves
+    // its caret.
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && m_map->editorOpenedByTyping()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool sideways = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
+            if (sideways && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
+                QCoreApplication::sendEvent(m_map, event);
+                return true;
+            }
+        }
+        return LiveEditDelegate::eventFilter(object, event);
+    }
+
 private:
-    const CarnoGridView* m_map;
+    CarnoGridView* m_map;
 };
 
 } // namespace
@@ -312,6 +329,13 @@ void CarnoGridView::changeEvent(QEvent* event) {
     dropHighlight();
     fitWidths();
     reportSize();
+}
+
+bool CarnoGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool opened = QTableView::edit(index, trigger, event);
+    if (opened)
+        m_openedByTyping = trigger == AnyKeyPressed;
+    return opened;
 }
 
 // Tab and Shift+Tab in a cell's editor leave the map as they do outside it.

@@ -107,6 +107,9 @@ public:
 
     /// Whether a cell's in-place editor is open.
     [[nodiscard]] bool isEditing() const { return state() == EditingState; }
+    /// Whether the open editor was started by typing over the cell (not by F2 or a double
+    /// click): the arrow keys then move to the next cell instead of the caret.
+    [[nodiscard]] bool editorOpenedByTyping() const { return isEditing() && m_openedByTyping; }
 
     /// Width of the label column, after the width rules.
     [[nodiscard]] int defaultColumnWidth() const { return m_defaultColWidth; }
@@ -123,6 +126,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
@@ -146,4 +150,5 @@ private:
     QSize m_reportedSize;
     StepMarks m_stepMarks;
     bool m_showMinterms = false;
+    bool m_openedByTyping = false;
 };

@@ -147,6 +147,34 @@ private slots:
         QCOMPARE(view.grid().Cells(3, 2), std::string("1x"));
     }
 
+    // Typed values are entered with the arrow keys, as in a spreadsheet; an editor opened with
+    // F2 keeps Left and Right for its caret.
+    void arrowKeysEnterATypedValue() {
+        CarnoGridView view;
+        view.show();
+        view.setCurrentIndex(view.model()->index(0, 0));
+        auto typeAndMove = [&view](Qt::Key value, Qt::Key arrow, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(&view, value);
+            QTest::keyClick(view.focusWidget(), arrow, modifiers);
+            QApplication::processEvents();
+        };
+        typeAndMove(Qt::Key_1, Qt::Key_Right, Qt::NoModifier);
+        typeAndMove(Qt::Key_0, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(view.grid().Cells(1, 1), std::string("1"));
+        QCOMPARE(view.grid().Cells(2, 1), std::string("0"));
+        QVERIFY(!view.isEditing());
+        QCOMPARE(view.currentIndex(), view.model()->index(0, 0));
+        QCOMPARE(view.selectionRect(), QRect(1, 1, 2, 1));
+
+        QTest::keyClick(&view, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(view.focusWidget());
+        QVERIFY(editor && !view.editorOpenedByTyping());
+        QTest::keyClick(editor, Qt::Key_Left);
+        QTest::keyClicks(editor, QStringLiteral("*"));
+        QVERIFY(view.isEditing());
+        QCOMPARE(view.grid().Cells(1, 1), std::string("*1"));
+    }
+
     void movingAColumnMovesValuesButNotLabels() {
         CarnoGridView view;
         view.setMovable(true);
