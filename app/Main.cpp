@@ -208,10 +208,11 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // The undo stack announces a clean state while it is destroyed: the history goes first and
-    // unheard, before the members that the title is made of.
+    // Hiding ends an open cell edit, whose signals reach this window's slots, while its members
+    // still exist; the undo stack, destroyed with the children later, announces a clean state
+    // that must no longer build the title.
+    hide();
     m_history->disconnect(this);
-    delete m_history;
     Grid().SetTreeView(nullptr);
     Grid().SetProgress(nullptr);
     Grid().SetMessageBox(nullptr);
