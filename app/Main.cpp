@@ -208,11 +208,13 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // Hiding ends an open cell edit, whose signals reach this window's slots, while its members
-    // still exist; the undo stack, destroyed with the children later, announces a clean state
-    // that must no longer build the title.
+    // The children are destroyed after this body, when the window's own members are gone, and
+    // still signal as they go (an open cell edit ends, the result model resets, the undo stack
+    // announces a clean state): none of that may reach this window's slots any more.
     hide();
-    m_history->disconnect(this);
+    QCoreApplication::instance()->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
     Grid().SetTreeView(nullptr);
     Grid().SetProgress(nullptr);
     Grid().SetMessageBox(nullptr);
