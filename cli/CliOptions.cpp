@@ -56,7 +56,7 @@ enum class Takes {
     EachValue, ///< repeatable, every value kept
 };
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     Takes takes;
     Store store;
@@ -65,7 +65,7 @@ struct OptionSpec {
 // Every option of lorvane-cli. A new option is one row here; unless it is a map option (in
 // kMapOptions, taken by every command), also name it in the `options` of the commands that
 // take it (the command table in Commands.cpp).
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"vars", Takes::OneValue, storeVars},
     {"map", Takes::OneValue, storeText<&CliOptions::mapFile>},
     {"pla", Takes::OneValue, storeText<&CliOptions::plaFile>},
@@ -110,22 +110,22 @@ bool listed(std::string_view list, std::string_view name) {
     return false;
 }
 
-const OptionSpec* optionNamed(std::string_view name) {
+const OptionRule* optionNamed(std::string_view name) {
     const auto it = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                 [&](const OptionSpec& spec) { return spec.name == name; });
+                                 [&](const OptionRule& rule) { return rule.name == name; });
     return it == std::end(kOptions) ? nullptr : &*it;
 }
 
-const CommandSpec* commandNamed(std::span<const CommandSpec> commands, std::string_view name) {
+const CommandEntry* commandNamed(std::span<const CommandEntry> commands, std::string_view name) {
     const auto it = std::find_if(commands.begin(), commands.end(),
-                                 [&](const CommandSpec& spec) { return spec.name == name; });
+                                 [&](const CommandEntry& entry) { return entry.name == name; });
     return it == commands.end() ? nullptr : &*it;
 }
 
 /// Reads the arguments one by one; the command is the first argument that is no option.
 class Parser {
 public:
-    Parser(const std::vector<std::string>& args, std::span<const CommandSpec> commands,
+    Parser(const std::vector<std::string>& args, std::span<const CommandEntry> commands,
            CliOptions& out)
         : m_args(args), m_commands(commands), m_out(out) {}
 
@@ -158,13 +158,13 @@ private:
             value = name.substr(equals + 1);
             name.resize(equals);
         }
-        const OptionSpec* spec = optionNamed(name);
-        if (!spec)
+        const OptionRule* rule = optionNamed(name);
+        if (!rule)
             return "unknown option --" + name;
-        if (spec->takes == Takes::Nothing) {
+        if (rule->takes == Takes::Nothing) {
             if (value)
                 return "--" + name + " takes no value";
-            return remember(name, *spec);
+            return remember(name, *rule);
         }
         if (!value && bareMapSwitch(name)) {
             m_out.flags.insert(name);
@@ -175,24 +175,24 @@ private:
                 return "--" + name + " expects a value";
             value = m_args[++m_at];
         }
-        if (auto error = remember(name, *spec))
+        if (auto error = remember(name, *rule))
             return error;
-        return spec->store(m_out, *value);
+        return rule->store(m_out, *value);
     }
 
     /// For a command that lists "map" among its options, a --map without a value after it is
     /// that command's switch, not a map file.
     [[nodiscard]] bool bareMapSwitch(const std::string& name) const {
-        const CommandSpec* command = commandNamed(m_commands, m_out.command);
+        const CommandEntry* command = commandNamed(m_commands, m_out.command);
         const bool valueFollows = m_at + 1 < m_args.size() && m_args[m_at + 1].rfind("--", 0) != 0;
         return name == "map" && command && listed(command->options, "map") && !valueFollows;
     }
 
-    std::optional<std::string> remember(const std::string& name, const OptionSpec& spec) {
-        if (spec.takes == Takes::OneValue && m_given.count(name))
+    std::optional<std::string> remember(const std::string& name, const OptionRule& rule) {
+        if (rule.takes == Takes::OneValue && m_given.count(name))
             return "--" + name + " is given twice";
         m_given.insert(name);
-        if (spec.takes == Takes::Nothing)
+        if (rule.takes == Takes::Nothing)
             m_out.flags.insert(name);
         m_out.help = m_out.help || name == "help";
         return std::nullopt;
@@ -201,7 +201,7 @@ private:
     [[nodiscard]] std::optional<std::string> checkCommand() const {
         if (m_out.command.empty())
             return "no command given";
-        const CommandSpec* command = commandNamed(m_commands, m_out.command);
+        const CommandEntry* command = commandNamed(m_commands, m_out.command);
         if (!command)
             return "unknown command '" + m_out.command + "'";
         const std::size_t most = command->file == FileArgument::None ? 0 : 1;
@@ -218,7 +218,7 @@ private:
     }
 
     const std::vector<std::string>& m_args;
-    std::span<const CommandSpec> m_commands;
+    std::span<const CommandEntry> m_commands;
     CliOptions& m_out;
     std::size_t m_at = 0;
     std::set<std::string> m_given;
@@ -227,7 +227,7 @@ private:
 } // namespace
 
 std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
-                                            std::span<const CommandSpec> commands,
+                                            std::span<const CommandEntry> commands,
                                             CliOptions& out) {
     return Parser(args, commands, out).run();
 }

@@ -46,7 +46,7 @@ enum class FileArgument { None, One, Optional };
 
 /// One command of lorvane-cli: what it takes and what runs it. The table of commands
 /// (commandTable() in Commands.cpp) is where a new command is added, in one line.
-struct CommandSpec {
+struct CommandEntry {
     std::string_view name;
     /// Whether it takes a FILE argument; "-" stands for standard output or input.
     FileArgument file;
@@ -62,5 +62,5 @@ struct CommandSpec {
 /// a usage error: an unknown command or option, an option the command does not take, a
 /// missing or surplus argument, an option that takes one value given twice.
 [[nodiscard]] std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
-                                                          std::span<const CommandSpec> commands,
+                                                          std::span<const CommandEntry> commands,
                                                           CliOptions& out);

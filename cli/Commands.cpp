@@ -128,7 +128,7 @@ bool loadMapFile(CliContext& ctx, const std::string& path) {
 // Every command: its name, the FILE arguments it takes, its options besides the map options,
 // and its function. A new command is one line here; its options must be in the option table
 // of CliOptions.cpp (a new option is one line there).
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {"analyze", FileArgument::None, "pos levels exact all verify", analyzeCommand},
     {"show", FileArgument::None, "", showCommand},
     {"sets", FileArgument::None, "", setsCommand},
@@ -203,14 +203,14 @@ bool outputReached(std::ostream& out) {
     return false;
 }
 
-std::span<const CommandSpec> commandTable() {
+std::span<const CommandEntry> commandTable() {
     return kCommands;
 }
 
 int runCommand(CliContext& ctx, const CliOptions& options) {
     const auto it =
         std::find_if(std::begin(kCommands), std::end(kCommands),
-                     [&](const CommandSpec& spec) { return spec.name == options.command; });
+                     [&](const CommandEntry& entry) { return entry.name == options.command; });
     if (it == std::end(kCommands))
         return usage("unknown command '" + options.command + "'");
     if (it->buildsMap)

@@ -30,7 +30,7 @@ struct CliContext {
 [[nodiscard]] bool analyzeMap(CliContext& ctx, const CliOptions& options);
 
 /// Every command with what it takes: the table parseCommandLine checks against.
-[[nodiscard]] std::span<const CommandSpec> commandTable();
+[[nodiscard]] std::span<const CommandEntry> commandTable();
 
 /// Builds the map (for a command that works on one), runs the parsed command, then checks that
 /// everything it printed reached standard output: a failed write there (a full disk, a closed
