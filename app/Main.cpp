@@ -211,7 +211,6 @@ TForm1::~TForm1() {
     // The children are destroyed after this body, when the window's own members are gone, and
     // still signal as they go (an open cell edit ends, the result model resets, the undo stack
     // announces a clean state): none of that may reach this window's slots any more.
-    hide();
     QCoreApplication::instance()->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
