@@ -145,16 +145,20 @@ ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options) {
     return minimizeExact(functionOfMap(grid), options);
 }
 
+TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms) {
+    TTermItem term;
+    minterms.ForEach([&](int m) {
+        const CellPos cell = grid.CellOfMinterm(m);
+        term.Append({static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row),
+                     TCarnoGrid::CellCode(grid.Cells(cell.col, cell.row))});
+    });
+    return term;
+}
+
 std::vector<TTermItem> termsOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
     std::vector<TTermItem> terms;
-    for (const Cube& cube : cover) {
-        TTermItem& term = terms.emplace_back();
-        cube.Minterms().ForEach([&](int m) {
-            const CellPos cell = grid.CellOfMinterm(m);
-            term.Append({static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row),
-                         TCarnoGrid::CellCode(grid.Cells(cell.col, cell.row))});
-        });
-    }
+    for (const Cube& cube : cover)
+        terms.push_back(termOfMinterms(grid, cube.Minterms()));
     return terms;
 }
 

@@ -81,6 +81,10 @@ struct ExactResult {
 /// Minimizes the function the map holds under its GlueMethod.
 [[nodiscard]] ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options = {});
 
+/// The minterms as a result term of the map: cells in ascending minterm order, each with the
+/// value code its text has now.
+[[nodiscard]] TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms);
+
 /// The cover as result terms of the map: cells in ascending minterm order, each with the
 /// value code its text has now.
 [[nodiscard]] std::vector<TTermItem> termsOfCover(const TCarnoGrid& grid,

@@ -13,7 +13,6 @@ class ColumnSet {
 public:
     explicit ColumnSet(std::size_t columns) : m_words((columns + 63) / 64, 0) {}
     void Insert(std::size_t k) { m_words[k / 64] |= std::uint64_t{1} << (k % 64); }
-    void Erase(std::size_t k) { m_words[k / 64] &= ~(std::uint64_t{1} << (k % 64)); }
     [[nodiscard]] bool IsSubsetOf(const ColumnSet& other) const {
         for (std::size_t i = 0; i < m_words.size(); ++i)
             if (m_words[i] & ~other.m_words[i])
@@ -50,18 +49,10 @@ CellSet mintermsOfTerm(const TCarnoGrid& grid, const TTermItem& term) {
     return set;
 }
 
-TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms) {
-    TTermItem term;
-    minterms.ForEach([&](int m) {
-        const CellPos cell = grid.CellOfMinterm(m);
-        term.Append({static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row),
-                     TCarnoGrid::CellCode(grid.Cells(cell.col, cell.row))});
-    });
-    return term;
-}
-
-StepsTerm stepsTerm(const TCarnoGrid& grid, const CellSet& minterms) {
-    const std::string text = grid.TermText(termOfMinterms(grid, minterms));
+/// A term of the steps: the text of `term` (the map's constant when it has no literal) and its
+/// minterms.
+StepsTerm stepsTerm(const TCarnoGrid& grid, const TTermItem& term, const CellSet& minterms) {
+    const std::string text = grid.TermText(term);
     return {text.empty() ? grid.ConstantText() : text, mintermList(minterms)};
 }
 
@@ -224,14 +215,20 @@ void findEssentials(const Inputs& in, const std::vector<CellSet>& primes, Steps&
             steps.essentials.push_back({static_cast<int>(p), only[p]});
 }
 
-void buildChart(const Inputs& in, const std::vector<CellSet>& primes, Steps& steps) {
-    CellSet left = in.function.targets;
-    for (const EssentialStep& essential : steps.essentials)
-        left.Remove(primes[static_cast<std::size_t>(essential.prime)]);
-    steps.chartRows = mintermList(left);
-    std::vector<bool> essential(primes.size(), false);
+/// One flag per prime: whether it is essential.
+std::vector<bool> essentialFlags(const Steps& steps) {
+    std::vector<bool> essential(steps.primes.size(), false);
     for (const EssentialStep& e : steps.essentials)
         essential[static_cast<std::size_t>(e.prime)] = true;
+    return essential;
+}
+
+void buildChart(const Inputs& in, const std::vector<CellSet>& primes,
+                const std::vector<bool>& essential, Steps& steps) {
+    CellSet left = in.function.targets;
+    for (const EssentialStep& e : steps.essentials)
+        left.Remove(primes[static_cast<std::size_t>(e.prime)]);
+    steps.chartRows = mintermList(left);
     for (std::size_t p = 0; p < primes.size(); ++p)
         if (!essential[p] && primes[p].Intersects(left))
             steps.chartColumns.push_back(static_cast<int>(p));
@@ -251,10 +248,7 @@ std::vector<int> resultPrimes(const Inputs& in, const std::vector<CellSet>& prim
 }
 
 void chooseRest(const Inputs& in, const Chart& chart, const std::vector<int>& inResult,
-                Steps& steps) {
-    std::vector<bool> essential(steps.primes.size(), false);
-    for (const EssentialStep& e : steps.essentials)
-        essential[static_cast<std::size_t>(e.prime)] = true;
+                const std::vector<bool>& essential, Steps& steps) {
     for (std::size_t t = 0; t < in.result.size(); ++t) {
         const int prime = inResult[t];
         if (prime >= 0 && essential[static_cast<std::size_t>(prime)])
@@ -291,17 +285,19 @@ Steps buildSteps(const Inputs& in) {
     for (const Cube& cube : in.exact.primes) {
         primes.push_back(cube.Minterms());
         literals.push_back(cube.Literals(in.function.variables));
-        steps.primes.push_back(stepsTerm(in.grid, primes.back()));
+        steps.primes.push_back(
+            stepsTerm(in.grid, termOfMinterms(in.grid, primes.back()), primes.back()));
     }
-    for (const CellSet& term : in.result)
-        steps.result.push_back(stepsTerm(in.grid, term));
     std::vector<TTermItem> resultTerms;
-    for (const CellSet& term : in.result)
+    for (const CellSet& term : in.result) {
         resultTerms.push_back(termOfMinterms(in.grid, term));
+        steps.result.push_back(stepsTerm(in.grid, resultTerms.back(), term));
+    }
     steps.resultText = in.grid.CaptionOf(resultTerms);
 
     findEssentials(in, primes, steps);
-    buildChart(in, primes, steps);
+    const std::vector<bool> essential = essentialFlags(steps);
+    buildChart(in, primes, essential, steps);
     const std::vector<int> inResult = resultPrimes(in, primes);
     std::vector<bool> resultColumn(primes.size(), false);
     for (int p : inResult)
@@ -311,7 +307,7 @@ Steps buildSteps(const Inputs& in) {
     chart.Reduce(steps.reductions);
     steps.reducedRows = chart.Rows();
     steps.reducedColumns = chart.Columns();
-    chooseRest(in, chart, inResult, steps);
+    chooseRest(in, chart, inResult, essential, steps);
     judgeMinimum(in, steps);
     return steps;
 }
