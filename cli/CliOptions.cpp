@@ -1,6 +1,8 @@
 // Command-line parsing of lorvane-cli: one table of options, checked against the commands.
 #include "cli/CliOptions.h"
 
+#include "input/TextUtil.h"
+
 #include <algorithm>
 #include <charconv>
 #include <iterator>
@@ -101,25 +103,14 @@ constexpr std::string_view kMapOptions =
     "vars map pla pla-output names ones zeros dc formula formula-type cell help";
 
 bool listed(std::string_view list, std::string_view name) {
-    for (std::size_t start = 0; start < list.size();) {
-        const std::size_t end = std::min(list.find(' ', start), list.size());
-        if (list.substr(start, end - start) == name)
-            return true;
-        start = end + 1;
-    }
-    return false;
+    const std::vector<std::string> words = fieldsOf(list, ' ');
+    return std::find(words.begin(), words.end(), name) != words.end();
 }
 
 const OptionRule* optionNamed(std::string_view name) {
     const auto it = std::find_if(std::begin(kOptions), std::end(kOptions),
                                  [&](const OptionRule& rule) { return rule.name == name; });
     return it == std::end(kOptions) ? nullptr : &*it;
-}
-
-const CommandEntry* commandNamed(std::span<const CommandEntry> commands, std::string_view name) {
-    const auto it = std::find_if(commands.begin(), commands.end(),
-                                 [&](const CommandEntry& entry) { return entry.name == name; });
-    return it == commands.end() ? nullptr : &*it;
 }
 
 /// Reads the arguments one by one; the command is the first argument that is no option.
@@ -225,6 +216,12 @@ private:
 };
 
 } // namespace
+
+const CommandEntry* commandNamed(std::span<const CommandEntry> commands, std::string_view name) {
+    const auto it = std::find_if(commands.begin(), commands.end(),
+                                 [&](const CommandEntry& entry) { return entry.name == name; });
+    return it == commands.end() ? nullptr : &*it;
+}
 
 std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
                                             std::span<const CommandEntry> commands,

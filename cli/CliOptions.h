@@ -58,6 +58,10 @@ struct CommandEntry {
     bool buildsMap = true;
 };
 
+/// The entry of `commands` named `name`; nullptr when there is none.
+[[nodiscard]] const CommandEntry* commandNamed(std::span<const CommandEntry> commands,
+                                               std::string_view name);
+
 /// Parses `args` (without the program name) against the commands. Returns an error text for
 /// a usage error: an unknown command or option, an option the command does not take, a
 /// missing or surplus argument, an option that takes one value given twice.

@@ -8,6 +8,7 @@
 #include "cli/MinimizeCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/StandardOutput.h"
+#include "input/TextUtil.h"
 #include "input/VariableNames.h"
 #include "reports/Pla.h"
 
@@ -16,7 +17,6 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <iterator>
 
 namespace {
 
@@ -26,22 +26,10 @@ int usage(const std::string& error) {
     return 2;
 }
 
-/// The comma-separated fields of a list, empty ones included.
-std::vector<std::string> fieldsOf(const std::string& list) {
-    std::vector<std::string> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        fields.push_back(list.substr(start, comma - start));
-        if (comma == list.size())
-            return fields;
-        start = comma + 1;
-    }
-}
-
 /// Sets the names of --names and refuses them as the options dialog does; returns the exit
 /// status to end with (2 for an empty field or more than eight names), or 0.
 int applyNames(CliContext& ctx, const std::string& list) {
-    const std::vector<std::string> fields = fieldsOf(list);
+    const std::vector<std::string> fields = fieldsOf(list, ',');
     if (fields.size() > 8)
         return usage("--names gives " + std::to_string(fields.size()) +
                      " names; a map has at most 8");
@@ -208,17 +196,15 @@ std::span<const CommandEntry> commandTable() {
 }
 
 int runCommand(CliContext& ctx, const CliOptions& options) {
-    const auto it =
-        std::find_if(std::begin(kCommands), std::end(kCommands),
-                     [&](const CommandEntry& entry) { return entry.name == options.command; });
-    if (it == std::end(kCommands))
+    const CommandEntry* command = commandNamed(kCommands, options.command);
+    if (!command)
         return usage("unknown command '" + options.command + "'");
-    if (it->buildsMap)
+    if (command->buildsMap)
         if (const int status = buildMap(ctx, options))
             return status;
     // What the command writes to "-" goes after what was printed before it.
     ctx.out.flush();
-    const int status = it->run(ctx, options);
+    const int status = command->run(ctx, options);
     if (!outputReached(ctx.out) && status == 0)
         return 1;
     return status;

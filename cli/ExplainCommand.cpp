@@ -2,7 +2,8 @@
 #include "cli/ExplainCommand.h"
 
 #include "engine/Steps.h"
-#include "reports/FileWriter.h"
+#include "input/TextUtil.h"
+#include "reports/Pla.h"
 #include "reports/PrintPage.h"
 #include "reports/StepsText.h"
 
@@ -24,17 +25,12 @@ const char* const kConverter = "rsvg-convert";
 /// The converter's path when an executable of that name lies in a folder of the PATH.
 std::optional<std::string> findOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "";
-    for (std::size_t from = 0; from <= folders.size();) {
-        std::size_t to = folders.find(':', from);
-        if (to == std::string::npos)
-            to = folders.size();
-        const fs::path candidate = fs::path(folders.substr(from, to - from)) / name;
+    for (const std::string& folder : fieldsOf(path ? path : "", ':')) {
+        const fs::path candidate = fs::path(folder) / name;
         std::error_code error;
-        if (to > from && fs::is_regular_file(candidate, error) &&
+        if (!folder.empty() && fs::is_regular_file(candidate, error) &&
             access(candidate.c_str(), X_OK) == 0)
             return candidate.string();
-        from = to + 1;
     }
     return std::nullopt;
 }
@@ -111,8 +107,6 @@ bool isPdfName(const std::string& path) {
 }
 
 int explainCommand(CliContext& ctx, const CliOptions& options) {
-    if (!options.arguments.empty())
-        return usageError("explain takes no FILE");
     if (!ctx.grid.ValidateCells())
         return 1;
     const auto steps =
@@ -121,8 +115,7 @@ int explainCommand(CliContext& ctx, const CliOptions& options) {
         return 1;
     for (const std::string& line : stepsLines(*steps))
         ctx.out << line << '\n';
-    ctx.out.flush();
-    return ctx.out ? 0 : 1;
+    return 0;
 }
 
 int pdfImageCommand(CliContext& ctx, const CliOptions& options, const std::string& file) {
@@ -147,9 +140,5 @@ int pdfImageCommand(CliContext& ctx, const CliOptions& options, const std::strin
                          MsgKind::Error, MsgButtons::Ok);
         return 1;
     }
-    if (const auto error = writeFileAtomically(file, *pdf)) {
-        ctx.grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
-        return 1;
-    }
-    return 0;
+    return writeText(ctx.grid, file, *pdf) ? 0 : 1;
 }

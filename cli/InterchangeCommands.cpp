@@ -3,7 +3,6 @@
 
 #include "cli/ExplainCommand.h"
 
-#include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "reports/Notation.h"
 #include "reports/Pla.h"
@@ -75,9 +74,5 @@ int imageCommand(CliContext& ctx, const CliOptions& options) {
         return 1;
     if (!toOutput)
         return saveMapImage(ctx.grid, file, true) ? 0 : 1;
-    if (const auto error = writeFileAtomically(outputPath(file), mapSvg(ctx.grid, true))) {
-        ctx.grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
-        return 1;
-    }
-    return 0;
+    return writeText(ctx.grid, outputPath(file), mapSvg(ctx.grid, true)) ? 0 : 1;
 }

@@ -2,7 +2,6 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/Commands.h"
-#include "reports/FileWriter.h"
 #include "reports/MultiPla.h"
 #include "reports/Pla.h"
 
@@ -10,18 +9,14 @@
 
 namespace {
 
-void report(const std::string& text, MsgKind kind) {
-    ConsoleMessageBox messages;
-    messages.Show(text, kind, MsgButtons::Ok);
-}
-
 /// Warns about every output whose exact search stopped before the minimum was proven.
-void warnUnproven(const MultiFunction& function, const std::vector<OutputResult>& results) {
+void warnUnproven(const TCarnoGrid& grid, const MultiFunction& function,
+                  const std::vector<OutputResult>& results) {
     for (std::size_t output = 0; output < results.size(); ++output)
         if (!results[output].proven)
-            report("The search for " + function.OutputLabel(output) +
-                       " was stopped after one second: its result is not proven minimal.",
-                   MsgKind::Warning);
+            grid.Message("The search for " + function.OutputLabel(output) +
+                             " was stopped after one second: its result is not proven minimal.",
+                         MsgKind::Warning, MsgButtons::Ok);
 }
 
 void printStats(const MultiFunction& function, const std::vector<OutputResult>& results) {
@@ -44,35 +39,26 @@ std::string differingOutput(const MultiFunction& function, const std::string& te
     return output ? function.OutputLabel(*output) : std::string();
 }
 
-int write(const std::string& path, const std::string& text) {
-    if (const auto error = writeFileAtomically(outputPath(path), text)) {
-        report(*error, MsgKind::Error);
-        return 1;
-    }
-    return 0;
-}
-
 } // namespace
 
-int minimizeCommand(CliContext&, const CliOptions& options) {
-    const auto read = readPlaFile(options.arguments.empty() ? "-" : options.arguments.front());
-    if (const auto* message = std::get_if<std::string>(&read)) {
-        report(*message, MsgKind::Error);
+int minimizeCommand(CliContext& ctx, const CliOptions& options) {
+    const auto read = loadPlaOutputs(
+        ctx.grid, inputPath(options.arguments.empty() ? "-" : options.arguments.front()));
+    if (!read)
         return 1;
-    }
-    const MultiFunction& function = std::get<MultiFunction>(read);
+    const MultiFunction& function = *read;
     const bool exact = options.Has("exact");
     const TGlueMethod method = options.Has("pos") ? gmKNF : gmDNF;
     const std::vector<OutputResult> results = minimizeOutputs(function, method, exact);
     if (exact)
-        warnUnproven(function, results);
+        warnUnproven(ctx.grid, function, results);
     if (options.Has("stats"))
         printStats(function, results);
     const std::string text = outputsPlaText(function, method, results);
     if (const std::string output = differingOutput(function, text); !output.empty()) {
-        report("The result of " + output + " differs from its function in the file.",
-               MsgKind::Error);
+        ctx.grid.Message("The result of " + output + " differs from its function in the file.",
+                         MsgKind::Error, MsgButtons::Ok);
         return 1;
     }
-    return write(options.output.value_or("-"), text);
+    return writeText(ctx.grid, outputPath(options.output.value_or("-")), text) ? 0 : 1;
 }

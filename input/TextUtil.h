@@ -1,7 +1,10 @@
 // Small text helpers shared by the parsers of user input.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 /// The text without its space characters.
 [[nodiscard]] inline std::string removeSpaces(const std::string& text) {
@@ -19,4 +22,17 @@
         if (ch >= 'a' && ch <= 'z')
             ch = static_cast<char>(ch - 'a' + 'A');
     return text;
+}
+
+/// The fields of `text` between the `separator` characters, empty ones included: "a,,b" has
+/// three fields and "" one.
+[[nodiscard]] inline std::vector<std::string> fieldsOf(std::string_view text, char separator) {
+    std::vector<std::string> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(text.find(separator, start), text.size());
+        fields.emplace_back(text.substr(start, end - start));
+        if (end == text.size())
+            return fields;
+        start = end + 1;
+    }
 }

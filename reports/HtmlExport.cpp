@@ -2,7 +2,7 @@
 // truth table as a report fragment built from cell templates.
 #include "engine/CarnoGrid.h"
 #include "input/TruthTableData.h"
-#include "reports/FileWriter.h"
+#include "reports/Pla.h"
 #include "reports/Template.h"
 
 #include <cstdio>
@@ -73,11 +73,7 @@ bool TCarnoGrid::SaveToHTMLFile(const std::string& path) {
         page += std::string("</TR>") + kCrLf;
     }
     page += std::string("  </Table>") + kCrLf + "  </BODY>" + kCrLf + "</HTML>" + kCrLf;
-    if (const auto error = writeFileAtomically(path, page)) {
-        Message(*error, MsgKind::Error, MsgButtons::Ok);
-        return false;
-    }
-    return true;
+    return writeText(*this, path, page);
 }
 
 void TCarnoGrid::SaveToHTMLTemp(std::vector<std::string>& list, int termNo) const {

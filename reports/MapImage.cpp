@@ -1,8 +1,8 @@
 // The map drawn as SVG and as TikZ: one layout of labels, groups and legend, two writers.
 #include "reports/MapImage.h"
 #include "input/Utf8.h"
-#include "reports/FileWriter.h"
 #include "reports/Notation.h"
+#include "reports/Pla.h"
 #include "reports/Template.h"
 
 #include <algorithm>
@@ -617,9 +617,5 @@ bool saveMapImage(const TCarnoGrid& grid, const std::string& path, bool withGrou
     }
     const std::string text =
         *format == MapImageFormat::Svg ? mapSvg(grid, withGroups) : mapTikz(grid, withGroups);
-    if (const auto error = writeFileAtomically(path, text)) {
-        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
-        return false;
-    }
-    return true;
+    return writeText(grid, path, text);
 }

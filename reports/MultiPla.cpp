@@ -1,6 +1,8 @@
 // The minimized outputs of a multi-output function written as one PLA text.
 #include "reports/MultiPla.h"
 
+#include "reports/Pla.h"
+
 #include <map>
 
 namespace {
@@ -27,15 +29,6 @@ SharedCubes shareCubes(const std::vector<OutputResult>& results, char member, ch
     return shared;
 }
 
-std::string nameLine(const char* keyword, const std::vector<std::string>& names) {
-    if (names.empty())
-        return {};
-    std::string line = keyword;
-    for (const std::string& name : names)
-        line += " " + name;
-    return line + "\n";
-}
-
 std::string comments(const MultiFunction& function, TGlueMethod method,
                      const std::vector<OutputResult>& results) {
     std::string text;
@@ -57,7 +50,7 @@ std::string outputsPlaText(const MultiFunction& function, TGlueMethod method,
     std::string text = comments(function, method, results);
     text +=
         ".i " + std::to_string(function.inputs) + "\n.o " + std::to_string(results.size()) + "\n";
-    text += nameLine(".ilb", function.inputNames) + nameLine(".ob", function.outputNames);
+    text += plaNameLine(".ilb", function.inputNames) + plaNameLine(".ob", function.outputNames);
     text += std::string(".type ") + (sop ? "f" : "r") + "\n.p " +
             std::to_string(shared.cubes.size()) + "\n";
     for (std::size_t i = 0; i < shared.cubes.size(); ++i)

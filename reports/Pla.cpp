@@ -367,12 +367,8 @@ std::string header(const TCarnoGrid& grid, std::string_view type, std::size_t cu
                    const std::string& output) {
     std::string text = ".i " + std::to_string(grid.GetVariableCount()) + "\n.o 1\n";
     const std::vector<std::string> names = grid.VariableNames();
-    if (variableNamesProblem(names).empty()) {
-        text += ".ilb";
-        for (const std::string& name : names)
-            text += " " + name;
-        text += "\n";
-    }
+    if (variableNamesProblem(names).empty())
+        text += plaNameLine(".ilb", names);
     const std::string name = output.empty() ? freeOutputName(grid) : output;
     return text + ".ob " + name + "\n.type " + std::string(type) + "\n.p " + std::to_string(cubes) +
            "\n";
@@ -421,14 +417,6 @@ std::string noSuchOutput(const MultiFunction& function, const std::string& selec
     return text + ".";
 }
 
-bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
-    if (const auto error = writeFileAtomically(path, text)) {
-        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
-        return false;
-    }
-    return true;
-}
-
 bool checkOutputName(const TCarnoGrid& grid, const std::string& output) {
     const auto problem = plaOutputNameProblem(grid, output);
     if (problem)
@@ -458,7 +446,7 @@ PlaFunction plaOutput(const MultiFunction& function, std::size_t output) {
 }
 
 std::variant<MultiFunction, std::string> readPlaFile(const std::string& path) {
-    return plaFromRead(readFileLimited(path == "-" ? "/dev/stdin" : path, kPlaFileLimit));
+    return plaFromRead(readFileLimited(path, kPlaFileLimit));
 }
 
 std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read) {
@@ -562,6 +550,23 @@ std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes
     for (const Cube& cube : cubes)
         text += cube + (sop ? " 1\n" : " 0\n");
     return text + ".e\n";
+}
+
+std::string plaNameLine(std::string_view keyword, const std::vector<std::string>& names) {
+    if (names.empty())
+        return {};
+    std::string line(keyword);
+    for (const std::string& name : names)
+        line += " " + name;
+    return line + "\n";
+}
+
+bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
+    if (const auto error = writeFileAtomically(path, text)) {
+        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::string> plaOutputNameProblem(const TCarnoGrid& grid, const std::string& output) {

@@ -66,8 +66,8 @@ struct PlaError {
 /// large is not a map's PLA file.
 inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
 
-/// Reads the PLA file ("-" or "/dev/stdin": standard input) within kPlaFileLimit, with every
-/// output; on failure the message for the user ("Cannot read file "x": Is a directory",
+/// Reads the PLA file at `path` (standard input as "/dev/stdin") within kPlaFileLimit, with
+/// every output; on failure the message for the user ("Cannot read file "x": Is a directory",
 /// "Invalid PLA file: the file is larger than 4 MB.", "Invalid PLA file, line 7: ...").
 [[nodiscard]] std::variant<MultiFunction, std::string> readPlaFile(const std::string& path);
 
@@ -109,6 +109,14 @@ bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& outpu
 /// name. Nothing when it can, or when it is empty (a free name is chosen then).
 [[nodiscard]] std::optional<std::string> plaOutputNameProblem(const TCarnoGrid& grid,
                                                               const std::string& output);
+
+/// The line that names the inputs or outputs ("KEYWORD name name ...\n"); empty for no names.
+[[nodiscard]] std::string plaNameLine(std::string_view keyword,
+                                      const std::vector<std::string>& names);
+
+/// Writes `text` to the file at `path` (writeFileAtomically); a failed write shows its message
+/// through the map, and then false.
+bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text);
 
 /// Writes the map as a PLA file. Refuses a map with invalid cell data ("Invalid data in
 /// cell.") or an output name that cannot be used, and reports a failed write; false after
