@@ -2,6 +2,7 @@
 #include "reports/Notation.h"
 
 #include "input/VariableNames.h"
+#include "reports/Template.h"
 
 #include <algorithm>
 #include <array>
@@ -228,16 +229,6 @@ std::vector<std::string> literalsOf(const TCarnoGrid& grid, const Cube& cube, No
                                : std::string(style.notBefore) + name + std::string(style.notAfter));
     }
     return literals;
-}
-
-std::string join(const std::vector<std::string>& parts, std::string_view separator) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            text += separator;
-        text += parts[i];
-    }
-    return text;
 }
 
 std::string termExpression(const TCarnoGrid& grid, const Cube& cube, Notation notation,
