@@ -1,6 +1,7 @@
 // Printers of the analysed result: one table of operators per notation, one builder for all.
 #include "reports/Notation.h"
 
+#include "input/TextUtil.h"
 #include "input/VariableNames.h"
 #include "reports/Template.h"
 
@@ -95,16 +96,6 @@ std::string_view languageName(Notation notation) {
 
 const NotationStyle& styleOf(Notation notation) {
     return kStyles[static_cast<std::size_t>(language(notation))];
-}
-
-char lowerAscii(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
 }
 
 bool isWordOf(std::string_view words, std::string_view name, bool ignoreCase) {
