@@ -36,3 +36,19 @@
         start = end + 1;
     }
 }
+
+/// The text with ASCII letters in lower case; other characters unchanged.
+[[nodiscard]] inline std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return out;
+}
+
+/// True when the texts differ at most in the letter case of ASCII letters.
+[[nodiscard]] inline bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}

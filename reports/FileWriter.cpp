@@ -340,6 +340,24 @@ std::optional<std::string> replaceFile(const std::string& given, const Target& t
     return std::nullopt;
 }
 
+/// Why a write to `target` is refused before anything is written (a folder, a read-only file);
+/// nothing when it may go ahead.
+std::optional<std::string> refusalOf(const std::string& given, const Target& target) {
+    if (!target.status)
+        return std::nullopt;
+    if (S_ISDIR(target.status->st_mode))
+        return cannotWrite(given, EISDIR);
+    if (auto reason = readOnlyReason(target.path, *target.status))
+        return cannotWrite(given, *reason);
+    return std::nullopt;
+}
+
+/// Whether `target` is written over in place: a special file or one with several names, whose
+/// replacement would cut it off from the names or the device behind it.
+bool writesInPlace(const Target& target) {
+    return target.status && (!S_ISREG(target.status->st_mode) || target.status->st_nlink > 1);
+}
+
 } // namespace
 
 std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes) {
@@ -349,13 +367,9 @@ std::optional<std::string> writeFileAtomically(const std::string& path, const st
     const Target& target = std::get<Target>(resolved);
     if (target.descriptor)
         return writeToOwnStream(path, *target.descriptor, bytes);
-    if (!target.status)
-        return replaceFile(path, target, bytes);
-    if (S_ISDIR(target.status->st_mode))
-        return cannotWrite(path, EISDIR);
-    if (auto reason = readOnlyReason(target.path, *target.status))
-        return cannotWrite(path, *reason);
-    if (!S_ISREG(target.status->st_mode) || target.status->st_nlink > 1)
+    if (auto refusal = refusalOf(path, target))
+        return refusal;
+    if (writesInPlace(target))
         return writeInPlace(path, target, bytes);
     return replaceFile(path, target, bytes);
 }
@@ -367,12 +381,9 @@ std::optional<std::string> writeRefusal(const std::string& path) {
     const Target& target = std::get<Target>(resolved);
     if (target.descriptor)
         return std::nullopt;
-    if (target.status && S_ISDIR(target.status->st_mode))
-        return cannotWrite(path, EISDIR);
-    if (target.status)
-        if (auto reason = readOnlyReason(target.path, *target.status))
-            return cannotWrite(path, *reason);
-    if (target.status && (!S_ISREG(target.status->st_mode) || target.status->st_nlink > 1))
+    if (auto refusal = refusalOf(path, target))
+        return refusal;
+    if (writesInPlace(target))
         return std::nullopt;
     if (::faccessat(AT_FDCWD, folderOf(target.path).c_str(), W_OK | X_OK, AT_EACCESS) != 0)
         return cannotWrite(path, errno);

@@ -15,7 +15,7 @@ constexpr std::size_t kIniFileLimit = std::size_t{1} << 20;
 /// The file as lines without their line ends, and the line end to write them back with.
 struct IniLines {
     std::vector<std::string> lines;
-    std::string lineEnd = "\r\n";
+    const char* lineEnd = "\r\n";
     /// Why an existing file could not be read; a missing file is no error.
     std::optional<std::string> error;
 };
@@ -46,17 +46,8 @@ IniLines readLines(const std::string& path) {
         return ini;
     const std::string* bytes = &read.bytes;
     // A file written with bare line feeds keeps them.
-    if (bytes->find("\r\n") == std::string::npos && bytes->find('\n') != std::string::npos) {
-// GCC 12 sees an overlap that cannot happen in this assignment of a literal at -O2.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
+    if (bytes->find("\r\n") == std::string::npos && bytes->find('\n') != std::string::npos)
         ini.lineEnd = "\n";
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
-    }
     std::size_t start = 0;
     while (start < bytes->size()) {
         std::size_t end = bytes->find('\n', start);

@@ -1,7 +1,9 @@
 // Printers of the analysed result: one table of operators per notation, one builder for all.
 #include "reports/Notation.h"
 
+#include "input/TextUtil.h"
 #include "input/VariableNames.h"
+#include "reports/Template.h"
 
 #include <algorithm>
 #include <array>
@@ -94,16 +96,6 @@ std::string_view languageName(Notation notation) {
 
 const NotationStyle& styleOf(Notation notation) {
     return kStyles[static_cast<std::size_t>(language(notation))];
-}
-
-char lowerAscii(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
 }
 
 bool isWordOf(std::string_view words, std::string_view name, bool ignoreCase) {
@@ -228,16 +220,6 @@ std::vector<std::string> literalsOf(const TCarnoGrid& grid, const Cube& cube, No
                                : std::string(style.notBefore) + name + std::string(style.notAfter));
     }
     return literals;
-}
-
-std::string join(const std::vector<std::string>& parts, std::string_view separator) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            text += separator;
-        text += parts[i];
-    }
-    return text;
 }
 
 std::string termExpression(const TCarnoGrid& grid, const Cube& cube, Notation notation,

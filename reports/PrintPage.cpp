@@ -1,6 +1,8 @@
 // Printable pages: the map picture scaled onto A4, the result line and the steps, paginated.
 #include "reports/PrintPage.h"
 
+#include "input/Utf8.h"
+#include "reports/Report.h"
 #include "reports/Template.h"
 
 #include <algorithm>
@@ -39,24 +41,6 @@ struct TextLine {
     [[nodiscard]] double Height() const { return gapBefore + font * kLineHeight; }
 };
 
-std::size_t characters(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
-}
-
-/// Byte position after the first `count` characters of `text`.
-std::size_t bytesOf(const std::string& text, std::size_t count) {
-    std::size_t at = 0;
-    for (std::size_t seen = 0; at < text.size(); ++at) {
-        if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
-            continue;
-        if (seen++ == count)
-            break;
-    }
-    return at;
-}
-
 /// Where a word longer than a line is cut within its first `limit` bytes: after a comma or a
 /// "+" if it has one there, else after a "*", else at the limit.
 std::size_t cutOf(const std::string& word, std::size_t limit) {
@@ -71,8 +55,8 @@ std::size_t cutOf(const std::string& word, std::size_t limit) {
 /// Splits a word longer than a line into pieces that fit.
 std::vector<std::string> splitWord(std::string word, std::size_t width) {
     std::vector<std::string> parts;
-    while (characters(word) > width) {
-        const std::size_t at = cutOf(word, bytesOf(word, width));
+    while (characterCount(word) > width) {
+        const std::size_t at = cutOf(word, cutToCharacters(word, width).size());
         parts.push_back(word.substr(0, at));
         word.erase(0, at);
     }
@@ -90,7 +74,7 @@ std::vector<std::string> wrap(const std::string& text, std::size_t width) {
         if (to == std::string::npos)
             to = text.size();
         for (const std::string& word : splitWord(text.substr(from, to - from), width)) {
-            if (!line.empty() && characters(line) + 1 + characters(word) > width) {
+            if (!line.empty() && characterCount(line) + 1 + characterCount(word) > width) {
                 lines.push_back(line);
                 line.clear();
             }
@@ -117,17 +101,11 @@ void addWrapped(std::vector<TextLine>& lines, const TextLine& model) {
     }
 }
 
-std::string nameList(const TCarnoGrid& grid) {
-    std::string names;
-    for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        names += (i > 1 ? "," : "") + grid.VariableName(i);
-    return names;
-}
-
 std::vector<TextLine> textLines(const TCarnoGrid& grid, const PrintRequest& request) {
     std::vector<TextLine> lines;
     if (!request.result.empty())
-        addWrapped(lines, {"Y(" + nameList(grid) + ")=" + request.result, kResultFont, true, 0, 0});
+        addWrapped(lines, {"Y(" + variableNameList(grid) + ")=" + request.result, kResultFont, true,
+                           0, 0});
     if (!request.steps)
         return lines;
     const std::vector<StepItem> items = stepItems(*request.steps, request.phrases);

@@ -1,6 +1,8 @@
 // The program folder and the paths of the data files below it.
 #include "reports/ProgramPath.h"
 
+#include "input/TextUtil.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -8,13 +10,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    auto lower = [](unsigned char ch) { return ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(static_cast<unsigned char>(x)) == lower(static_cast<unsigned char>(y));
-           });
-}
 
 /// The entry of `dir` named `name`: the exact name when it exists, else the first entry whose
 /// name differs only in letter case, else `name` itself.

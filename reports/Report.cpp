@@ -103,13 +103,6 @@ std::optional<std::string> functionSection(const TCarnoGrid& grid, const ReportR
     return std::nullopt;
 }
 
-std::string nameList(const TCarnoGrid& grid) {
-    std::string names;
-    for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        names += (i > 1 ? "," : "") + grid.VariableName(i);
-    return escapeHtml(names);
-}
-
 /// The result formula. A function that is constant over the whole map has an empty result
 /// text; its result line shows the constant, and so does the report.
 std::string resultFormula(const TCarnoGrid& grid, const std::vector<std::string>& treeLines) {
@@ -121,8 +114,9 @@ std::string resultFormula(const TCarnoGrid& grid, const std::vector<std::string>
 std::string resultSection(const TCarnoGrid& grid, const ReportRequest& request) {
     const std::string map = request.content.map ? mapFragment(grid, -1) : std::string();
     return "<table align=\"center\" width=\"100%\" border=\"1\"><tr><td width=\"50%\">" + map +
-           "</td><td width=\"50%\" ><br><p align=\"center\">Y(" + nameList(grid) + ")=\"" +
-           resultFormula(grid, request.treeLines) + "\"</td></tr></table>";
+           "</td><td width=\"50%\" ><br><p align=\"center\">Y(" +
+           escapeHtml(variableNameList(grid)) + ")=\"" + resultFormula(grid, request.treeLines) +
+           "\"</td></tr></table>";
 }
 
 std::string detailSection(const TCarnoGrid& grid, const ReportRequest& request) {
@@ -182,6 +176,13 @@ std::string replacePlaceholder(const std::string& text, const std::string& place
     // its line, that is the line end's first character.
     const std::size_t rest = std::min(at + placeholder.size() + 1, text.size());
     return text.substr(0, at) + section + text.substr(rest);
+}
+
+std::string variableNameList(const TCarnoGrid& grid) {
+    std::string names;
+    for (int i = 1; i <= grid.GetVariableCount(); ++i)
+        names += (i > 1 ? "," : "") + grid.VariableName(i);
+    return names;
 }
 
 std::string breakSetList(std::string list) {

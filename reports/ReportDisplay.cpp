@@ -2,6 +2,8 @@
 // browsers repair it, map cells on one line with a readable text colour.
 #include "reports/ReportDisplay.h"
 
+#include "input/TextUtil.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -9,13 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 bool isBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
@@ -33,12 +28,12 @@ Tag readTag(std::string_view tagText) {
     while (end < tagText.size() && !std::isspace(static_cast<unsigned char>(tagText[end])) &&
            tagText[end] != '>' && !(tagText[end] == '/' && end > 1))
         ++end;
-    return {lower(tagText.substr(1, end - 1)), std::string(tagText)};
+    return {lowerAscii(tagText.substr(1, end - 1)), std::string(tagText)};
 }
 
 /// The value of attribute `name` in a start tag, quoted or not.
 std::optional<std::string> attribute(std::string_view tag, std::string_view name) {
-    const std::string text = lower(tag);
+    const std::string text = lowerAscii(tag);
     std::size_t at = 0;
     while ((at = text.find(name, at + 1)) != std::string::npos) {
         const std::size_t equals = at + name.size();
@@ -99,7 +94,7 @@ std::optional<unsigned> hexColor(std::string_view digits) {
 std::optional<unsigned> colorValue(std::string_view color) {
     if (!color.empty() && color.front() == '#')
         return hexColor(color.substr(1));
-    const std::string name = lower(color);
+    const std::string name = lowerAscii(color);
     for (const NamedColor& named : kNamedColors)
         if (name == named.name)
             return named.rgb;
@@ -285,7 +280,7 @@ std::size_t rawTextEnd(std::string_view html, std::size_t from, const std::strin
     const std::string endTag = "</" + name;
     for (std::size_t at = html.find("</", from); at != std::string_view::npos;
          at = html.find("</", at + 2))
-        if (lower(html.substr(at, endTag.size())) == endTag)
+        if (lowerAscii(html.substr(at, endTag.size())) == endTag)
             return at;
     return html.size();
 }

@@ -14,13 +14,6 @@ std::string joined(const std::vector<int>& cells, const std::string& separator) 
     return text;
 }
 
-std::string joined(const std::vector<std::string>& texts, const std::string& separator) {
-    std::string text;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        text += (i ? separator : "") + texts[i];
-    return text;
-}
-
 const StepsTerm& primeOf(const Steps& steps, int prime) {
     return steps.primes[static_cast<std::size_t>(prime)];
 }
@@ -104,7 +97,7 @@ private:
             std::sort(cells.begin(), cells.end());
             cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
             Add(StepsSection::Chart,
-                fillPhrase(m_phrases.chartRow, std::to_string(row), joined(terms, ", ")), cells,
+                fillPhrase(m_phrases.chartRow, std::to_string(row), join(terms, ", ")), cells,
                 {row});
         }
     }

@@ -15,6 +15,18 @@ formatTemplate(std::string_view pattern, std::string_view argument, std::string&
 /// The whole text of a template list: every line followed by CR LF.
 [[nodiscard]] std::string templateText(const std::vector<std::string>& lines);
 
+/// The parts one after another with `separator` between each two.
+[[nodiscard]] inline std::string join(const std::vector<std::string>& parts,
+                                      std::string_view separator) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += parts[i];
+    }
+    return text;
+}
+
 /// The lines of a text, split at CR LF, LF or CR as a string list takes a text: a line end at
 /// the very end starts no further line. A leading UTF-8 byte-order mark is dropped.
 [[nodiscard]] std::vector<std::string> splitLines(std::string_view text);
