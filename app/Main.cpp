@@ -17,6 +17,7 @@
 #include "input/TruthTable.h"
 #include "reports/Pla.h"
 #include "reports/ReportForm.h"
+#include "ui/Actions.h"
 #include "ui/GridSupport.h"
 #include "ui/Icons.h"
 #include "ui/TextTable.h"
@@ -93,11 +94,9 @@ bool startsLikePla(const QByteArray& head) {
 QAction* addCommand(QMenu* menu, const char* name, const char* caption,
                     const QKeySequence& shortcut, const char* hint,
                     const std::function<void()>& handler) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
+    QAction* action = namedAction(menu, name, caption, hint);
+    menu->addAction(action);
     action->setShortcut(shortcut);
-    if (hint)
-        action->setToolTip(QString::fromUtf8(hint));
     QObject::connect(action, &QAction::triggered, menu, [handler] { handler(); });
     return action;
 }

@@ -8,6 +8,7 @@
 #include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/PrintPage.h"
+#include "ui/Actions.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -25,13 +26,6 @@ namespace {
 
 const char* const kPdfFilter = "PDF Document|*.pdf|All Files|*.*";
 constexpr int kPdfResolution = 300;
-
-QAction* namedAction(QObject* parent, const char* name, const char* caption, const char* hint) {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromUtf8(hint));
-    return action;
-}
 
 /// The largest rectangle of the page's shape inside `area`, centred in it.
 QRectF fitted(const QSizeF& page, const QRectF& area) {

@@ -9,6 +9,7 @@
 #include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
+#include "ui/Actions.h"
 #include "ui/Icons.h"
 #include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
@@ -46,12 +47,6 @@ constexpr std::array<NotationItem, 5> kNotationItems = {{{"N44", "Plain", Notati
                                                          {"N46", "VHDL", Notation::Vhdl},
                                                          {"N47", "LaTeX", Notation::Latex},
                                                          {"N48", "C expression", Notation::C}}};
-
-QAction* namedAction(QObject* parent, const char* name, const char* caption) {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 QAction* findAction(const QMenu* menu, const char* name) {
     for (QAction* action : menu->actions())
@@ -100,14 +95,14 @@ ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
 }
 
 void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMenu* resultPopup) {
-    QAction* exportImage = namedAction(fileMenu, "N42", "Export Map Image...");
-    exportImage->setToolTip(QStringLiteral("Export the map as a picture"));
+    QAction* exportImage =
+        namedAction(fileMenu, "N42", "Export Map Image...", "Export the map as a picture");
     connect(exportImage, &QAction::triggered, this, [this] { N42Click(); });
     fileMenu->insertAction(findAction(fileMenu, "N19"), exportImage);
 
-    N40 = namedAction(mapMenu, "N40", "Show All Groups");
+    N40 =
+        namedAction(mapMenu, "N40", "Show All Groups", "Draw every term of the result on the map");
     N40->setCheckable(true);
-    N40->setToolTip(QStringLiteral("Draw every term of the result on the map"));
     connect(N40, &QAction::toggled, this, [this](bool on) { N40Click(on); });
     mapMenu->addSeparator()->setObjectName(QStringLiteral("N49"));
     mapMenu->addAction(N40);
