@@ -166,6 +166,8 @@ public:
     [[nodiscard]] bool ValidateCells();
     /// True when every data cell is empty or exactly "0", "1" or "*"; shows nothing.
     [[nodiscard]] bool CellsValid() const;
+    /// True for the texts a data cell may hold: empty, "0", "1" or "*".
+    [[nodiscard]] static bool IsCellValue(const std::string& text);
 
     // --- names, flags, state ---------------------------------------------------------------
     /// Name of variable `i` (1..8): written for it in every term and formula. Upper case, at
