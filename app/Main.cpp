@@ -781,10 +781,7 @@ void TForm1::N5Click() {
         m_context.dialogs->saveFile(this, QStringLiteral("Save As..."),
                                     QString::fromLatin1(kSaveFilter), QStringLiteral("lvn"), name);
     if (choice) {
-        const bool replace =
-            !QFileInfo::exists(choice->path) ||
-            m_context.messages->Show("This file already exist, replace ?", MsgKind::Warning,
-                                     MsgButtons::YesNo) == MsgAnswer::Yes;
+        const bool replace = mayReplace(*m_context.messages, choice->path);
         Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
         if (replace && SaveMap(choice->path, choice->filterIndex))
             MapSaved(choice->path);

@@ -190,12 +190,7 @@ std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
                                         const QString& suffix) {
     const auto choice = context.dialogs->saveFile(&form, title, QString::fromLatin1(filter), suffix,
                                                   QStringLiteral("Map"));
-    if (!choice)
-        return std::nullopt;
-    const bool replace = !QFileInfo::exists(choice->path) ||
-                         form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
-                                             MsgButtons::YesNo) == MsgAnswer::Yes;
-    if (!replace)
+    if (!choice || !mayReplace(*context.messages, choice->path))
         return std::nullopt;
     return choice->path;
 }
