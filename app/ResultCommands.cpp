@@ -157,13 +157,13 @@ void ResultCommands::N40Click(bool on) {
 
 void ResultCommands::UpdateLegend() {
     QTreeWidget* tree = m_form.ResultTree();
+    markTermLines(tree);
     const bool legend = N40->isChecked() && !m_form.MapView()->groupOutlines().empty();
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* root = tree->topLevelItem(i);
-        for (int k = 0; k < root->childCount(); ++k)
-            root->child(k)->setIcon(0, legend && i == 0 ? groupSwatch(static_cast<std::size_t>(k))
-                                                        : resultImage(1));
-    }
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (!legend || !root)
+        return;
+    for (int k = 0; k < root->childCount(); ++k)
+        root->child(k)->setIcon(0, groupSwatch(static_cast<std::size_t>(k)));
 }
 
 void ResultCommands::N41Click() {
@@ -172,7 +172,6 @@ void ResultCommands::N41Click() {
     QTreeWidget* tree = m_form.ResultTree();
     tree->clear();
     m_form.Grid().ShowResultTree();
-    markTermLines(tree);
     m_form.Grid().Repaint();
     m_steps->View()->SetSource(StepsSource::Shown);
     UpdateLegend();
