@@ -74,10 +74,8 @@ QByteArray pdfOfPages(const std::vector<std::string>& pages) {
     return bytes;
 }
 
-PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps,
-                             const QAction& showAllGroups)
-    : QObject(&form), m_form(form), m_context(context), m_steps(steps),
-      m_showAllGroups(showAllGroups) {}
+PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps)
+    : QObject(&form), m_form(form), m_context(context), m_steps(steps) {}
 
 void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
     QAction* print = namedAction(fileMenu, "N62", "Print...", "Print the map and its result");
@@ -97,7 +95,7 @@ void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
 
 std::vector<std::string> PrintCommands::Pages() const {
     PrintRequest request;
-    request.picture.groups = m_showAllGroups.isChecked();
+    request.picture.groups = m_form.MapView()->showAllGroups();
     request.picture.minterms = m_form.MapView()->showMinterms();
     const std::optional<Steps> steps = m_steps.ShownSteps();
     // The result line goes with a result that belongs to the map, as the steps do.

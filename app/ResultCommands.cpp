@@ -110,7 +110,7 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
     AddTreeItems(resultPopup);
     m_steps = new StepsCommands(m_form);
     m_steps->AddTo(mapMenu, resultPopup);
-    m_print = new PrintCommands(m_form, m_context, *m_steps->View(), *N40);
+    m_print = new PrintCommands(m_form, m_context, *m_steps->View());
     m_print->AddTo(fileMenu, findAction(fileMenu, "N19"));
 }
 
