@@ -317,11 +317,6 @@ void TStepsView::PaintStep(QTreeWidgetItem* item) {
                                     cellsOf(grid, item->data(0, kMarkedRole)), markColor(grid)});
 }
 
-void TStepsView::closeEvent(QCloseEvent* event) {
-    m_form.MapView()->setStepMarks({});
-    QWidget::closeEvent(event);
-}
-
 void TStepsView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
@@ -330,6 +325,8 @@ void TStepsView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// Closing hides the view as well, so this drops the marks in both cases; a view the window
+// system hides (minimized) keeps them.
 void TStepsView::hideEvent(QHideEvent* event) {
     if (!event->spontaneous())
         m_form.MapView()->setStepMarks({});
