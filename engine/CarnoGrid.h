@@ -195,6 +195,8 @@ public:
     void Glue();
     /// Text of a term in the notation of the formula language ("|A*B" or "A+|B").
     [[nodiscard]] std::string TermText(const TTermItem& term) const;
+    /// What joins the terms of a result: "+" for a sum of products, "*" for a product of sums.
+    [[nodiscard]] const char* TermSeparator() const;
     /// The texts of `terms` joined by the term separator, as ResultText is built.
     [[nodiscard]] std::string JoinTermTexts(const std::vector<TTermItem>& terms) const;
     /// Root-line caption for `terms`: their joined texts, or the constant when the one term
