@@ -15,6 +15,7 @@
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
+#include "reports/MapFile.h"
 #include "reports/Pla.h"
 #include "reports/ReportForm.h"
 #include "ui/Actions.h"
@@ -71,7 +72,6 @@ constexpr int kOpenPlaFilter = 3;
 constexpr int kHtmlFilter = 2;
 constexpr int kAllFilesFilter = 3;
 constexpr int kSavePlaFilter = 4;
-const QByteArray kMapSignature = QByteArrayLiteral("CCS ");
 // Enough of a file's start to tell a map file or a PLA text by their content.
 constexpr qint64 kSniffBytes = 4096;
 
@@ -742,7 +742,7 @@ bool TForm1::LoadByContent(const QString& path, bool plaExpected, bool& isMap) {
     if (probe.open(QIODevice::ReadOnly))
         head = probe.read(kSniffBytes);
     const std::string file = QFile::encodeName(path).toStdString();
-    const bool map = head.startsWith(kMapSignature);
+    const bool map = looksLikeMapFile(std::string_view(head.constData(), head.size()));
     isMap = map || !(startsLikePla(head) || plaExpected || isPlaFile(path));
     if (isMap)
         return Grid().LoadFromFile(file);
