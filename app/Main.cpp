@@ -15,8 +15,10 @@
 #include "input/Input_Formula.h"
 #include "input/TTableForm.h"
 #include "input/TruthTable.h"
+#include "reports/MapFile.h"
 #include "reports/Pla.h"
 #include "reports/ReportForm.h"
+#include "ui/Actions.h"
 #include "ui/GridSupport.h"
 #include "ui/Icons.h"
 #include "ui/TextTable.h"
@@ -70,7 +72,6 @@ constexpr int kOpenPlaFilter = 3;
 constexpr int kHtmlFilter = 2;
 constexpr int kAllFilesFilter = 3;
 constexpr int kSavePlaFilter = 4;
-const QByteArray kMapSignature = QByteArrayLiteral("CCS ");
 // Enough of a file's start to tell a map file or a PLA text by their content.
 constexpr qint64 kSniffBytes = 4096;
 
@@ -93,11 +94,9 @@ bool startsLikePla(const QByteArray& head) {
 QAction* addCommand(QMenu* menu, const char* name, const char* caption,
                     const QKeySequence& shortcut, const char* hint,
                     const std::function<void()>& handler) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
+    QAction* action = namedAction(menu, name, caption, hint);
+    menu->addAction(action);
     action->setShortcut(shortcut);
-    if (hint)
-        action->setToolTip(QString::fromUtf8(hint));
     QObject::connect(action, &QAction::triggered, menu, [handler] { handler(); });
     return action;
 }
@@ -743,7 +742,7 @@ bool TForm1::LoadByContent(const QString& path, bool plaExpected, bool& isMap) {
     if (probe.open(QIODevice::ReadOnly))
         head = probe.read(kSniffBytes);
     const std::string file = QFile::encodeName(path).toStdString();
-    const bool map = head.startsWith(kMapSignature);
+    const bool map = looksLikeMapFile(std::string_view(head.constData(), head.size()));
     isMap = map || !(startsLikePla(head) || plaExpected || isPlaFile(path));
     if (isMap)
         return Grid().LoadFromFile(file);
@@ -782,10 +781,7 @@ void TForm1::N5Click() {
         m_context.dialogs->saveFile(this, QStringLiteral("Save As..."),
                                     QString::fromLatin1(kSaveFilter), QStringLiteral("lvn"), name);
     if (choice) {
-        const bool replace =
-            !QFileInfo::exists(choice->path) ||
-            m_context.messages->Show("This file already exist, replace ?", MsgKind::Warning,
-                                     MsgButtons::YesNo) == MsgAnswer::Yes;
+        const bool replace = mayReplace(*m_context.messages, choice->path);
         Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
         if (replace && SaveMap(choice->path, choice->filterIndex))
             MapSaved(choice->path);

@@ -138,17 +138,12 @@ void TForm1::MapSaved(const QString& path) {
     UpdateTitle();
 }
 
-// The whole result stays readable: each line carries its text as its tooltip, and the root
-// line is shown in a field that can be scrolled, selected and copied.
+// The whole result stays readable: the root line is shown in a field that can be scrolled,
+// selected and copied.
 void TForm1::ShowResultLine() {
     QTreeWidgetItem* root = TreeView->topLevelItem(0);
     Edit2->setText(root ? root->text(0) : QString());
     Edit2->setCursorPosition(0);
-    if (root) {
-        root->setToolTip(0, root->text(0));
-        for (int k = 0; k < root->childCount(); ++k)
-            root->child(k)->setToolTip(0, root->child(k)->text(0));
-    }
     CarnoGrid1->setResultShown(root != nullptr);
 }
 

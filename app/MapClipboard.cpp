@@ -5,15 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool isCellValue(const QString& value) {
-    return value.isEmpty() || value == QLatin1String("0") || value == QLatin1String("1") ||
-           value == QLatin1String("*");
-}
-
-} // namespace
-
 QString cellsAsText(const TCarnoGrid& grid, const QRect& area) {
     QString text;
     for (int row = area.top(); row <= area.bottom(); ++row) {
@@ -34,10 +25,10 @@ std::optional<CellBlock> cellsFromText(const QString& text) {
     for (const QString& line : body.split(QLatin1Char('\n'))) {
         std::vector<std::string> row;
         for (const QString& raw : line.split(QLatin1Char('\t'))) {
-            const QString value = raw.trimmed();
-            if (!isCellValue(value))
+            std::string value = raw.trimmed().toStdString();
+            if (!TCarnoGrid::IsCellValue(value))
                 return std::nullopt;
-            row.push_back(value.toStdString());
+            row.push_back(std::move(value));
         }
         block.push_back(std::move(row));
     }

@@ -96,8 +96,8 @@ private:
 };
 
 /// Shown for a cover without terms: the function is the other constant.
-QString captionOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
-    const std::string caption = coverCaption(grid, cover);
+QString captionOfCover(const TCarnoGrid& grid, const std::vector<TTermItem>& terms) {
+    const std::string caption = grid.CaptionOf(terms);
     if (!caption.empty())
         return QString::fromStdString(caption);
     return grid.GlueMethod == gmDNF ? QStringLiteral("0") : QStringLiteral("1");
@@ -111,8 +111,8 @@ struct ListedCover {
 };
 
 ListedCover listedCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
-    ListedCover listed{captionOfCover(grid, cover), {}};
     const std::vector<TTermItem> items = termsOfCover(grid, cover);
+    ListedCover listed{captionOfCover(grid, items), {}};
     if (listed.caption.toStdString() != grid.JoinTermTexts(items))
         return listed;
     for (const TTermItem& term : items)
@@ -268,7 +268,7 @@ bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& 
         terms.push_back(std::move(listed.terms));
     }
     const auto differs = differingTerms(terms);
-    const QString separator = grid.GlueMethod == gmDNF ? QStringLiteral("+") : QStringLiteral("*");
+    const QString separator = QString::fromLatin1(grid.TermSeparator());
     QStringList marked;
     for (std::size_t k = 0; k < terms.size(); ++k)
         marked << (terms[k].empty() ? QString() : markedCover(terms[k], differs[k], separator));

@@ -8,6 +8,7 @@
 #include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/PrintPage.h"
+#include "ui/Actions.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -25,13 +26,6 @@ namespace {
 
 const char* const kPdfFilter = "PDF Document|*.pdf|All Files|*.*";
 constexpr int kPdfResolution = 300;
-
-QAction* namedAction(QObject* parent, const char* name, const char* caption, const char* hint) {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromUtf8(hint));
-    return action;
-}
 
 /// The largest rectangle of the page's shape inside `area`, centred in it.
 QRectF fitted(const QSizeF& page, const QRectF& area) {
@@ -80,10 +74,8 @@ QByteArray pdfOfPages(const std::vector<std::string>& pages) {
     return bytes;
 }
 
-PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps,
-                             const QAction& showAllGroups)
-    : QObject(&form), m_form(form), m_context(context), m_steps(steps),
-      m_showAllGroups(showAllGroups) {}
+PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps)
+    : QObject(&form), m_form(form), m_context(context), m_steps(steps) {}
 
 void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
     QAction* print = namedAction(fileMenu, "N62", "Print...", "Print the map and its result");
@@ -103,7 +95,7 @@ void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
 
 std::vector<std::string> PrintCommands::Pages() const {
     PrintRequest request;
-    request.picture.groups = m_showAllGroups.isChecked();
+    request.picture.groups = m_form.MapView()->showAllGroups();
     request.picture.minterms = m_form.MapView()->showMinterms();
     const std::optional<Steps> steps = m_steps.ShownSteps();
     // The result line goes with a result that belongs to the map, as the steps do.

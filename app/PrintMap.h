@@ -30,8 +30,7 @@ void paintPages(QPainter& painter, QPagedPaintDevice& device,
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps,
-                  const QAction& showAllGroups);
+    PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps);
 
     /// Adds the commands to the File menu, before `before`.
     void AddTo(QMenu* fileMenu, QAction* before);
@@ -49,6 +48,5 @@ private:
     TForm1& m_form;
     AppContext m_context;
     const TStepsView& m_steps;
-    const QAction& m_showAllGroups;
     QAction* N65 = nullptr;
 };

@@ -64,6 +64,16 @@ QString titleForMessages() {
     return QStringLiteral("Lorvane");
 }
 
+/// A result line not yet in the tree. Its text is its tooltip too, so that a line too long for
+/// the tree can still be read whole.
+QTreeWidgetItem* newResultLine(const std::string& caption) {
+    const QString text = QString::fromStdString(caption);
+    auto* item = new QTreeWidgetItem(QStringList{text});
+    item->setToolTip(0, text);
+    item->setIcon(0, resultImage(0));
+    return item;
+}
+
 } // namespace
 
 MsgAnswer QtMessageBox::Show(const std::string& text, MsgKind kind, MsgButtons buttons) {
@@ -115,17 +125,14 @@ void QtResultTree::Clear() {
 }
 
 void QtResultTree::InsertRoot(const std::string& caption) {
-    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(caption)});
-    item->setIcon(0, resultImage(0));
-    m_tree->insertTopLevelItem(0, item);
+    m_tree->insertTopLevelItem(0, newResultLine(caption));
 }
 
 void QtResultTree::AddChild(const std::string& caption) {
     QTreeWidgetItem* root = m_tree->topLevelItem(0);
     if (!root)
         return;
-    auto* item = new QTreeWidgetItem(root, QStringList{QString::fromStdString(caption)});
-    item->setIcon(0, resultImage(0));
+    root->addChild(newResultLine(caption));
     root->setExpanded(true);
 }
 

@@ -9,6 +9,7 @@
 #include "app/StepsView.h"
 #include "reports/FileWriter.h"
 #include "reports/MapImage.h"
+#include "ui/Actions.h"
 #include "ui/Icons.h"
 #include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
@@ -46,12 +47,6 @@ constexpr std::array<NotationItem, 5> kNotationItems = {{{"N44", "Plain", Notati
                                                          {"N46", "VHDL", Notation::Vhdl},
                                                          {"N47", "LaTeX", Notation::Latex},
                                                          {"N48", "C expression", Notation::C}}};
-
-QAction* namedAction(QObject* parent, const char* name, const char* caption) {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 QAction* findAction(const QMenu* menu, const char* name) {
     for (QAction* action : menu->actions())
@@ -100,14 +95,14 @@ ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
 }
 
 void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMenu* resultPopup) {
-    QAction* exportImage = namedAction(fileMenu, "N42", "Export Map Image...");
-    exportImage->setToolTip(QStringLiteral("Export the map as a picture"));
+    QAction* exportImage =
+        namedAction(fileMenu, "N42", "Export Map Image...", "Export the map as a picture");
     connect(exportImage, &QAction::triggered, this, [this] { N42Click(); });
     fileMenu->insertAction(findAction(fileMenu, "N19"), exportImage);
 
-    N40 = namedAction(mapMenu, "N40", "Show All Groups");
+    N40 =
+        namedAction(mapMenu, "N40", "Show All Groups", "Draw every term of the result on the map");
     N40->setCheckable(true);
-    N40->setToolTip(QStringLiteral("Draw every term of the result on the map"));
     connect(N40, &QAction::toggled, this, [this](bool on) { N40Click(on); });
     mapMenu->addSeparator()->setObjectName(QStringLiteral("N49"));
     mapMenu->addAction(N40);
@@ -115,7 +110,7 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
     AddTreeItems(resultPopup);
     m_steps = new StepsCommands(m_form);
     m_steps->AddTo(mapMenu, resultPopup);
-    m_print = new PrintCommands(m_form, m_context, *m_steps->View(), *N40);
+    m_print = new PrintCommands(m_form, m_context, *m_steps->View());
     m_print->AddTo(fileMenu, findAction(fileMenu, "N19"));
 }
 
@@ -162,13 +157,13 @@ void ResultCommands::N40Click(bool on) {
 
 void ResultCommands::UpdateLegend() {
     QTreeWidget* tree = m_form.ResultTree();
+    markTermLines(tree);
     const bool legend = N40->isChecked() && !m_form.MapView()->groupOutlines().empty();
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* root = tree->topLevelItem(i);
-        for (int k = 0; k < root->childCount(); ++k)
-            root->child(k)->setIcon(0, legend && i == 0 ? groupSwatch(static_cast<std::size_t>(k))
-                                                        : resultImage(1));
-    }
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (!legend || !root)
+        return;
+    for (int k = 0; k < root->childCount(); ++k)
+        root->child(k)->setIcon(0, groupSwatch(static_cast<std::size_t>(k)));
 }
 
 void ResultCommands::N41Click() {
@@ -177,7 +172,6 @@ void ResultCommands::N41Click() {
     QTreeWidget* tree = m_form.ResultTree();
     tree->clear();
     m_form.Grid().ShowResultTree();
-    markTermLines(tree);
     m_form.Grid().Repaint();
     m_steps->View()->SetSource(StepsSource::Shown);
     UpdateLegend();
@@ -195,12 +189,7 @@ std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
                                         const QString& suffix) {
     const auto choice = context.dialogs->saveFile(&form, title, QString::fromLatin1(filter), suffix,
                                                   QStringLiteral("Map"));
-    if (!choice)
-        return std::nullopt;
-    const bool replace = !QFileInfo::exists(choice->path) ||
-                         form.Grid().Message("This file already exist, replace ?", MsgKind::Warning,
-                                             MsgButtons::YesNo) == MsgAnswer::Yes;
-    if (!replace)
+    if (!choice || !mayReplace(*context.messages, choice->path))
         return std::nullopt;
     return choice->path;
 }

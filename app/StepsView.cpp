@@ -6,6 +6,7 @@
 #include "app/Main.h"
 #include "engine/ResultCheck.h"
 #include "reports/Notation.h"
+#include "ui/Actions.h"
 #include "ui/GridSupport.h"
 #include "ui/TextTable.h"
 
@@ -126,12 +127,6 @@ public:
 private:
     QTreeView* m_view;
 };
-
-QAction* namedAction(QObject* parent, const char* name, const char* caption) {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 } // namespace
 
@@ -322,11 +317,6 @@ void TStepsView::PaintStep(QTreeWidgetItem* item) {
                                     cellsOf(grid, item->data(0, kMarkedRole)), markColor(grid)});
 }
 
-void TStepsView::closeEvent(QCloseEvent* event) {
-    m_form.MapView()->setStepMarks({});
-    QWidget::closeEvent(event);
-}
-
 void TStepsView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
@@ -335,6 +325,8 @@ void TStepsView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// Closing hides the view as well, so this drops the marks in both cases; a view the window
+// system hides (minimized) keeps them.
 void TStepsView::hideEvent(QHideEvent* event) {
     if (!event->spontaneous())
         m_form.MapView()->setStepMarks({});
@@ -345,12 +337,12 @@ StepsCommands::StepsCommands(TForm1& form)
     : QObject(&form), m_form(form), m_view(new TStepsView(form)) {}
 
 void StepsCommands::AddTo(QMenu* mapMenu, QMenu* resultPopup) {
-    QAction* steps = namedAction(mapMenu, "N60", "Steps...");
-    steps->setToolTip(QStringLiteral("How the result was found, step by step"));
+    QAction* steps =
+        namedAction(mapMenu, "N60", "Steps...", "How the result was found, step by step");
     connect(steps, &QAction::triggered, this, &StepsCommands::N60Click);
-    QAction* minterms = namedAction(mapMenu, "N61", "Show Minterm Numbers");
+    QAction* minterms = namedAction(mapMenu, "N61", "Show Minterm Numbers",
+                                    "Write each cell's minterm number in its corner");
     minterms->setCheckable(true);
-    minterms->setToolTip(QStringLiteral("Write each cell's minterm number in its corner"));
     connect(minterms, &QAction::toggled, this, &StepsCommands::N61Click);
     mapMenu->addAction(steps);
     mapMenu->addAction(minterms);

@@ -42,7 +42,6 @@ public:
     [[nodiscard]] QTreeWidget* List() const { return StepsList; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -163,12 +163,15 @@ std::vector<std::string> TCarnoGrid::VariableNames() const {
 bool TCarnoGrid::CellsValid() const {
     for (int c = 1; c <= DataCols(); ++c) {
         for (int r = 1; r <= DataRows(); ++r) {
-            const std::string& t = Cells(c, r);
-            if (!(t.empty() || t == "0" || t == "1" || t == "*"))
+            if (!IsCellValue(Cells(c, r)))
                 return false;
         }
     }
     return true;
+}
+
+bool TCarnoGrid::IsCellValue(const std::string& text) {
+    return text.empty() || text == "0" || text == "1" || text == "*";
 }
 
 bool TCarnoGrid::ValidateCells() {

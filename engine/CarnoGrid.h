@@ -166,6 +166,8 @@ public:
     [[nodiscard]] bool ValidateCells();
     /// True when every data cell is empty or exactly "0", "1" or "*"; shows nothing.
     [[nodiscard]] bool CellsValid() const;
+    /// True for the texts a data cell may hold: empty, "0", "1" or "*".
+    [[nodiscard]] static bool IsCellValue(const std::string& text);
 
     // --- names, flags, state ---------------------------------------------------------------
     /// Name of variable `i` (1..8): written for it in every term and formula. Upper case, at
@@ -193,6 +195,8 @@ public:
     void Glue();
     /// Text of a term in the notation of the formula language ("|A*B" or "A+|B").
     [[nodiscard]] std::string TermText(const TTermItem& term) const;
+    /// What joins the terms of a result: "+" for a sum of products, "*" for a product of sums.
+    [[nodiscard]] const char* TermSeparator() const;
     /// The texts of `terms` joined by the term separator, as ResultText is built.
     [[nodiscard]] std::string JoinTermTexts(const std::vector<TTermItem>& terms) const;
     /// Root-line caption for `terms`: their joined texts, or the constant when the one term

@@ -124,12 +124,15 @@ std::string TCarnoGrid::TermText(const TTermItem& term) const {
     return text;
 }
 
+const char* TCarnoGrid::TermSeparator() const {
+    return GlueMethod == gmDNF ? "+" : "*";
+}
+
 std::string TCarnoGrid::JoinTermTexts(const std::vector<TTermItem>& terms) const {
-    const char* separator = GlueMethod == gmDNF ? "+" : "*";
     std::string text;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         if (i > 0)
-            text += separator;
+            text += TermSeparator();
         text += TermText(terms[i]);
     }
     return text;

@@ -1,15 +1,15 @@
 // The map file: a 12-byte header and a byte body or a two-plane bit body.
+#include "reports/MapFile.h"
+
 #include "engine/CarnoGrid.h"
 #include "reports/FileWriter.h"
 
-#include <algorithm>
-#include <array>
 #include <optional>
 #include <vector>
 
 namespace {
 
-constexpr std::array<unsigned char, 4> kSignature = {'C', 'C', 'S', ' '};
+constexpr std::string_view kSignature = "CCS ";
 constexpr std::size_t kHeaderSize = 12;
 // The largest file is 268 bytes; anything after the body is never looked at.
 constexpr std::size_t kReadLimit = 4096;
@@ -65,6 +65,10 @@ bool planeBit(const unsigned char* plane, int k) {
 }
 
 } // namespace
+
+bool looksLikeMapFile(std::string_view head) {
+    return head.starts_with(kSignature);
+}
 
 bool TCarnoGrid::SaveToFile(const std::string& path, TLossyCells lossy) {
     const int rows = DataRows();
@@ -127,8 +131,7 @@ bool TCarnoGrid::LoadFromFile(const std::string& path) {
     }
     const std::vector<unsigned char> data(read.bytes.begin(), read.bytes.end());
 
-    if (data.size() < kSignature.size() ||
-        !std::equal(kSignature.begin(), kSignature.end(), data.begin())) {
+    if (!looksLikeMapFile(read.bytes)) {
         Message("File type mistmatch.", MsgKind::Error, MsgButtons::Ok);
         return false;
     }

@@ -12,7 +12,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -100,19 +99,13 @@ void TRepView::View(const QString& path) {
     StatusBar1->showMessage(QDir::toNativeSeparators(path));
 }
 
-bool TRepView::MayReplace(const QString& path) const {
-    return !QFileInfo::exists(path) ||
-           m_context.messages->Show("This file already exist, replace ?", MsgKind::Warning,
-                                    MsgButtons::YesNo) == MsgAnswer::Yes;
-}
-
 void TRepView::SpeedButton1Click() {
     if (m_current.isEmpty())
         return;
     const auto choice = m_context.dialogs->saveFile(
         this, QString::fromLatin1(kSaveTitle), QString::fromLatin1(kSaveFilter),
         QStringLiteral("htm"), QStringLiteral("Report%1").arg(SaveCounter));
-    if (!choice || !MayReplace(choice->path))
+    if (!choice || !mayReplace(*m_context.messages, choice->path))
         return;
     std::string error;
     const auto bytes = readWholeFile(localName(m_current), kTextFileLimit, &error);

@@ -42,7 +42,6 @@ public:
 
 private:
     QWidget* CreateButtonPanel();
-    [[nodiscard]] bool MayReplace(const QString& path) const;
 
     AppContext m_context;
     std::function<bool(const QUrl&)> m_openUrl;

@@ -1,6 +1,8 @@
 // The Qt standard dialogs behind the dialog seam.
 #include "ui/UserDialogs.h"
 
+#include "engine/Ports.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -111,4 +113,10 @@ std::optional<int> QtUserDialogs::chooseItem(QWidget* parent, const QString& tit
     if (!ok || index < 0)
         return std::nullopt;
     return static_cast<int>(index);
+}
+
+bool mayReplace(IMessageBox& messages, const QString& path) {
+    return !QFileInfo::exists(path) ||
+           messages.Show("This file already exist, replace ?", MsgKind::Warning,
+                         MsgButtons::YesNo) == MsgAnswer::Yes;
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class IMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -65,3 +66,7 @@ public:
 
 /// The Qt name filters of a filter written as "Name|*.a|Other|*.b; *.c".
 [[nodiscard]] QStringList qtNameFilters(const QString& filter);
+
+/// Whether a file chosen to be written may be: it does not exist yet, or the user answers Yes
+/// to "This file already exist, replace ?".
+[[nodiscard]] bool mayReplace(IMessageBox& messages, const QString& path);
