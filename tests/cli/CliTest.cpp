@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -83,28 +81,6 @@ TEST(Cli, FormulaSetsAndTruthTable) {
     const CliRun cells = RunCli("truth --vars 2 --cell 1,1=1 --cell 2,2=*x --cell 1,2=7");
     EXPECT_EQ(cells.out, "00 1\n01 \n10 7\n11 *\n");
 }
-
-class CliFiles : public testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("lorvane_cli_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    [[nodiscard]] std::string Path(const std::string& name) const {
-        return (m_dir / name).string();
-    }
-    [[nodiscard]] std::string Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-    std::filesystem::path m_dir;
-};
 
 TEST_F(CliFiles, SaveAndLoadAMapFile) {
     const CliRun save =
