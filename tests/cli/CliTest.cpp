@@ -165,11 +165,7 @@ TEST_F(CliFiles, ReportWritesACompleteReportWithTermMaps) {
     EXPECT_EQ(report.find("<%"), std::string::npos);
     EXPECT_EQ(report.find("Term[3]"), std::string::npos);
     // The map beside the formula and one map per term.
-    std::size_t maps = 0;
-    for (auto at = report.find("<Table Border"); at != std::string::npos;
-         at = report.find("<Table Border", at + 1))
-        ++maps;
-    EXPECT_EQ(maps, 3U);
+    EXPECT_EQ(CountOf(report, "<Table Border"), 3);
 
     const CliRun pos = RunCli("report '" + Path("pos.htm") + "' --vars 3 --zeros 0,3,5 --pos");
     EXPECT_EQ(pos.status, 0);
@@ -356,11 +352,7 @@ TEST(CliStrict, ExactAndPosMeanTheSameForEveryCommandThatAnalyzes) {
     EXPECT_EQ(RunCli("expr --exact" + map).out, exact + "\n");
     const std::string svg = RunCli("image - --exact" + map).out;
     EXPECT_NE(svg.find("<title>|A*B</title>"), std::string::npos);
-    std::size_t groups = 0;
-    for (auto at = svg.find("<g>\n<title>"); at != std::string::npos;
-         at = svg.find("<g>\n<title>", at + 1))
-        ++groups;
-    EXPECT_EQ(groups, 4U);
+    EXPECT_EQ(CountOf(svg, "<g>\n<title>"), 4);
     EXPECT_NE(RunCli("pla - --result --exact" + map).out.find(".p 4\n"), std::string::npos);
     EXPECT_NE(RunCli("report - --exact" + map).out.find("=\"" + exact + "\""), std::string::npos);
     const std::string zeros = " --vars 4 --zeros 0,1,4,5,7";
