@@ -474,17 +474,25 @@ TEST(CliExplain, RefusalsAndUsage) {
     EXPECT_NE(RunCli("--help").out.find("explain [--pos] [--exact]"), std::string::npos);
 }
 
-/// Puts `folder` first on the PATH that the command line finds its converter on, while it lives.
-class PathFirst {
+/// Sets the PATH that the command line finds its converter on while it lives, then puts the
+/// old one back.
+class ScopedPath {
 public:
-    explicit PathFirst(const std::string& folder) : m_old(std::getenv("PATH")) {
-        setenv("PATH", (folder + ":" + m_old).c_str(), 1);
+    explicit ScopedPath(const std::string& path) : m_old(current()) {
+        setenv("PATH", path.c_str(), 1);
     }
-    ~PathFirst() { setenv("PATH", m_old.c_str(), 1); }
-    PathFirst(const PathFirst&) = delete;
-    PathFirst& operator=(const PathFirst&) = delete;
+    ~ScopedPath() { setenv("PATH", m_old.c_str(), 1); }
+    ScopedPath(const ScopedPath&) = delete;
+    ScopedPath& operator=(const ScopedPath&) = delete;
+
+    /// The PATH as it is, with `folder` searched first.
+    static std::string first(const std::string& folder) { return folder + ":" + current(); }
 
 private:
+    static std::string current() {
+        const char* path = std::getenv("PATH");
+        return path ? path : "";
+    }
     std::string m_old;
 };
 
@@ -496,7 +504,7 @@ TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
                                   "'\nprintf '%%PDF-stand-in'\n");
     std::filesystem::permissions(Path("bin/rsvg-convert"), std::filesystem::perms::owner_all);
     {
-        PathFirst path(Path("bin"));
+        ScopedPath path(ScopedPath::first(Path("bin")));
         const CliRun run = RunCli("image '" + Path("m.pdf") + "' --steps --vars 3 --ones 0,1,3");
         EXPECT_EQ(run.status, 0) << run.err;
     }
@@ -508,7 +516,7 @@ TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
         EXPECT_NE(page.find(part), std::string::npos) << part;
 
     Write("bin/rsvg-convert", "#!/bin/sh\nexit 3\n");
-    PathFirst path(Path("bin"));
+    ScopedPath path(ScopedPath::first(Path("bin")));
     const CliRun failed = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("could not make the PDF file"), std::string::npos) << failed.err;
@@ -516,10 +524,11 @@ TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
 }
 
 TEST_F(CliFiles, PdfImageWithoutAConverterSaysHowToGetOne) {
-    const std::string old = std::getenv("PATH");
-    setenv("PATH", Path("empty").c_str(), 1);
-    const CliRun run = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
-    setenv("PATH", old.c_str(), 1);
+    CliRun run;
+    {
+        ScopedPath path(Path("empty"));
+        run = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
+    }
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("rsvg-convert"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Export PDF..."), std::string::npos) << run.err;
@@ -527,7 +536,7 @@ TEST_F(CliFiles, PdfImageWithoutAConverterSaysHowToGetOne) {
 }
 
 TEST_F(CliFiles, PdfImageWithTheRealConverter) {
-    if (system("command -v rsvg-convert >/dev/null 2>&1") != 0)
+    if (!ToolInstalled("rsvg-convert"))
         GTEST_SKIP() << "rsvg-convert is not installed";
     const CliRun run = RunCli("image '" + Path("m.pdf") + "' --steps --vars 8 --ones 0-99");
     EXPECT_EQ(run.status, 0) << run.err;
