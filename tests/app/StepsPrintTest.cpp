@@ -239,7 +239,7 @@ private slots:
         QVERIFY(ui.w().Report->Content().steps);
     }
 
-    void printPreviewShowsThePages() {
+    void printPreviewOpensItsDialog() {
         UiApp ui;
         analyseCornersAndCentre(ui);
         ModalScript script([](QWidget* dialog) { rejectDialog(dialog); });
