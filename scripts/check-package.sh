@@ -2,7 +2,8 @@
 # Builds the Debian package and checks it: its fields and file list, its software-centre and
 # desktop entries, and the commands unpacked into a temporary root (no root rights needed),
 # where lorvane-cli must analyze a map and find its report templates beside itself.
-# Usage: scripts/check-package.sh [BUILD_FOLDER]  (default: a Release build in build/package)
+# Usage: scripts/check-package.sh [BUILD_FOLDER]  (default: a Release build in build/package;
+# a folder given is packed as it is built, see scripts/package.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

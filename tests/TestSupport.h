@@ -138,6 +138,14 @@ private:
     std::filesystem::path m_dir;
 };
 
+/// How many times `what` occurs in `text`, counting from each place it starts at.
+inline int CountOf(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
 /// True when the shell finds the program `tool`.
 inline bool ToolInstalled(const std::string& tool) {
     return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;

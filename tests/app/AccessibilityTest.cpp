@@ -115,8 +115,7 @@ private slots:
 
     void theCountBoxReadsItsLabel() {
         UiApp ui;
-        QCOMPARE(accessibleText(child<QLineEdit>(ui.form(), "Edit1")),
-                 QStringLiteral("Number of Variables"));
+        QCOMPARE(accessibleText(ui.countBox()), QStringLiteral("Number of Variables"));
         QCOMPARE(accessibleText(child<QComboBox>(ui.w().InputForm, "ComboBox2")),
                  QStringLiteral("0"));
     }
@@ -133,7 +132,7 @@ private slots:
         QCOMPARE(headers.size(), 1);
         QCOMPARE(headers.first()->text(QAccessible::Name), QStringLiteral("01"));
 
-        child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("5"));
+        ui.countBox()->setText(QStringLiteral("5"));
         QCOMPARE(mapCell(ui, 3, 7)->text(QAccessible::Description),
                  QStringLiteral("row 10 (A B), column 100 (C D E), minterm 20"));
         QCOMPARE(accessibleText(ui.map()), QStringLiteral("Karnaugh map"));
@@ -141,7 +140,7 @@ private slots:
 
     void theResultTreeReadsItsLines() {
         UiApp ui;
-        child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
         ui.form()->ResultTree()->doItemsLayout(); // as showing the window does

@@ -47,9 +47,6 @@ enum class Effect {
     CloseQuestion
 };
 
-QLineEdit* edit1(const UiApp& ui) {
-    return child<QLineEdit>(ui.form(), "Edit1");
-}
 QPushButton* reportBtn(const UiApp& ui) {
     return child<QPushButton>(ui.form(), "ReportBtn");
 }
@@ -224,7 +221,7 @@ private slots:
 
     void setsCommandAppliesTheThreeSetsInOrder() {
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         TInputForm* sets = ui.w().InputForm;
         sets->SetSetText(0, QStringLiteral("0-7"));
         sets->SetSetText(1, QStringLiteral("3"));
@@ -280,7 +277,7 @@ private slots:
 
     void formulaCommandFillsTheMapFromTheFormula() {
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         QStringList listed;
         ModalScript script([&ui, &listed](QWidget* d) {
             auto* list = child<QListWidget>(d, "ListBox1");
@@ -298,7 +295,7 @@ private slots:
 
     void pasteResultPreloadsTheFormulaAndFillsNothing() {
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
         const auto before = ui.cells();
@@ -318,7 +315,7 @@ private slots:
 
     void truthTableCommandCopiesNamesAndFillsTheMap() {
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         ui.form()->FillWith("1");
         TTruthTable* table = ui.w().TruthTableForm->TruthTable1();
         table->SetCell(3, 2, "x");
@@ -352,7 +349,7 @@ private slots:
                  QStringLiteral("Karnaugh Map File|*.lvn|All Files|*.*|PLA files|*.pla"));
         QCOMPARE(ui.dialogs.openCalls[0].defaultSuffix, QStringLiteral("lvn"));
         QCOMPARE(ui.grid().GetVariableCount(), 5);
-        QCOMPARE(edit1(ui)->text(), QStringLiteral("5"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("5"));
         QCOMPARE(ui.form()->MapHint(), QStringLiteral("Variables: A B \\ C D E "));
         QCOMPARE(ui.at(9), std::string("1"));
         QCOMPARE(ui.at(4), std::string("*"));
@@ -381,7 +378,7 @@ private slots:
         QVERIFY(source.grid.SaveToFile(file.toStdString()));
         UiApp ui({}, file);
         QCOMPARE(ui.grid().GetVariableCount(), 6);
-        QCOMPARE(edit1(ui)->text(), QStringLiteral("6"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("6"));
         QCOMPARE(ui.form()->MapHint(), QStringLiteral("Variables: A B C \\ D E F "));
         QCOMPARE(ui.at(63), std::string("1"));
     }
@@ -397,7 +394,7 @@ private slots:
             UiApp ui({}, examples.filePath(name));
             QVERIFY2(ui.messages.shown.empty(), qPrintable(name));
             QCOMPARE(ui.grid().GetVariableCount(), count);
-            QCOMPARE(edit1(ui)->text(), QString::number(count));
+            QCOMPARE(ui.countBox()->text(), QString::number(count));
             ui.form()->N25Click();
             QCOMPARE(shownTexts(ui.messages), QStringList{"Analyze Complete."});
         }
@@ -409,21 +406,21 @@ private slots:
         UiApp ui;
         activate(ui);
         ui.form()->FillWith("1");
-        edit1(ui)->setFocus();
-        edit1(ui)->deselect();
-        QTest::keyClick(edit1(ui), Qt::Key_A, Qt::ControlModifier);
+        ui.countBox()->setFocus();
+        ui.countBox()->deselect();
+        QTest::keyClick(ui.countBox(), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(ui.cells() == std::vector<std::string>(16, "1"));
-        QCOMPARE(edit1(ui)->selectedText(), QStringLiteral("4"));
-        QTest::keyClick(edit1(ui), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(ui.countBox()->selectedText(), QStringLiteral("4"));
+        QTest::keyClick(ui.countBox(), Qt::Key_X, Qt::ControlModifier);
         QVERIFY(ui.cells() == std::vector<std::string>(16, "1"));
-        QCOMPARE(edit1(ui)->text(), QString());
-        QTest::keyClick(edit1(ui), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(edit1(ui)->text(), QStringLiteral("4"));
-        QTest::keyClick(edit1(ui), Qt::Key_Up);
+        QCOMPARE(ui.countBox()->text(), QString());
+        QTest::keyClick(ui.countBox(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("4"));
+        QTest::keyClick(ui.countBox(), Qt::Key_Up);
         QCOMPARE(ui.grid().GetVariableCount(), 5);
-        QTest::keyClick(edit1(ui), Qt::Key_F5);
+        QTest::keyClick(ui.countBox(), Qt::Key_F5);
         QCOMPARE(shownTexts(ui.messages), QStringList{"Analyze Complete."});
-        QTest::keyClick(edit1(ui), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(ui.countBox(), Qt::Key_O, Qt::ControlModifier);
         QVERIFY(ui.cells() == std::vector<std::string>(32, "0"));
 
         // On the map itself Ctrl+A is the fill; in its cell editor it is the editor's.

@@ -27,14 +27,6 @@
 
 namespace {
 
-QLineEdit* edit1(const UiApp& ui) {
-    return child<QLineEdit>(ui.form(), "Edit1");
-}
-
-QAction* action(const UiApp& ui, const char* name) {
-    return action(ui, QString::fromLatin1(name));
-}
-
 /// Makes data cell (col, row), counted from 1, the current and only selected cell.
 void goTo(const UiApp& ui, int col, int row) {
     CarnoGridView* map = ui.map();
@@ -132,7 +124,7 @@ void change(UiApp& ui, const QString& kind) {
     } else if (kind == QLatin1String("up-down")) {
         child<UpDownControl>(form, "UpDown1")->step(1);
     } else if (kind == QLatin1String("typed count")) {
-        edit1(ui)->setText(QStringLiteral("2"));
+        ui.countBox()->setText(QStringLiteral("2"));
     } else if (kind == QLatin1String("analyze")) {
         form->N25Click();
     } else if (kind == QLatin1String("paste")) {
@@ -170,11 +162,11 @@ private slots:
         QVERIFY(action(ui, "N70")->isEnabled());
         action(ui, "N70")->trigger();
         QVERIFY(ui.grid().Snapshot() == before);
-        QCOMPARE(edit1(ui)->text(), QString::number(before.variableCount));
+        QCOMPARE(ui.countBox()->text(), QString::number(before.variableCount));
         QVERIFY(action(ui, "N71")->isEnabled());
         action(ui, "N71")->trigger();
         QVERIFY(ui.grid().Snapshot() == after);
-        QCOMPARE(edit1(ui)->text(), QString::number(after.variableCount));
+        QCOMPARE(ui.countBox()->text(), QString::number(after.variableCount));
     }
 
     void undoKeysReachTheMapAndAHundredStepsAreKept() {
@@ -420,7 +412,7 @@ private slots:
 
     void truthTableIsFilledFromTheKeyboard() {
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         TTruthTable* table = ui.w().TruthTableForm->TruthTable1();
         bool tableHasKeys = false;
         QString focusAfterTab;
@@ -445,7 +437,7 @@ private slots:
     void formulaBoxNeverAppliesTextTheViewDoesNotShow() {
         UiApp ui;
         activate(ui);
-        edit1(ui)->setText(QStringLiteral("8"));
+        ui.countBox()->setText(QStringLiteral("8"));
         TInputFormula* formula = ui.w().InputFormula;
         formula->SetFormula(QStringLiteral("A*|H+B*C*D*E"));
         formula->BitBtn1Click();
@@ -539,14 +531,14 @@ private slots:
         QFETCH(int, openFilter);
         QFETCH(QByteArray, start);
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("5"));
+        ui.countBox()->setText(QStringLiteral("5"));
         ui.set({1, 30}, "1");
         ui.set({7}, "*");
         ui.dialogs.saveAnswers = {FileChoice{ui.path(name), saveFilter}};
         ui.form()->N5Click();
         QVERIFY(ui.readFile(name).startsWith(start));
         ui.form()->FillWith("");
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         ui.dialogs.openAnswers = {FileChoice{ui.path(name), openFilter}};
         ui.form()->N18Click();
         QCOMPARE(shownTexts(ui.messages), QStringList{"Save changes?"});
@@ -564,7 +556,7 @@ private slots:
         const int sideMinimum = child<QWidget>(ui.form(), "Panel1")->minimumSizeHint().width();
         const QRect screen = ui.form()->screen()->availableGeometry();
         for (int count : {5, 6, 8, 3}) {
-            edit1(ui)->setText(QString::number(count));
+            ui.countBox()->setText(QString::number(count));
             QApplication::processEvents();
             const int whole = ui.map()->wholeSize().width();
             const QRect window = ui.form()->frameGeometry();
@@ -575,7 +567,7 @@ private slots:
             else
                 QCOMPARE(splitter->sizes()[1], sideMinimum); // every pixel to the map
         }
-        edit1(ui)->setText(QStringLiteral("6"));
+        ui.countBox()->setText(QStringLiteral("6"));
         QApplication::processEvents();
         QVERIFY(ui.map()->height() >= ui.map()->wholeSize().height());
     }
@@ -585,7 +577,7 @@ private slots:
         ui.form()->show();
         auto* splitter = child<QSplitter>(ui.form(), "Splitter1");
         const int sideMinimum = child<QWidget>(ui.form(), "Panel1")->minimumSizeHint().width();
-        edit1(ui)->setText(QStringLiteral("8"));
+        ui.countBox()->setText(QStringLiteral("8"));
         ui.form()->resize(700, 400);
         QApplication::processEvents();
         const QList<int> narrow = splitter->sizes();
@@ -607,7 +599,7 @@ private slots:
     void longResultsAreReadableWhole() {
         UiApp ui;
         ui.form()->show();
-        edit1(ui)->setText(QStringLiteral("8"));
+        ui.countBox()->setText(QStringLiteral("8"));
         for (int m = 0; m < 256; m += 3)
             ui.set({m}, "1");
         ui.form()->N25Click();

@@ -47,10 +47,6 @@ QByteArray languageFile(const QStringList& lines) {
     return ("[Translations]\r\n" + lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8();
 }
 
-QAction* action(const UiApp& ui, const char* name) {
-    return child<QAction>(ui.form(), name);
-}
-
 /// A program folder whose settings name `language` as the current one, with `lines` as its file.
 void installLanguage(UiApp& ui, const QString& language, const QStringList& lines) {
     QDir(ui.folder.path()).mkpath(QStringLiteral("Languages"));
@@ -216,7 +212,7 @@ private slots:
         ui.writeFile(QStringLiteral("count.lng"),
                      languageFile({QStringLiteral("Form1.Edit1.Text=6")}));
         TvekLanguage::ApplyTexts(ui.form(), ui.path(QStringLiteral("count.lng")));
-        QCOMPARE(child<QLineEdit>(ui.form(), "Edit1")->text(), QStringLiteral("6"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("6"));
         QCOMPARE(ui.grid().GetVariableCount(), 6);
     }
 
@@ -275,13 +271,13 @@ private slots:
                         {QStringLiteral("Form1.Edit1.Text=4"),
                          QStringLiteral("Options.Edit2.Text=A"),
                          QStringLiteral("Form1.N19.Caption=One")});
-        child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("6"));
+        ui.countBox()->setText(QStringLiteral("6"));
         ui.set({40, 63}, "1");
         child<QLineEdit>(ui.w().Options, "Edit2")->setText(QStringLiteral("X1"));
         ui.w().Options->ComboBox1Change(QStringLiteral("One"));
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("One"));
         QCOMPARE(ui.grid().GetVariableCount(), 6);
-        QCOMPARE(child<QLineEdit>(ui.form(), "Edit1")->text(), QStringLiteral("6"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("6"));
         QCOMPARE(ui.at(40), std::string("1"));
         QCOMPARE(ui.w().Options->Name(1), QStringLiteral("X1"));
     }
@@ -360,7 +356,7 @@ private slots:
         QCOMPARE(solutionsSummary(ui, 1, 1), QStringLiteral("1 minimum solution of 1 term."));
         QCOMPARE(solutionsSummary(ui, 2, 3), QStringLiteral("2 minimum solutions of 3 terms."));
         ui.restartInLanguage(QStringLiteral("German"));
-        child<QLineEdit>(ui.form(), "Edit1")->setText(QStringLiteral("4"));
+        ui.countBox()->setText(QStringLiteral("4"));
         ui.set({0, 4, 5, 6, 7, 11, 14}, "1");
         ui.set({3, 8, 10, 13}, "*");
         ui.form()->N25Click();

@@ -26,7 +26,6 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    static QLineEdit* edit1(const UiApp& ui) { return child<QLineEdit>(ui.form(), "Edit1"); }
     static QPushButton* reportBtn(const UiApp& ui) {
         return child<QPushButton>(ui.form(), "ReportBtn");
     }
@@ -43,7 +42,7 @@ private:
     }
     /// Analyses the three-variable function with ones at 2, 3, 5 and 7.
     static void analyzeExample(UiApp& ui) {
-        ui.form()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("3"));
+        ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
     }
@@ -83,7 +82,7 @@ private slots:
         UiApp ui;
         TForm1* form = ui.form();
         QVERIFY(!reportBtn(ui)->isEnabled());
-        QCOMPARE(edit1(ui)->text(), QStringLiteral("4"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("4"));
         QCOMPARE(ui.grid().GetVariableCount(), 4);
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(ui.grid().VariableName(i), std::string(1, static_cast<char>('A' + i - 1)));
@@ -209,7 +208,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, hint);
         UiApp ui;
-        edit1(ui)->setText(QString::number(count));
+        ui.countBox()->setText(QString::number(count));
         QCOMPARE(ui.form()->MapHint(), hint);
         QCOMPARE(
             ui.map()->model()->data(ui.map()->model()->index(0, 0), Qt::ToolTipRole).toString(),
@@ -236,10 +235,10 @@ private slots:
         ui.form()->N25Click();
         QVERIFY(reportBtn(ui)->isEnabled());
         const auto before = ui.cells();
-        edit1(ui)->clear();
-        QTest::keyClicks(edit1(ui), typed);
+        ui.countBox()->clear();
+        QTest::keyClicks(ui.countBox(), typed);
         QCOMPARE(ui.grid().GetVariableCount(), count);
-        QCOMPARE(edit1(ui)->text(), typed);
+        QCOMPARE(ui.countBox()->text(), typed);
         QVERIFY(reportBtn(ui)->isEnabled());
         if (count == 4)
             QVERIFY(ui.cells() == before);
@@ -257,7 +256,7 @@ private slots:
         QCOMPARE(upDown->maximum(), 8);
         upDown->step(1);
         QCOMPARE(ui.grid().GetVariableCount(), 5);
-        QCOMPARE(edit1(ui)->text(), QStringLiteral("5"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("5"));
         QCOMPARE(ui.form()->MapHint(), QStringLiteral("Variables: A B \\ C D E "));
         QVERIFY(!reportBtn(ui)->isEnabled());
         QCOMPARE(treeLines(ui), results); // the results stay on show
@@ -265,12 +264,12 @@ private slots:
             upDown->step(1);
         QCOMPARE(ui.grid().GetVariableCount(), 8);
         QCOMPARE(upDown->position(), 8);
-        edit1(ui)->setText(QStringLiteral("3"));
+        ui.countBox()->setText(QStringLiteral("3"));
         QCOMPARE(upDown->position(), 3);
         upDown->step(-1);
         upDown->step(-1);
         QCOMPARE(ui.grid().GetVariableCount(), 2);
-        QCOMPARE(edit1(ui)->text(), QStringLiteral("2"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("2"));
     }
 
     void analyzeEndToEnd() {
@@ -313,7 +312,7 @@ private slots:
 
     void progressBarAdvancesDuringAnalysis() {
         UiApp ui;
-        edit1(ui)->setText(QStringLiteral("8"));
+        ui.countBox()->setText(QStringLiteral("8"));
         for (int m = 0; m < 256; m += 3)
             ui.set({m}, "1");
         auto* progress = child<QProgressBar>(ui.form(), "ProgressBar");

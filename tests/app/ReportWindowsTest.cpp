@@ -37,7 +37,7 @@ void copyData(const UiApp& ui, const QString& relative) {
 
 /// A three-variable map with the ones 2, 3, 5 and 7, analysed: two terms.
 void analyseExample(UiApp& ui) {
-    ui.form()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("3"));
+    ui.setVariables(3);
     ui.set({2, 3, 5, 7}, "1");
     ui.form()->N25Click();
 }

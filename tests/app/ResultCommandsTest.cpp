@@ -27,12 +27,8 @@ namespace {
 const std::vector<int> kOnes = {0, 4, 5, 6, 7, 11, 14};
 const std::vector<int> kDontCares = {3, 8, 10, 13};
 
-void setVariables(UiApp& ui, int count) {
-    child<QLineEdit>(ui.form(), "Edit1")->setText(QString::number(count));
-}
-
 void loadHardMap(UiApp& ui) {
-    setVariables(ui, 4);
+    ui.setVariables(4);
     ui.set(kOnes, "1");
     ui.set(kDontCares, "*");
 }
@@ -52,10 +48,6 @@ QString rootCaption(const UiApp& ui) {
 
 QString statusText(const UiApp& ui) {
     return ui.form()->statusBar()->currentMessage();
-}
-
-QAction* action(const QObject* parent, const char* name) {
-    return parent->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 void fillColumns(UiApp& ui, const std::vector<int>& cols) {
@@ -94,7 +86,7 @@ private slots:
 
     void hintStaysEmptyWhenTheResultIsMinimal() {
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
         QCOMPARE(termLines(ui), 2);
@@ -152,7 +144,7 @@ private slots:
             list->setCurrentRow(list->count() - 1);
             clickButton(dialog, "ShowBtn");
         });
-        action(ui.form(), "N41")->trigger();
+        action(ui, "N41")->trigger();
         QCOMPARE(script.seen(), QStringList{QStringLiteral("MinSolutions")});
         QVERIFY2(listed.size() >= 2, qPrintable(listed.join(QLatin1Char('\n'))));
         QVERIFY(summary.endsWith(QStringLiteral(" minimum solutions of 4 terms.")));
@@ -171,7 +163,7 @@ private slots:
         ui.form()->N25Click();
         const QString before = rootCaption(ui);
         ModalScript script([](QWidget* dialog) { clickButton(dialog, "CloseBtn"); });
-        action(ui.form(), "N41")->trigger();
+        action(ui, "N41")->trigger();
         QCOMPARE(script.seen().size(), 1);
         QCOMPARE(termLines(ui), 6);
         QCOMPARE(rootCaption(ui), before);
@@ -179,7 +171,7 @@ private slots:
 
     void showAllGroupsIsAnUncheckedSwitchInBothMapMenus() {
         UiApp ui;
-        QAction* n40 = action(ui.form(), "N40");
+        QAction* n40 = action(ui, "N40");
         QVERIFY(n40);
         QVERIFY(n40->isCheckable());
         QVERIFY(!n40->isChecked());
@@ -193,11 +185,11 @@ private slots:
 
     void viewDrawsOneOutlinePerTerm() {
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
         QVERIFY(ui.map()->groupOutlines().empty());
-        action(ui.form(), "N40")->trigger();
+        action(ui, "N40")->trigger();
         const auto outlines = ui.map()->groupOutlines();
         QCOMPARE(outlines.size(), std::size_t{2});
         for (const GroupOutline& outline : outlines) {
@@ -224,7 +216,7 @@ private slots:
         QFETCH(int, lastCol);
         UiApp ui;
         setExact(ui, true); // the gluing result may split the group in two
-        setVariables(ui, variables);
+        ui.setVariables(variables);
         fillColumns(ui, {1, lastCol});
         ui.form()->N25Click();
         QCOMPARE(termLines(ui), 1);
@@ -244,7 +236,7 @@ private slots:
 
     void cornerGroupIsFourOpenPieces() {
         UiApp ui;
-        setVariables(ui, 4);
+        ui.setVariables(4);
         ui.set({0, 2, 8, 10}, "1");
         ui.form()->N25Click();
         QCOMPARE(termLines(ui), 1);
@@ -259,11 +251,11 @@ private slots:
 
     void noOutlinesWhenTheResultNoLongerFitsTheMap() {
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
-        action(ui.form(), "N40")->trigger();
-        setVariables(ui, 5);
+        action(ui, "N40")->trigger();
+        ui.setVariables(5);
         QVERIFY(ui.map()->groupOutlines().empty());
         QVERIFY(!ui.map()->grab().isNull());
     }
@@ -275,7 +267,7 @@ private slots:
         ui.dialogs.openAnswers.push_back(FileChoice{ui.path(QStringLiteral("f.pla")), 2});
         ui.form()->N18Click();
         QCOMPARE(ui.grid().GetVariableCount(), 3);
-        QCOMPARE(child<QLineEdit>(ui.form(), "Edit1")->text(), QStringLiteral("3"));
+        QCOMPARE(ui.countBox()->text(), QStringLiteral("3"));
         QCOMPARE(ui.form()->MapHint(), QStringLiteral("Variables: X \\ Y Z "));
         QCOMPARE(ui.at(5), std::string("1"));
         QCOMPARE(ui.at(7), std::string("1"));
@@ -286,7 +278,7 @@ private slots:
 
     void openAsksWhichOutputOfSeveralFileToLoad() {
         UiApp ui;
-        setVariables(ui, 4);
+        ui.setVariables(4);
         ui.set({1}, "1");
         ui.writeFile(QStringLiteral("g.pla"),
                      ".i 2\n.o 3\n.ob and or xor\n00 000\n01 011\n10 011\n11 110\n");
@@ -310,7 +302,7 @@ private slots:
 
     void openRefusesABadPlaFileAndKeepsTheMap() {
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({1}, "1");
         ui.writeFile(QStringLiteral("bad.pla"), ".i 3\n.o 1\n1x1 1\n");
         ui.dialogs.openAnswers.push_back(FileChoice{ui.path(QStringLiteral("bad.pla")), 2});
@@ -325,7 +317,7 @@ private slots:
 
     void saveWithAllFilesWritesAPlaByName() {
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({1, 6}, "1");
         ui.set({4}, "*");
         ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QStringLiteral("m.pla")), 3});
@@ -354,7 +346,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, text);
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
         QGuiApplication::clipboard()->clear();
@@ -365,7 +357,7 @@ private slots:
     void copyResultAsNeedsAResult() {
         UiApp ui;
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        action(ui.form(), "N45")->trigger();
+        action(ui, "N45")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
         auto* copyAs = ui.form()->findChild<QMenu*>("N43");
         QCOMPARE(copyAs->actions().size(), 5);
@@ -373,14 +365,14 @@ private slots:
 
     void exportMapImageWritesByExtension() {
         UiApp ui;
-        setVariables(ui, 3);
+        ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
-        action(ui.form(), "N40")->trigger();
+        action(ui, "N40")->trigger();
         for (const char* name : {"m.svg", "m.tex", "m.png"})
             ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QString::fromLatin1(name)), 4});
         for (int i = 0; i < 3; ++i)
-            action(ui.form(), "N42")->trigger();
+            action(ui, "N42")->trigger();
         QCOMPARE(ui.dialogs.saveCalls[0].title, QStringLiteral("Export Map Image"));
         QCOMPARE(ui.readFile(QStringLiteral("m.svg")),
                  QByteArray::fromStdString(mapSvg(ui.grid(), true)));
@@ -401,7 +393,7 @@ private slots:
     void exportMapImageRefusesOtherNames() {
         UiApp ui;
         ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QStringLiteral("m.gif")), 4});
-        action(ui.form(), "N42")->trigger();
+        action(ui, "N42")->trigger();
         QCOMPARE(shownTexts(ui.messages),
                  QStringList{QStringLiteral(
                      "Unknown image type: the file name must end in .svg, .png or .tex.")});
@@ -413,7 +405,7 @@ private slots:
         ui.writeFile(QStringLiteral("m.svg"), "old");
         ui.messages.answers = {MsgAnswer::No};
         ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QStringLiteral("m.svg")), 1});
-        action(ui.form(), "N42")->trigger();
+        action(ui, "N42")->trigger();
         QCOMPARE(shownTexts(ui.messages),
                  QStringList{QStringLiteral("This file already exist, replace ?")});
         QCOMPARE(ui.readFile(QStringLiteral("m.svg")), QByteArray("old"));

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
@@ -152,6 +153,11 @@ public:
     [[nodiscard]] TForm1* form() const { return w().Form1; }
     [[nodiscard]] TCarnoGrid& grid() const { return form()->Grid(); }
     [[nodiscard]] CarnoGridView* map() const { return form()->MapView(); }
+    /// The box of the variable count.
+    [[nodiscard]] QLineEdit* countBox() const {
+        return form()->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    }
+    void setVariables(int count) const { countBox()->setText(QString::number(count)); }
     [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const {

@@ -1,8 +1,15 @@
-// Runs lorvane-cli with arguments and captures its output and exit status.
+// Runs lorvane-cli with arguments and captures its output and exit status; a fixture for the
+// files a run reads and writes.
 #pragma once
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,3 +45,31 @@ inline CliRun RunCli(const std::string& args) {
     std::remove(errFile.c_str());
     return run;
 }
+
+/// A scratch folder for the files of one test, named for the command line's shell text.
+class CliFiles : public testing::Test {
+protected:
+    [[nodiscard]] std::string Path(const std::string& name) const { return m_folder.Path(name); }
+    /// The path in single quotes, as shell text.
+    [[nodiscard]] std::string Quoted(const std::string& name) const {
+        return "'" + Path(name) + "'";
+    }
+    /// The file's bytes, or "<none>" when it cannot be opened.
+    [[nodiscard]] std::string Read(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        if (!in)
+            return "<none>";
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    /// Writes the file and returns its quoted path.
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(Path(name), std::ios::binary);
+        out << bytes;
+        out.close();
+        EXPECT_TRUE(out) << "cannot write " << Path(name);
+        return Quoted(name);
+    }
+
+private:
+    ScratchFolder m_folder{"cli"};
+};

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -83,28 +81,6 @@ TEST(Cli, FormulaSetsAndTruthTable) {
     const CliRun cells = RunCli("truth --vars 2 --cell 1,1=1 --cell 2,2=*x --cell 1,2=7");
     EXPECT_EQ(cells.out, "00 1\n01 \n10 7\n11 *\n");
 }
-
-class CliFiles : public testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("lorvane_cli_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    [[nodiscard]] std::string Path(const std::string& name) const {
-        return (m_dir / name).string();
-    }
-    [[nodiscard]] std::string Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-    std::filesystem::path m_dir;
-};
 
 TEST_F(CliFiles, SaveAndLoadAMapFile) {
     const CliRun save =
@@ -189,11 +165,7 @@ TEST_F(CliFiles, ReportWritesACompleteReportWithTermMaps) {
     EXPECT_EQ(report.find("<%"), std::string::npos);
     EXPECT_EQ(report.find("Term[3]"), std::string::npos);
     // The map beside the formula and one map per term.
-    std::size_t maps = 0;
-    for (auto at = report.find("<Table Border"); at != std::string::npos;
-         at = report.find("<Table Border", at + 1))
-        ++maps;
-    EXPECT_EQ(maps, 3U);
+    EXPECT_EQ(CountOf(report, "<Table Border"), 3);
 
     const CliRun pos = RunCli("report '" + Path("pos.htm") + "' --vars 3 --zeros 0,3,5 --pos");
     EXPECT_EQ(pos.status, 0);
@@ -380,11 +352,7 @@ TEST(CliStrict, ExactAndPosMeanTheSameForEveryCommandThatAnalyzes) {
     EXPECT_EQ(RunCli("expr --exact" + map).out, exact + "\n");
     const std::string svg = RunCli("image - --exact" + map).out;
     EXPECT_NE(svg.find("<title>|A*B</title>"), std::string::npos);
-    std::size_t groups = 0;
-    for (auto at = svg.find("<g>\n<title>"); at != std::string::npos;
-         at = svg.find("<g>\n<title>", at + 1))
-        ++groups;
-    EXPECT_EQ(groups, 4U);
+    EXPECT_EQ(CountOf(svg, "<g>\n<title>"), 4);
     EXPECT_NE(RunCli("pla - --result --exact" + map).out.find(".p 4\n"), std::string::npos);
     EXPECT_NE(RunCli("report - --exact" + map).out.find("=\"" + exact + "\""), std::string::npos);
     const std::string zeros = " --vars 4 --zeros 0,1,4,5,7";
@@ -506,17 +474,25 @@ TEST(CliExplain, RefusalsAndUsage) {
     EXPECT_NE(RunCli("--help").out.find("explain [--pos] [--exact]"), std::string::npos);
 }
 
-/// Puts `folder` first on the PATH that the command line finds its converter on, while it lives.
-class PathFirst {
+/// Sets the PATH that the command line finds its converter on while it lives, then puts the
+/// old one back.
+class ScopedPath {
 public:
-    explicit PathFirst(const std::string& folder) : m_old(std::getenv("PATH")) {
-        setenv("PATH", (folder + ":" + m_old).c_str(), 1);
+    explicit ScopedPath(const std::string& path) : m_old(current()) {
+        setenv("PATH", path.c_str(), 1);
     }
-    ~PathFirst() { setenv("PATH", m_old.c_str(), 1); }
-    PathFirst(const PathFirst&) = delete;
-    PathFirst& operator=(const PathFirst&) = delete;
+    ~ScopedPath() { setenv("PATH", m_old.c_str(), 1); }
+    ScopedPath(const ScopedPath&) = delete;
+    ScopedPath& operator=(const ScopedPath&) = delete;
+
+    /// The PATH as it is, with `folder` searched first.
+    static std::string first(const std::string& folder) { return folder + ":" + current(); }
 
 private:
+    static std::string current() {
+        const char* path = std::getenv("PATH");
+        return path ? path : "";
+    }
     std::string m_old;
 };
 
@@ -528,7 +504,7 @@ TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
                                   "'\nprintf '%%PDF-stand-in'\n");
     std::filesystem::permissions(Path("bin/rsvg-convert"), std::filesystem::perms::owner_all);
     {
-        PathFirst path(Path("bin"));
+        ScopedPath path(ScopedPath::first(Path("bin")));
         const CliRun run = RunCli("image '" + Path("m.pdf") + "' --steps --vars 3 --ones 0,1,3");
         EXPECT_EQ(run.status, 0) << run.err;
     }
@@ -540,7 +516,7 @@ TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
         EXPECT_NE(page.find(part), std::string::npos) << part;
 
     Write("bin/rsvg-convert", "#!/bin/sh\nexit 3\n");
-    PathFirst path(Path("bin"));
+    ScopedPath path(ScopedPath::first(Path("bin")));
     const CliRun failed = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("could not make the PDF file"), std::string::npos) << failed.err;
@@ -548,10 +524,11 @@ TEST_F(CliFiles, PdfImageGoesThroughTheConverter) {
 }
 
 TEST_F(CliFiles, PdfImageWithoutAConverterSaysHowToGetOne) {
-    const std::string old = std::getenv("PATH");
-    setenv("PATH", Path("empty").c_str(), 1);
-    const CliRun run = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
-    setenv("PATH", old.c_str(), 1);
+    CliRun run;
+    {
+        ScopedPath path(Path("empty"));
+        run = RunCli("image '" + Path("m.pdf") + "' --vars 3 --ones 0");
+    }
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("rsvg-convert"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Export PDF..."), std::string::npos) << run.err;
@@ -559,7 +536,7 @@ TEST_F(CliFiles, PdfImageWithoutAConverterSaysHowToGetOne) {
 }
 
 TEST_F(CliFiles, PdfImageWithTheRealConverter) {
-    if (system("command -v rsvg-convert >/dev/null 2>&1") != 0)
+    if (!ToolInstalled("rsvg-convert"))
         GTEST_SKIP() << "rsvg-convert is not installed";
     const CliRun run = RunCli("image '" + Path("m.pdf") + "' --steps --vars 8 --ones 0-99");
     EXPECT_EQ(run.status, 0) << run.err;

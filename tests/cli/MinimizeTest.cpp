@@ -1,8 +1,6 @@
 // lorvane-cli minimize: every output of a PLA file in one run, checked against analyze on each
 // output alone (--pla-output), and its refusals.
 #include "CliRunner.h"
-#include "TestSupport.h"
-#include "reports/FileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -34,23 +32,8 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-class CliMinimize : public testing::Test {
-protected:
-    std::string Write(const std::string& name, const std::string& text) {
-        EXPECT_FALSE(writeFileAtomically(m_folder.Path(name), text).has_value());
-        return "'" + m_folder.Path(name) + "'";
-    }
-    [[nodiscard]] std::string Read(const std::string& name) const {
-        return readWholeFile(m_folder.Path(name)).value_or("<none>");
-    }
-    [[nodiscard]] std::string Path(const std::string& name) const { return m_folder.Path(name); }
-    [[nodiscard]] std::string Quoted(const std::string& name) const {
-        return "'" + Path(name) + "'";
-    }
-
-private:
-    ScratchFolder m_folder{"cli_minimize"};
-};
+/// Runs of minimize, in a scratch folder of their own.
+class CliMinimize : public CliFiles {};
 
 TEST_F(CliMinimize, EachOutputAsAnalyzeExactGivesItAndReadsBackTheSame) {
     const std::string in = Write("four.pla", FourOutputFile());

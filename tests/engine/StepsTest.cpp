@@ -279,10 +279,9 @@ void checkSteps(const RandomMap& random, TGlueMethod method, bool exact, const s
 
 TEST(StepsProperty, SeededRandomMapsOfTwoToEightVariables) {
     std::mt19937 random(20261213);
-    int maps = 0;
     for (int n = 2; n <= 8; ++n) {
         const int count = n <= 6 ? 400 : 150;
-        for (int i = 0; i < count; ++i, ++maps) {
+        for (int i = 0; i < count; ++i) {
             RandomMap map{n, {}, {}};
             const int ones = static_cast<int>(random() % 100);
             const int dontCares = static_cast<int>(random() % 30);
@@ -300,7 +299,6 @@ TEST(StepsProperty, SeededRandomMapsOfTwoToEightVariables) {
                 return;
         }
     }
-    EXPECT_GT(maps, 2000);
 }
 
 } // namespace

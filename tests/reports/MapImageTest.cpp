@@ -113,20 +113,13 @@ private:
     std::size_t m_at = 0;
 };
 
-std::size_t Occurrences(const std::string& text, const std::string& piece) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
-}
-
 /// The number of moves in the outlines of all paths: one per unbroken line drawn.
 std::size_t PathMoves(const std::string& svg) {
     std::size_t moves = 0;
     for (std::size_t at = svg.find(" d=\""); at != std::string::npos;
          at = svg.find(" d=\"", at + 1)) {
         const std::size_t end = svg.find('"', at + 4);
-        moves += Occurrences(svg.substr(at + 4, end - at - 4), "M");
+        moves += static_cast<std::size_t>(CountOf(svg.substr(at + 4, end - at - 4), "M"));
     }
     return moves;
 }
@@ -230,7 +223,7 @@ TEST(MapImage, OpenPiecesLeaveTheirOutlineOpenAtTheEdge) {
     wrap.Analyze();
     // Four corner pieces, each filled (one move) and outlined with its two open sides skipped.
     const std::string svg = mapSvg(wrap.grid, true);
-    EXPECT_EQ(Occurrences(svg, "<path"), 8U);
+    EXPECT_EQ(CountOf(svg, "<path"), 8);
     EXPECT_EQ(PathMoves(svg), 4U + 4U * 3U);
 }
 
@@ -279,13 +272,13 @@ TEST(MapImage, TikzOfAWrappingGroupHasOpenPieces) {
     map.Set({0, 2, 8, 10}, "1");
     map.Analyze();
     const std::string tikz = mapTikz(map.grid, true);
-    EXPECT_EQ(Occurrences(tikz, "\\fill[lvgroup1"), 4U);
+    EXPECT_EQ(CountOf(tikz, "\\fill[lvgroup1"), 4);
     // The top-left piece starts at the map's corner and stops short of its inner corner.
     EXPECT_NE(tikz.find("\\draw[lvgroup1, line width=1.2pt, line cap=round] (0,0) (0.92,0) -- "
                         "(0.92,0.7) .. controls (0.92,0.92) .. (0.7,0.92) -- (0,0.92) (0,0);"),
               std::string::npos)
         << tikz;
-    EXPECT_EQ(Occurrences(mapTikz(map.grid, false), "lvgroup"), 0U);
+    EXPECT_EQ(CountOf(mapTikz(map.grid, false), "lvgroup"), 0);
 }
 
 // --- files --------------------------------------------------------------------------------

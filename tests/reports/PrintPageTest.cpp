@@ -7,13 +7,6 @@
 
 namespace {
 
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
-}
-
 /// A map analysed from its 1-set.
 struct Analysed {
     TestMap map;
@@ -59,9 +52,9 @@ TEST(PrintPages, LongStepsGoOnOverNumberedPages) {
         EXPECT_NE(pages[i].find(">" + std::to_string(i + 1) + " / " + std::to_string(pages.size()) +
                                 "</text>"),
                   std::string::npos);
-        EXPECT_EQ(Count(pages[i], "<svg "), 1);
+        EXPECT_EQ(CountOf(pages[i], "<svg "), 1);
     }
-    EXPECT_EQ(Count(pages.front(), "<g transform="), 1) << "the map is on the first page";
+    EXPECT_EQ(CountOf(pages.front(), "<g transform="), 1) << "the map is on the first page";
     EXPECT_NE(pages.back().find("The result is"), std::string::npos);
     // Nothing overlong: the widest line has room on the page at the text's size.
     PrintRequest bare;
@@ -77,7 +70,7 @@ TEST(PrintPages, TextIsEscapedAndTheMapWithoutOptionsHasNoNumbers) {
     EXPECT_NE(page.find("Y(A&lt;B,B)=|A&lt;B*|B"), std::string::npos);
     EXPECT_EQ(page.find("A<B"), std::string::npos);
     EXPECT_EQ(mapSvg(a.map.grid, MapPictureOptions{}), mapSvg(a.map.grid, false));
-    EXPECT_EQ(Count(mapSvg(a.map.grid, MapPictureOptions{false, true}), "fill=\"#707070\""), 4);
+    EXPECT_EQ(CountOf(mapSvg(a.map.grid, MapPictureOptions{false, true}), "fill=\"#707070\""), 4);
 }
 
 TEST(ReportSteps, SectionOnlyWithTheSwitchAndInsideItsTemplate) {

@@ -20,14 +20,6 @@ const std::string kPos =
     "<table align=\"center\" width=\"100%\" border=\"1\"><tr><td> Type</td><td> "
     "<b>C</b>onjunctive <b>N</b>ormal <b>F</b>orm</td></tr>";
 
-/// Counts the non-overlapping occurrences of `what` in `text`.
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
-}
-
 /// The result tree's captions as the window shows them: root first, then the terms.
 std::vector<std::string> Captions(const FakeTree& tree) {
     std::vector<std::string> captions;
@@ -104,7 +96,7 @@ TEST(ReportText, SetsRowsAreBrokenForDisplay) {
                         breakSetList(ones) + "</td></tr><tr><td>0</td><td>" + zeros +
                         "</td></tr><tr><td>*(Don't Cares)</td><td></td></tr></td></tr></table>"),
               std::string::npos);
-    EXPECT_EQ(Count(text, "<br>"), 2); // one in the 1-set, the one before the formula
+    EXPECT_EQ(CountOf(text, "<br>"), 2); // one in the 1-set, the one before the formula
 }
 
 TEST(ReportText, TruthTableUsesTheMapsNamesAndTheCellTemplates) {
@@ -134,7 +126,7 @@ TEST(ReportText, MapBesideTheFormulaHasNoColouredCell) {
     const std::string text = a.Build(BareTemplates());
     EXPECT_NE(text.find(resultSection(Fragment(a.map.grid, -1), "Y(A,B,C)=\"|A*B+A*C")),
               std::string::npos);
-    EXPECT_EQ(Count(text, "bgcolor=\"#"), 0);
+    EXPECT_EQ(CountOf(text, "bgcolor=\"#"), 0);
 }
 
 TEST(ReportText, ThreeTermsGetOneMapEachWithOnlyTheirCellsColoured) {
@@ -155,9 +147,9 @@ TEST(ReportText, ThreeTermsGetOneMapEachWithOnlyTheirCellsColoured) {
                    a.request.treeLines[static_cast<std::size_t>(k)] + "\"</td></tr>";
     EXPECT_NE(text.find(section + "</table>\r\n"), std::string::npos) << text;
     // |A*|C holds four cells, the two others two each: no cell is coloured twice or elsewhere.
-    EXPECT_EQ(Count(text, "<TD bgcolor=\"#FF0080\">"), 8);
+    EXPECT_EQ(CountOf(text, "<TD bgcolor=\"#FF0080\">"), 8);
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(Count(Fragment(a.map.grid, k), "<TD bgcolor=\"#FF0080\">"),
+        EXPECT_EQ(CountOf(Fragment(a.map.grid, k), "<TD bgcolor=\"#FF0080\">"),
                   a.map.grid.ResultTerms()[static_cast<std::size_t>(k)].CellCount());
 }
 
@@ -198,8 +190,8 @@ TEST(ReportText, LineEndsOfTemplateAndSectionsBecomeCrLf) {
     const std::string text = a.Build(templates);
     EXPECT_EQ(text.rfind("<html>\r\n", 0), 0U);
     EXPECT_EQ(text.substr(text.size() - 9), "</html>\r\n");
-    EXPECT_EQ(Count(text, "\n"), Count(text, "\r\n"));
-    EXPECT_EQ(Count(text, "\r"), Count(text, "\r\n"));
+    EXPECT_EQ(CountOf(text, "\n"), CountOf(text, "\r\n"));
+    EXPECT_EQ(CountOf(text, "\r"), CountOf(text, "\r\n"));
 }
 
 // --- placeholders and set lists ---------------------------------------------------------------
@@ -297,7 +289,7 @@ TEST_F(ReportFiles, WritesTheReportBelowTheProgramFolder) {
     request.content = {true, true, true, true};
     ASSERT_FALSE(buildReportText(m_analysed.map.grid, request, templates, expected).has_value());
     EXPECT_EQ(Report(), expected);
-    EXPECT_EQ(Count(Report(), "Term["), 2);
+    EXPECT_EQ(CountOf(Report(), "Term["), 2);
 }
 
 TEST_F(ReportFiles, GeneratingTwiceOverwritesTheSameFile) {
@@ -390,10 +382,10 @@ TEST(ShippedTemplates, HoldEachPlaceholderOnceAtALineEndAndFormatCells) {
     ASSERT_FALSE(loadReportTemplates(LORVANE_DATA "/", true, templates).has_value());
     const std::string page = readWholeFile(LORVANE_DATA "/Reports/Include/report.inc").value_or("");
     for (const char* placeholder : {"<%FUNCTION%>", "<%RESULTS%>", "<%ADVDETAILES%>"}) {
-        EXPECT_EQ(Count(page, placeholder), 1) << placeholder;
+        EXPECT_EQ(CountOf(page, placeholder), 1) << placeholder;
         EXPECT_NE(page.find(std::string(placeholder) + "\r\n"), std::string::npos) << placeholder;
     }
-    EXPECT_EQ(Count(page, "\n"), Count(page, "\r\n"));
+    EXPECT_EQ(CountOf(page, "\n"), CountOf(page, "\r\n"));
 
     Analysed a(3, {2, 3, 5, 7});
     a.request.content = {true, true, true, true};
