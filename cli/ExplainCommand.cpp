@@ -3,7 +3,7 @@
 
 #include "engine/Steps.h"
 #include "input/TextUtil.h"
-#include "reports/Pla.h"
+#include "reports/FileWriter.h"
 #include "reports/PrintPage.h"
 #include "reports/StepsText.h"
 
@@ -100,10 +100,7 @@ std::optional<Steps> resultSteps(const CliContext& ctx, const CliOptions& option
 } // namespace
 
 bool isPdfName(const std::string& path) {
-    std::string extension = fs::path(path).extension().string();
-    for (char& ch : extension)
-        ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
-    return extension == ".pdf";
+    return lowerAscii(fs::path(path).extension().string()) == ".pdf";
 }
 
 int explainCommand(CliContext& ctx, const CliOptions& options) {

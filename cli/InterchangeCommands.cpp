@@ -3,6 +3,8 @@
 
 #include "cli/ExplainCommand.h"
 
+#include "input/TextUtil.h"
+#include "reports/FileWriter.h"
 #include "reports/MapImage.h"
 #include "reports/Notation.h"
 #include "reports/Pla.h"
@@ -15,10 +17,7 @@ bool isPng(const std::string& path) {
     const auto dot = path.rfind('.');
     if (dot == std::string::npos || path.size() - dot != 4)
         return false;
-    std::string extension = path.substr(dot + 1);
-    for (char& ch : extension)
-        ch = static_cast<char>(ch | 0x20);
-    return extension == "png";
+    return lowerAscii(std::string_view(path).substr(dot + 1)) == "png";
 }
 
 bool namesAnOutput(Notation notation) {

@@ -2,6 +2,7 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/Commands.h"
+#include "reports/FileWriter.h"
 #include "reports/MultiPla.h"
 #include "reports/Pla.h"
 

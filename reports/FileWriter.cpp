@@ -2,6 +2,8 @@
 // POSIX calls are confined to this file and FileReader.cpp.
 #include "reports/FileWriter.h"
 
+#include "engine/CarnoGrid.h"
+
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -388,4 +390,12 @@ std::optional<std::string> writeRefusal(const std::string& path) {
     if (::faccessat(AT_FDCWD, folderOf(target.path).c_str(), W_OK | X_OK, AT_EACCESS) != 0)
         return cannotWrite(path, errno);
     return std::nullopt;
+}
+
+bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
+    if (const auto error = writeFileAtomically(path, text)) {
+        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
 }

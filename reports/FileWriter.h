@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+class TCarnoGrid;
+
 /// Writes `bytes` to `path`. Returns the message for the user when the file was not written,
 /// always naming the file and the reason: "Cannot write file "x": Permission denied".
 ///
@@ -31,3 +33,7 @@
 /// The message writeFileAtomically would give before writing anything at `path` (a read-only
 /// target, a folder the user may not write, a link to nothing), or nothing when it would try.
 [[nodiscard]] std::optional<std::string> writeRefusal(const std::string& path);
+
+/// Writes `text` to the file at `path` (writeFileAtomically); a failed write shows its message
+/// through the map's message box, and then false.
+bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text);

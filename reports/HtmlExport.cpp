@@ -2,7 +2,7 @@
 // truth table as a report fragment built from cell templates.
 #include "engine/CarnoGrid.h"
 #include "input/TruthTableData.h"
-#include "reports/Pla.h"
+#include "reports/FileWriter.h"
 #include "reports/Template.h"
 
 #include <cstdio>

@@ -1,6 +1,8 @@
 // The map drawn as SVG and as TikZ: one layout of labels, groups and legend, two writers.
 #include "reports/MapImage.h"
+#include "input/TextUtil.h"
 #include "input/Utf8.h"
+#include "reports/FileWriter.h"
 #include "reports/Notation.h"
 #include "reports/Pla.h"
 #include "reports/Template.h"
@@ -91,13 +93,6 @@ std::string number(double value) {
     if (text.back() == '.')
         text.pop_back();
     return text == "-0" ? "0" : text;
-}
-
-std::string lower(std::string text) {
-    for (char& ch : text)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
-    return text;
 }
 
 GroupRect rectOf(const GroupPiece& piece, int groupIndex) {
@@ -505,7 +500,7 @@ std::string tikzLegend(const TCarnoGrid& grid, const std::vector<DrawnGroup>& gr
 } // namespace
 
 std::optional<MapImageFormat> mapImageFormatOf(const std::string& path) {
-    const std::string extension = lower(std::filesystem::path(path).extension().string());
+    const std::string extension = lowerAscii(std::filesystem::path(path).extension().string());
     if (extension == ".svg")
         return MapImageFormat::Svg;
     if (extension == ".tex")

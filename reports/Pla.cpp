@@ -561,14 +561,6 @@ std::string plaNameLine(std::string_view keyword, const std::vector<std::string>
     return line + "\n";
 }
 
-bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text) {
-    if (const auto error = writeFileAtomically(path, text)) {
-        grid.Message(*error, MsgKind::Error, MsgButtons::Ok);
-        return false;
-    }
-    return true;
-}
-
 std::optional<std::string> plaOutputNameProblem(const TCarnoGrid& grid, const std::string& output) {
     if (output.empty())
         return std::nullopt;

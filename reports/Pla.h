@@ -114,10 +114,6 @@ bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& outpu
 [[nodiscard]] std::string plaNameLine(std::string_view keyword,
                                       const std::vector<std::string>& names);
 
-/// Writes `text` to the file at `path` (writeFileAtomically); a failed write shows its message
-/// through the map, and then false.
-bool writeText(const TCarnoGrid& grid, const std::string& path, const std::string& text);
-
 /// Writes the map as a PLA file. Refuses a map with invalid cell data ("Invalid data in
 /// cell.") or an output name that cannot be used, and reports a failed write; false after
 /// such a message.
