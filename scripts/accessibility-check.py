@@ -122,6 +122,9 @@ def main(argv):
     folder = tempfile.mkdtemp()
     # The program writes its settings and language file beside itself: run a copy.
     shutil.copytree(os.path.dirname(os.path.abspath(argv[1])), folder + "/bin")
+    # Asking the registry for the desktop starts the accessibility bus and its registry before
+    # the program looks for them; on a busy machine a program started first could miss them.
+    pyatspi.Registry.getDesktop(0).childCount
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     program = subprocess.Popen([folder + "/bin/" + os.path.basename(argv[1])], env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
