@@ -2,8 +2,8 @@
 // laid out in the view's cells and painted as translucent rounded rectangles.
 #include "app/GroupOutlines.h"
 
-#include "reports/MapImage.h"
-#include "reports/Notation.h"
+#include "interchange/MapImage.h"
+#include "interchange/Notation.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -11,18 +11,18 @@
 #include "app/ResultCommands.h"
 #include "app/UpDown.h"
 #include "app/vekLanguage.h"
-#include "input/Input.h"
-#include "input/Input_Formula.h"
-#include "input/TTableForm.h"
-#include "input/TruthTable.h"
+#include "input/widgets/Input.h"
+#include "input/widgets/Input_Formula.h"
+#include "input/widgets/TTableForm.h"
+#include "input/widgets/TruthTable.h"
+#include "interchange/Pla.h"
 #include "reports/MapFile.h"
-#include "reports/Pla.h"
-#include "reports/ReportForm.h"
+#include "reports/widgets/ReportForm.h"
 #include "ui/Actions.h"
 #include "ui/GridSupport.h"
 #include "ui/Icons.h"
-#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowTexts.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -372,7 +372,7 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::CreateEditCommands(QMenu* map) {
-    TextTable* texts = TextTable::on(this);
+    WindowTexts* texts = WindowTexts::on(this);
     texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
     texts->add(QStringLiteral("PasteDoesNotFit"),
                QStringLiteral("The pasted cells do not fit in the map."));

@@ -1,7 +1,7 @@
 // TForm1: the main window with the map, the tool panel, the result tree and every command.
 #pragma once
 
-#include "app/Application.h"
+#include "app/AppWindows.h"
 #include "app/QtPorts.h"
 
 #include <QMainWindow>

@@ -5,7 +5,7 @@
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/UpDown.h"
-#include "ui/TextTable.h"
+#include "ui/WindowTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,14 +14,14 @@
 
 namespace {
 
-void addTexts(TextTable& texts) {
+void addTexts(WindowTexts& texts) {
     texts.add(QStringLiteral("CellDescription"),
               QStringLiteral("row %1 (%2), column %3 (%4), minterm %5"));
     texts.add(QStringLiteral("MoreVariables"), QStringLiteral("One variable more"));
     texts.add(QStringLiteral("FewerVariables"), QStringLiteral("One variable fewer"));
 }
 
-void applyTexts(TForm1& form, const TextTable& texts) {
+void applyTexts(TForm1& form, const WindowTexts& texts) {
     form.MapView()->setCellDescription(texts.text(QStringLiteral("CellDescription")));
     if (auto* arrows = form.findChild<UpDownControl*>(QStringLiteral("UpDown1"))) {
         arrows->upButton()->setAccessibleName(texts.text(QStringLiteral("MoreVariables")));
@@ -36,9 +36,9 @@ void setUpMainAccessibility(TForm1& form) {
         label->setBuddy(form.findChild<QLineEdit*>(QStringLiteral("Edit1")));
     form.MapView()->setAccessibleName(QStringLiteral("Karnaugh map"));
     form.ResultTree()->setAccessibleName(QStringLiteral("Result"));
-    TextTable* texts = TextTable::on(&form);
+    WindowTexts* texts = WindowTexts::on(&form);
     addTexts(*texts);
     applyTexts(form, *texts);
-    QObject::connect(texts, &TextTable::changed, &form,
+    QObject::connect(texts, &WindowTexts::changed, &form,
                      [&form, texts] { applyTexts(form, *texts); });
 }

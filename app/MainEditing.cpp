@@ -7,7 +7,7 @@
 #include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/UpDown.h"
-#include "ui/TextTable.h"
+#include "ui/WindowTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,7 +24,7 @@ const QString kTitleDash = QStringLiteral(" \u2013 ");
 
 /// A text of the window's text table, in the current language.
 std::string textOf(const QObject* window, const char* id) {
-    return TextTable::of(window)->text(QString::fromLatin1(id)).toStdString();
+    return WindowTexts::of(window)->text(QString::fromLatin1(id)).toStdString();
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "app/MinimumSolutions.h"
 
 #include "app/vekLanguage.h"
-#include "engine/ExactMinimizer.h"
-#include "ui/TextTable.h"
+#include "engine/ExactMap.h"
+#include "ui/WindowTexts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -150,7 +150,7 @@ QString markedCover(const std::vector<std::string>& terms, const std::vector<boo
     return parts.join(separator.toHtmlEscaped() + kBreakHere);
 }
 
-void addCoverHintTexts(TextTable& texts) {
+void addCoverHintTexts(WindowTexts& texts) {
     texts.add(QStringLiteral("MinimumCover"),
               QStringLiteral("A minimum cover has %1 term.|A minimum cover has %1 terms."));
     texts.add(QStringLiteral("SmallerCover"),
@@ -159,7 +159,7 @@ void addCoverHintTexts(TextTable& texts) {
               QStringLiteral("The search was stopped: the result is not proven minimal."));
 }
 
-QString minimumCoverHint(const TCarnoGrid& grid, const TextTable& texts) {
+QString minimumCoverHint(const TCarnoGrid& grid, const WindowTexts& texts) {
     const ExactResult result = minimizeExact(grid);
     const auto shown = static_cast<int>(grid.ResultTerms().size());
     if (result.terms >= shown)
@@ -169,14 +169,14 @@ QString minimumCoverHint(const TCarnoGrid& grid, const TextTable& texts) {
                          result.terms);
 }
 
-QString exactResultHint(bool proven, const TextTable& texts) {
+QString exactResultHint(bool proven, const WindowTexts& texts) {
     if (proven)
         return {};
     return texts.text(QStringLiteral("NotProven"));
 }
 
 TMinSolutions::TMinSolutions(QWidget* parent)
-    : QDialog(parent), m_texts(new TextTable(this)), Label1(new QLabel),
+    : QDialog(parent), m_texts(new WindowTexts(this)), Label1(new QLabel),
       Label2(new QLabel(QStringLiteral("Underlined terms are not in every solution."))),
       ListBox1(new QListWidget), ShowBtn(new QPushButton(QStringLiteral("Show"))),
       CloseBtn(new QPushButton(QStringLiteral("Close"))) {
@@ -189,7 +189,7 @@ TMinSolutions::TMinSolutions(QWidget* parent)
     m_texts->add(QStringLiteral("TermsEach"), QStringLiteral("of %1 term|of %1 terms"));
     m_texts->add(QStringLiteral("FirstListed"), QStringLiteral(", the first %1 listed"));
     setWindowTitle(m_texts->text(QStringLiteral("Caption")));
-    connect(m_texts, &TextTable::changed, this,
+    connect(m_texts, &WindowTexts::changed, this,
             [this] { setWindowTitle(m_texts->text(QStringLiteral("Caption"))); });
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2->setObjectName(QStringLiteral("Label2"));

@@ -14,18 +14,18 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class TextTable;
+class WindowTexts;
 struct ExactResult;
 
 /// Adds the status-bar hints below to the texts of the window that shows them.
-void addCoverHintTexts(TextTable& texts);
+void addCoverHintTexts(WindowTexts& texts);
 
 /// What the status bar says after the gluing analysis: when a minimum cover has fewer terms
 /// than the result shown, how many; empty otherwise.
-[[nodiscard]] QString minimumCoverHint(const TCarnoGrid& grid, const TextTable& texts);
+[[nodiscard]] QString minimumCoverHint(const TCarnoGrid& grid, const WindowTexts& texts);
 
 /// What the status bar says after the exact analysis: empty when the minimum was proven.
-[[nodiscard]] QString exactResultHint(bool proven, const TextTable& texts);
+[[nodiscard]] QString exactResultHint(bool proven, const WindowTexts& texts);
 
 /// For each cover (its term texts), which of its terms are missing from some other cover: the
 /// terms in which the covers differ.
@@ -56,7 +56,7 @@ public:
 private:
     [[nodiscard]] QString Summary(const ExactResult& result) const;
 
-    TextTable* m_texts;
+    WindowTexts* m_texts;
     QLabel* Label1;
     QLabel* Label2; // what the marks mean
     QListWidget* ListBox1;

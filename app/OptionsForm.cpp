@@ -5,11 +5,11 @@
 #include "app/Main.h"
 #include "app/vekLanguage.h"
 #include "engine/Ports.h"
-#include "input/Input.h"
 #include "input/StringParcer.h"
 #include "input/VariableNames.h"
-#include "reports/IniFile.h"
-#include "reports/ProgramPath.h"
+#include "input/widgets/Input.h"
+#include "support/IniFile.h"
+#include "support/ProgramPath.h"
 #include "ui/UserDialogs.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // writes the settings file.
 #pragma once
 
-#include "app/Application.h"
+#include "app/AppWindows.h"
 
 #include <QDialog>
 

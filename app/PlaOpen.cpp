@@ -1,7 +1,7 @@
 // Opening a PLA file in the window: a file of several outputs asks which one the map holds.
 #include "app/PlaOpen.h"
 
-#include "reports/Pla.h"
+#include "interchange/Pla.h"
 #include "ui/UserDialogs.h"
 
 namespace {

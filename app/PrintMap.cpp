@@ -6,8 +6,8 @@
 #include "app/QtPorts.h"
 #include "app/ResultCommands.h"
 #include "app/StepsView.h"
-#include "reports/FileWriter.h"
-#include "reports/PrintPage.h"
+#include "interchange/PrintPage.h"
+#include "support/FileWriter.h"
 #include "ui/Actions.h"
 #include "ui/UserDialogs.h"
 

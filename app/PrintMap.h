@@ -2,7 +2,7 @@
 // Qt's print support.
 #pragma once
 
-#include "app/Application.h"
+#include "app/AppWindows.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -7,12 +7,12 @@
 #include "app/MinimumSolutions.h"
 #include "app/PrintMap.h"
 #include "app/StepsView.h"
-#include "reports/FileWriter.h"
-#include "reports/MapImage.h"
+#include "interchange/MapImage.h"
+#include "support/FileWriter.h"
 #include "ui/Actions.h"
 #include "ui/Icons.h"
-#include "ui/TextTable.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowTexts.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -85,7 +85,7 @@ QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale) {
 }
 
 ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
-    : QObject(&form), m_form(form), m_context(context), m_texts(TextTable::on(&form)) {
+    : QObject(&form), m_form(form), m_context(context), m_texts(WindowTexts::on(&form)) {
     addCoverHintTexts(*m_texts);
     // What the status bar says belongs to the result shown: it goes with it. The bar is the
     // receiver, so that the tree emptied while the window is destroyed reaches nothing gone.

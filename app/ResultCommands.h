@@ -2,8 +2,8 @@
 // map, the minimum solutions, the result in other notations, the map as an image.
 #pragma once
 
-#include "app/Application.h"
-#include "reports/Notation.h"
+#include "app/AppWindows.h"
+#include "interchange/Notation.h"
 
 #include <QObject>
 
@@ -14,7 +14,7 @@ class QAction;
 class QMenu;
 class QTreeWidget;
 class StepsCommands;
-class TextTable;
+class WindowTexts;
 
 /// Gives every term line (level 1) of the result tree the term image.
 void markTermLines(QTreeWidget* tree);
@@ -53,7 +53,7 @@ private:
 
     TForm1& m_form;
     AppContext m_context;
-    TextTable* m_texts; // the main window's
+    WindowTexts* m_texts; // the main window's
     QAction* N40 = nullptr;
     StepsCommands* m_steps = nullptr;
     PrintCommands* m_print = nullptr;

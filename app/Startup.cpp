@@ -2,7 +2,7 @@
 #include "app/Startup.h"
 
 #include "app/Main.h"
-#include "reports/ProgramPath.h"
+#include "support/ProgramPath.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // What the desktop program and the screenshot tour both do before their event loop.
 #pragma once
 
-#include "app/Application.h"
+#include "app/AppWindows.h"
 
 /// Names the application, which also names the user's settings and data folders, and lets
 /// only the main window end it.

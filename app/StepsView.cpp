@@ -5,10 +5,10 @@
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "engine/ResultCheck.h"
-#include "reports/Notation.h"
+#include "interchange/Notation.h"
 #include "ui/Actions.h"
 #include "ui/GridSupport.h"
-#include "ui/TextTable.h"
+#include "ui/WindowTexts.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -131,7 +131,7 @@ private:
 } // namespace
 
 TStepsView::TStepsView(TForm1& form)
-    : QWidget(&form, Qt::Window), m_form(form), m_texts(TextTable::on(&form)),
+    : QWidget(&form, Qt::Window), m_form(form), m_texts(WindowTexts::on(&form)),
       StepsNote(new QLabel), StepsList(new QTreeWidget),
       StepsRefresh(new QPushButton(QStringLiteral("&Refresh"))),
       StepsClose(new QPushButton(QStringLiteral("&Close"))) {
@@ -153,7 +153,7 @@ void TStepsView::CreatePhrases() {
     for (const ViewPhrase& phrase : kViewPhrases)
         m_texts->add(QString::fromLatin1(phrase.name), QString::fromUtf8(phrase.text));
     // A language applied later changes them: the list follows.
-    connect(m_texts, &TextTable::changed, this, [this] {
+    connect(m_texts, &WindowTexts::changed, this, [this] {
         m_listed.clear();
         setWindowTitle(Phrase("StepsTitle"));
         MapChanged();

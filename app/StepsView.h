@@ -2,9 +2,9 @@
 // cells on the map when selected; and the commands that open it and number the map's cells.
 #pragma once
 
-#include "app/Application.h"
+#include "app/AppWindows.h"
 #include "engine/Steps.h"
-#include "reports/StepsText.h"
+#include "interchange/StepsText.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TextTable;
+class WindowTexts;
 
 /// A window of its own beside the main window (component "StepsView" of Form1, so that the
 /// language files reach its texts). It lists the steps section by section; the current line's
@@ -57,7 +57,7 @@ private:
     [[nodiscard]] QString MapSignature() const;
 
     TForm1& m_form;
-    TextTable* m_texts;
+    WindowTexts* m_texts;
     StepsSource m_source = StepsSource::Gluing;
     QString m_listed;       ///< the map and result the list was made for
     bool m_pending = false; ///< a refresh is queued

@@ -2,9 +2,9 @@
 // file's texts into the windows.
 #include "app/vekLanguage.h"
 
-#include "reports/IniFile.h"
+#include "support/IniFile.h"
 #include "ui/ProgramFiles.h"
-#include "ui/TextTable.h"
+#include "ui/WindowTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -234,8 +234,8 @@ std::optional<QString> accessibleNameOf(QObject* object) {
 
 /// Appends the texts of one component, each under `key` followed by its property name.
 void addTexts(QObject* object, const std::string& key, std::vector<IniFile::KeyValue>& values) {
-    if (const auto* table = qobject_cast<TextTable*>(object)) {
-        for (const TextTable::Entry& entry : table->entries())
+    if (const auto* table = qobject_cast<WindowTexts*>(object)) {
+        for (const WindowTexts::Entry& entry : table->entries())
             values.emplace_back(key + entry.id.toStdString(),
                                 encodeBreaks(entry.text).toStdString());
         return;
@@ -270,7 +270,7 @@ bool setQtProperty(QObject* object, const QString& name, const QString& value) {
 }
 
 bool setTextProperty(QObject* object, const QString& name, const QString& value) {
-    if (auto* table = qobject_cast<TextTable*>(object))
+    if (auto* table = qobject_cast<WindowTexts*>(object))
         return table->setText(name, value);
     bool done = false;
     if (name.compare(QLatin1String("Caption"), Qt::CaseInsensitive) == 0)

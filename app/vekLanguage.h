@@ -2,7 +2,7 @@
 // applies a language file to a window.
 #pragma once
 
-#include "app/Application.h"
+#include "app/AppWindows.h"
 
 #include <QObject>
 #include <QString>
@@ -21,7 +21,7 @@ class QWidget;
 /// button's or label's text, a group's, menu's or page's title), "Hint" its tooltip, "Text"
 /// the contents of an edit or combo box and "AccessibleName" the name a screen reader reads
 /// for a control that shows no text of its own. Any other text property is addressed by its
-/// Qt name. The window's text table "Texts" (TextTable) is a component whose properties are
+/// Qt name. The window's text table "Texts" (WindowTexts) is a component whose properties are
 /// its entries.
 class TvekLanguage : public QObject {
     Q_OBJECT

@@ -1,8 +1,8 @@
 // Benchmarks of many functions in one run: every output of a 32-output, 8-input PLA file.
-#include "reports/FileWriter.h"
-#include "reports/MultiFunction.h"
-#include "reports/MultiPla.h"
-#include "reports/Pla.h"
+#include "interchange/MultiFunction.h"
+#include "interchange/MultiPla.h"
+#include "interchange/Pla.h"
+#include "support/FileWriter.h"
 
 #include <benchmark/benchmark.h>
 

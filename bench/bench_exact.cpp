@@ -1,6 +1,6 @@
 // Benchmarks of the exact minimizer: the engine benchmark's maps plus hard cyclic covers.
 #include "BenchMaps.h"
-#include "engine/ExactMinimizer.h"
+#include "engine/ExactMap.h"
 
 #include <benchmark/benchmark.h>
 

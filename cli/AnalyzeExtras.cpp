@@ -1,7 +1,7 @@
 // What `analyze` prints after the result tree: every minimum cover and the result check.
 #include "cli/AnalyzeExtras.h"
 
-#include "engine/ExactMinimizer.h"
+#include "engine/ExactMap.h"
 #include "engine/ResultCheck.h"
 
 #include <ostream>

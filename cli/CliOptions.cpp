@@ -1,7 +1,7 @@
 // Command-line parsing of lorvane-cli: one table of options, checked against the commands.
 #include "cli/CliOptions.h"
 
-#include "input/TextUtil.h"
+#include "support/TextUtil.h"
 
 #include <algorithm>
 #include <charconv>

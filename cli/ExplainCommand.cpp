@@ -1,11 +1,12 @@
 // The lorvane-cli commands explain and image FILE.pdf.
 #include "cli/ExplainCommand.h"
 
+#include "engine/FileMessages.h"
 #include "engine/Steps.h"
-#include "input/TextUtil.h"
-#include "reports/FileWriter.h"
-#include "reports/PrintPage.h"
-#include "reports/StepsText.h"
+#include "interchange/PrintPage.h"
+#include "interchange/StepsText.h"
+#include "support/FileWriter.h"
+#include "support/TextUtil.h"
 
 #include <array>
 #include <cstdio>

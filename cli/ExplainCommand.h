@@ -2,7 +2,7 @@
 // a PDF file.
 #pragma once
 
-#include "cli/Commands.h"
+#include "cli/CommandContext.h"
 
 #include <string>
 

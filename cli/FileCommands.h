@@ -1,7 +1,7 @@
 // The lorvane-cli commands that print the truth table or write the map to a file.
 #pragma once
 
-#include "cli/Commands.h"
+#include "cli/CommandContext.h"
 
 /// `truth`: one line per input combination, its digits, a space and the first character of
 /// its cell (nothing after the space for an empty cell).

@@ -3,11 +3,12 @@
 
 #include "cli/ExplainCommand.h"
 
-#include "input/TextUtil.h"
-#include "reports/FileWriter.h"
-#include "reports/MapImage.h"
-#include "reports/Notation.h"
-#include "reports/Pla.h"
+#include "engine/FileMessages.h"
+#include "interchange/MapImage.h"
+#include "interchange/Notation.h"
+#include "interchange/Pla.h"
+#include "support/FileWriter.h"
+#include "support/TextUtil.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // The lorvane-cli commands that hand the map or its result to other tools: PLA, notations, images.
 #pragma once
 
-#include "cli/Commands.h"
+#include "cli/CommandContext.h"
 
 /// `pla FILE [--result] [--pos]`: writes the map as a PLA file; with --result analyses like
 /// `analyze` and writes the cubes of the result instead. Exit status 1 when the map was refused

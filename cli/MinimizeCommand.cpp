@@ -1,10 +1,11 @@
 // The lorvane-cli command minimize: every output of a PLA file minimized in one run.
 #include "cli/MinimizeCommand.h"
 
-#include "cli/Commands.h"
-#include "reports/FileWriter.h"
-#include "reports/MultiPla.h"
-#include "reports/Pla.h"
+#include "cli/CommandContext.h"
+#include "engine/FileMessages.h"
+#include "interchange/MultiPla.h"
+#include "interchange/Pla.h"
+#include "support/FileWriter.h"
 
 #include <iostream>
 

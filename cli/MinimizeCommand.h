@@ -1,7 +1,7 @@
 // The lorvane-cli command minimize: every output of a PLA file minimized in one run.
 #pragma once
 
-#include "cli/Commands.h"
+#include "cli/CommandContext.h"
 
 /// `minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]`: reads a PLA file (standard input
 /// without FILE or for "-"), minimizes every output on a map of its own and writes all results

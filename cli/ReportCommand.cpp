@@ -1,8 +1,8 @@
 // The report command of lorvane-cli: analyse the map and write its HTML report.
 #include "cli/ReportCommand.h"
 
-#include "reports/ProgramPath.h"
 #include "reports/Report.h"
+#include "support/ProgramPath.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The report command of lorvane-cli: analyse the map and write its HTML report.
 #pragma once
 
-#include "cli/Commands.h"
+#include "cli/CommandContext.h"
 
 /// `report FILE [--truth-table] [--map] [--sets] [--map-each] [--pos]`: analyses like
 /// `analyze` and writes the report, built from the templates in the program folder, to FILE.

@@ -20,8 +20,8 @@
 // language in input/, the map file and HTML export in reports/.
 #pragma once
 
-#include "engine/CellSet.h"
 #include "engine/Ports.h"
+#include "engine/function/CellSet.h"
 
 #include <array>
 #include <cstdint>

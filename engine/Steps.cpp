@@ -1,7 +1,7 @@
 // The steps of a minimization: primes, essential terms, the chart's reductions and the choices.
 #include "engine/Steps.h"
 
-#include "engine/ExactMinimizer.h"
+#include "engine/ExactMap.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,6 +1,6 @@
 // Fuzz target: the map-file reader, and both writers on every map the reader accepts.
 #include "FuzzSupport.h"
-#include "reports/FileWriter.h"
+#include "support/FileWriter.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,8 +2,8 @@
 // a few outputs minimized output by output and read back as the same functions; the input also
 // streamed beyond the reader's limit.
 #include "FuzzSupport.h"
-#include "reports/MultiPla.h"
-#include "reports/Pla.h"
+#include "interchange/MultiPla.h"
+#include "interchange/Pla.h"
 
 #include <algorithm>
 #include <cstdint>

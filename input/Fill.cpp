@@ -1,7 +1,7 @@
 // Whole-map fills, clearing after a load, and filling from set texts ("0,2,5-7").
 #include "engine/CarnoGrid.h"
 #include "input/StringParcer.h"
-#include "input/TextUtil.h"
+#include "support/TextUtil.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 // The formula language: validation of operands and writing a formula into the map.
 #include "engine/CarnoGrid.h"
-#include "input/TextUtil.h"
+#include "support/TextUtil.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // Variable names: cut in characters, refused for control characters, empty or twice named.
 #include "input/VariableNames.h"
 
-#include "input/TextUtil.h"
-#include "input/Utf8.h"
+#include "support/TextUtil.h"
+#include "support/Utf8.h"
 
 std::string variableNameOf(std::string_view typed) {
     return cutToCharacters(upperAscii(std::string(typed)), kMaxNameLength);

@@ -1,9 +1,11 @@
 // HTML export: the map as a page, the map as a report fragment with one term coloured, and the
 // truth table as a report fragment built from cell templates.
 #include "engine/CarnoGrid.h"
+#include "engine/FileMessages.h"
 #include "input/TruthTableData.h"
-#include "reports/FileWriter.h"
 #include "reports/Template.h"
+#include "support/FileWriter.h"
+#include "support/TextUtil.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 #include "reports/MapFile.h"
 
 #include "engine/CarnoGrid.h"
-#include "reports/FileWriter.h"
+#include "support/FileWriter.h"
 
 #include <optional>
 #include <vector>

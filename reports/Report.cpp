@@ -4,10 +4,11 @@
 #include "engine/CarnoGrid.h"
 #include "engine/ResultCheck.h"
 #include "input/TruthTableData.h"
-#include "reports/FileWriter.h"
-#include "reports/ProgramPath.h"
-#include "reports/StepsText.h"
+#include "interchange/StepsText.h"
 #include "reports/Template.h"
+#include "support/FileWriter.h"
+#include "support/ProgramPath.h"
+#include "support/TextUtil.h"
 
 #include <filesystem>
 #include <system_error>
@@ -115,8 +116,8 @@ std::string resultSection(const TCarnoGrid& grid, const ReportRequest& request) 
     const std::string map = request.content.map ? mapFragment(grid, -1) : std::string();
     return "<table align=\"center\" width=\"100%\" border=\"1\"><tr><td width=\"50%\">" + map +
            "</td><td width=\"50%\" ><br><p align=\"center\">Y(" +
-           escapeHtml(variableNameList(grid)) + ")=\"" + resultFormula(grid, request.treeLines) +
-           "\"</td></tr></table>";
+           escapeHtml(join(grid.VariableNames(), ",")) + ")=\"" +
+           resultFormula(grid, request.treeLines) + "\"</td></tr></table>";
 }
 
 std::string detailSection(const TCarnoGrid& grid, const ReportRequest& request) {
@@ -176,13 +177,6 @@ std::string replacePlaceholder(const std::string& text, const std::string& place
     // its line, that is the line end's first character.
     const std::size_t rest = std::min(at + placeholder.size() + 1, text.size());
     return text.substr(0, at) + section + text.substr(rest);
-}
-
-std::string variableNameList(const TCarnoGrid& grid) {
-    std::string names;
-    for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        names += (i > 1 ? "," : "") + grid.VariableName(i);
-    return names;
 }
 
 std::string breakSetList(std::string list) {

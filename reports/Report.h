@@ -89,9 +89,6 @@ struct ReportTemplates {
                                              const std::string& placeholder,
                                              const std::string& section);
 
-/// The map's variable names separated by commas, as they stand in "Y(names)".
-[[nodiscard]] std::string variableNameList(const TCarnoGrid& grid);
-
 /// A comma-separated list with "<br>" after the first comma at or beyond every 20th
 /// character, so that long sets wrap in the report.
 [[nodiscard]] std::string breakSetList(std::string list);

@@ -2,7 +2,7 @@
 // browsers repair it, map cells on one line with a readable text colour.
 #include "reports/ReportDisplay.h"
 
-#include "input/TextUtil.h"
+#include "support/TextUtil.h"
 
 #include <algorithm>
 #include <array>

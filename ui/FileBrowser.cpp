@@ -1,7 +1,7 @@
 // An HTML viewer that reads local pages and images within a limit.
 #include "ui/FileBrowser.h"
 
-#include "reports/FileReader.h"
+#include "support/FileReader.h"
 
 #include <QFile>
 #include <QTextDocument>

@@ -1,8 +1,8 @@
 // Data files below the program folder, found without regard to letter case, and write checks.
 #include "ui/ProgramFiles.h"
 
-#include "reports/FileWriter.h"
-#include "reports/ProgramPath.h"
+#include "support/FileWriter.h"
+#include "support/ProgramPath.h"
 
 #include <QFile>
 

@@ -8,12 +8,12 @@
 #include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
 #include "app/vekLanguage.h"
-#include "engine/ExactMinimizer.h"
-#include "input/Input.h"
-#include "input/Input_Formula.h"
-#include "input/TTableForm.h"
-#include "reports/RepViewForm.h"
-#include "reports/ReportForm.h"
+#include "engine/ExactMap.h"
+#include "input/widgets/Input.h"
+#include "input/widgets/Input_Formula.h"
+#include "input/widgets/TTableForm.h"
+#include "reports/widgets/RepViewForm.h"
+#include "reports/widgets/ReportForm.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -4,10 +4,10 @@
 
 #include "app/HelpForm.h"
 #include "app/OptionsForm.h"
-#include "input/Input.h"
-#include "input/Input_Formula.h"
-#include "input/TTableForm.h"
-#include "input/TruthTable.h"
+#include "input/widgets/Input.h"
+#include "input/widgets/Input_Formula.h"
+#include "input/widgets/TTableForm.h"
+#include "input/widgets/TruthTable.h"
 #include "ui/GridSupport.h"
 
 #include <QAction>

@@ -6,11 +6,11 @@
 #include "app/MapHistory.h"
 #include "app/MinimumSolutions.h"
 #include "app/UpDown.h"
-#include "engine/ExactMinimizer.h"
-#include "input/Input.h"
-#include "input/Input_Formula.h"
-#include "input/TTableForm.h"
-#include "input/TruthTable.h"
+#include "engine/ExactMap.h"
+#include "input/widgets/Input.h"
+#include "input/widgets/Input_Formula.h"
+#include "input/widgets/TTableForm.h"
+#include "input/widgets/TruthTable.h"
 
 #include <QAction>
 #include <QClipboard>

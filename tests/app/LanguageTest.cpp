@@ -6,11 +6,11 @@
 #include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
 #include "app/vekLanguage.h"
-#include "engine/ExactMinimizer.h"
-#include "input/Input.h"
-#include "reports/RepViewForm.h"
-#include "reports/ReportForm.h"
-#include "ui/TextTable.h"
+#include "engine/ExactMap.h"
+#include "input/widgets/Input.h"
+#include "reports/widgets/RepViewForm.h"
+#include "reports/widgets/ReportForm.h"
+#include "ui/WindowTexts.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -6,11 +6,11 @@
 #include "app/HelpForm.h"
 #include "app/OptionsForm.h"
 #include "app/UpDown.h"
-#include "input/Input.h"
-#include "input/Input_Formula.h"
-#include "input/TTableForm.h"
-#include "reports/RepViewForm.h"
-#include "reports/ReportForm.h"
+#include "input/widgets/Input.h"
+#include "input/widgets/Input_Formula.h"
+#include "input/widgets/TTableForm.h"
+#include "reports/widgets/RepViewForm.h"
+#include "reports/widgets/ReportForm.h"
 #include "ui/Icons.h"
 
 #include <QAction>

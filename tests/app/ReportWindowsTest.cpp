@@ -4,9 +4,9 @@
 #include "app/AboutForm.h"
 #include "app/HelpForm.h"
 #include "app/MapAnimation.h"
-#include "reports/RepViewForm.h"
 #include "reports/Report.h"
-#include "reports/ReportForm.h"
+#include "reports/widgets/RepViewForm.h"
+#include "reports/widgets/ReportForm.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -5,8 +5,8 @@
 
 #include "app/GroupOutlines.h"
 #include "app/OptionsForm.h"
-#include "reports/MapImage.h"
-#include "reports/Pla.h"
+#include "interchange/MapImage.h"
+#include "interchange/Pla.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -5,9 +5,9 @@
 #include "app/PrintMap.h"
 #include "app/ResultCommands.h"
 #include "app/StepsView.h"
-#include "reports/MapImage.h"
+#include "interchange/MapImage.h"
 #include "reports/Report.h"
-#include "reports/ReportForm.h"
+#include "reports/widgets/ReportForm.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "app/Application.h"
+#include "app/AppWindows.h"
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "ui/UserDialogs.h"

@@ -2,7 +2,7 @@
 // minimum against an independent reference, all minimum covers listed, the grid's shapes.
 #include "ExactReference.h"
 #include "TestSupport.h"
-#include "engine/ExactMinimizer.h"
+#include "engine/ExactMap.h"
 #include "engine/ResultCheck.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The steps of a minimization: worked examples line by line, and properties over random maps.
 #include "TestSupport.h"
 
-#include "engine/ExactMinimizer.h"
+#include "engine/ExactMap.h"
 #include "engine/Steps.h"
-#include "reports/StepsText.h"
+#include "interchange/StepsText.h"
 
 #include <gtest/gtest.h>
 

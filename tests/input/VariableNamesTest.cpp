@@ -1,6 +1,6 @@
 // Variable names: cut in characters, never inside one; refused as the options dialog does.
 #include "input/VariableNames.h"
-#include "input/Utf8.h"
+#include "support/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 // HTML export and the template formatter: exact page, fragment and truth-table texts.
 #include "TestSupport.h"
 #include "input/TruthTableData.h"
-#include "reports/FileWriter.h"
 #include "reports/Template.h"
+#include "support/FileWriter.h"
+#include "support/TextUtil.h"
 
 #include <gtest/gtest.h>
 

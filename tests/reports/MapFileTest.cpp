@@ -1,6 +1,6 @@
 // The map file: exact bytes, both encodings, round trips and refused damaged files.
 #include "TestSupport.h"
-#include "reports/FileWriter.h"
+#include "support/FileWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The report: exact section texts, set-list breaking, placeholders, files and their failures.
 #include "reports/Report.h"
 #include "TestSupport.h"
-#include "reports/FileWriter.h"
-#include "reports/ProgramPath.h"
 #include "reports/Template.h"
+#include "support/FileWriter.h"
+#include "support/ProgramPath.h"
 
 #include <gtest/gtest.h>
 

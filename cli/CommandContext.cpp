@@ -1,0 +1,111 @@
+// What every command works with: the map built from the map options, and its analysis.
+#include "cli/CommandContext.h"
+
+#include "input/VariableNames.h"
+#include "interchange/Pla.h"
+#include "support/TextUtil.h"
+
+#include <array>
+#include <iostream>
+
+namespace {
+
+int usage(const std::string& error) {
+    std::cerr << "lorvane-cli: " << error << '\n'
+              << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
+    return 2;
+}
+
+/// Sets the names of --names and refuses them as the options dialog does; returns the exit
+/// status to end with (2 for an empty field or more than eight names), or 0.
+int applyNames(CliContext& ctx, const std::string& list) {
+    const std::vector<std::string> fields = fieldsOf(list, ',');
+    if (fields.size() > 8)
+        return usage("--names gives " + std::to_string(fields.size()) +
+                     " names; a map has at most 8");
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].empty())
+            return usage("--names has an empty name at place " + std::to_string(i + 1));
+    std::array<std::string, 8> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = i < fields.size() ? variableNameOf(fields[i])
+                                     : ctx.grid.VariableName(static_cast<int>(i) + 1);
+    const std::vector<std::string> messages = variableNameMessages(names);
+    for (const std::string& message : messages)
+        ctx.grid.Message(message, MsgKind::Error, MsgButtons::Ok);
+    if (!messages.empty())
+        return 1;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        ctx.grid.SetVariableName(static_cast<int>(i) + 1, names[i]);
+    return 0;
+}
+
+/// Loads the map file; a file that is missing, which the map leaves unreported, gets a message
+/// here so that a script sees why nothing ran.
+bool loadMapFile(CliContext& ctx, const std::string& path) {
+    const int shownBefore = ctx.messages.Shown();
+    if (ctx.grid.LoadFromFile(path))
+        return true;
+    if (ctx.messages.Shown() == shownBefore)
+        ctx.grid.Message("Cannot open map file \"" + path + "\".", MsgKind::Error, MsgButtons::Ok);
+    return false;
+}
+
+} // namespace
+
+int usageError(const std::string& error) {
+    return usage(error);
+}
+
+bool analyzeMap(CliContext& ctx, const CliOptions& options) {
+    const TGlueMethod method = options.Has("pos") ? gmKNF : gmDNF;
+    return ctx.grid.Analyze(method, options.Has("exact")).accepted;
+}
+
+CliContext::CliContext(std::ostream& output) : out(output) {
+    grid.SetMessageBox(&messages);
+    grid.SetTreeView(&tree);
+    grid.SetProgress(&progress);
+}
+
+int buildMap(CliContext& ctx, const CliOptions& options) {
+    TCarnoGrid& grid = ctx.grid;
+    grid.SetVariableCount(options.vars);
+    if (options.mapFile && !loadMapFile(ctx, inputPath(*options.mapFile)))
+        return 1;
+    if (options.plaOutput && !options.plaFile)
+        return usage("--pla-output chooses an output of the file --pla loads");
+    if (options.plaFile &&
+        !loadPla(grid, inputPath(*options.plaFile), options.plaOutput.value_or("")))
+        return 1;
+    if (options.names)
+        if (const int status = applyNames(ctx, *options.names))
+            return status;
+    if (!grid.ApplySets(options.ones.value_or(""), options.zeros.value_or(""),
+                        options.dontCares.value_or("")))
+        return 1;
+    if (options.formula) {
+        if (const int position = grid.ValidateFormulaString(*options.formula)) {
+            grid.Message(TCarnoGrid::FormulaMessage(position), MsgKind::Error, MsgButtons::Ok);
+            return 1;
+        }
+        grid.FormulaType = options.formulaType == "pos" ? ftPOS : ftSOP;
+        grid.AnalyzeFormulaString(*options.formula);
+    }
+    for (const CellOption& cell : options.cells) {
+        if (cell.col < 1 || cell.col > grid.DataCols() || cell.row < 1 ||
+            cell.row > grid.DataRows())
+            return usage("--cell " + std::to_string(cell.col) + "," + std::to_string(cell.row) +
+                         " lies outside the map");
+        grid.SetCells(cell.col, cell.row, cell.text);
+    }
+    return 0;
+}
+
+std::string outputPath(const std::string& argument) {
+    return argument == "-" ? "/dev/stdout" : argument;
+}
+
+std::string inputPath(const std::string& argument) {
+    return argument == "-" ? "/dev/stdin" : argument;
+}

@@ -1,0 +1,127 @@
+// The exact minimizer: prime implicants as sub-cubes and the covering problem.
+#include "engine/exact/ExactMinimizer.h"
+
+#include "engine/exact/CoverSearch.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+/// Validity of every cube, indexed by mask * 256 + value.
+using CubeTable = std::vector<std::uint8_t>;
+
+std::size_t cubeIndex(int mask, int value) {
+    return static_cast<std::size_t>(mask) * 256 + static_cast<std::size_t>(value);
+}
+
+/// A cube is valid when every minterm of it is a target or don't care: its minterm when it
+/// has no free variable, else both halves split at its lowest free variable. Masks only grow,
+/// so the halves are known before the cube.
+CubeTable validCubes(const ExactFunction& function) {
+    const int full = (1 << function.variables) - 1;
+    const CellSet allowed = function.targets | function.dontCares;
+    CubeTable valid(256 * 256, 0);
+    for (int mask = 0; mask <= full; ++mask) {
+        const int low = mask & -mask;
+        const int fixed = full & ~mask;
+        for (int value = fixed;; value = (value - 1) & fixed) {
+            const bool ok = mask == 0 ? allowed.Contains(value)
+                                      : valid[cubeIndex(mask ^ low, value)] &&
+                                            valid[cubeIndex(mask ^ low, value | low)];
+            valid[cubeIndex(mask, value)] = ok ? 1 : 0;
+            if (value == 0)
+                break;
+        }
+    }
+    return valid;
+}
+
+bool isPrime(const CubeTable& valid, int full, int mask, int value) {
+    if (!valid[cubeIndex(mask, value)])
+        return false;
+    for (int bit = 1; bit <= full; bit <<= 1)
+        if (!(mask & bit) && valid[cubeIndex(mask | bit, value & ~bit)])
+            return false;
+    return true;
+}
+
+bool resultOrder(const Cube& a, const Cube& b) {
+    const int freeA = std::popcount(a.mask);
+    const int freeB = std::popcount(b.mask);
+    if (freeA != freeB)
+        return freeA > freeB;
+    if (a.value != b.value)
+        return a.value < b.value;
+    return a.mask < b.mask;
+}
+
+std::vector<Cube> cubesOf(const std::vector<Cube>& primes, const std::vector<int>& columns) {
+    std::vector<Cube> cubes;
+    for (int c : columns)
+        cubes.push_back(primes[static_cast<std::size_t>(c)]);
+    return cubes;
+}
+
+} // namespace
+
+int Cube::Literals(int variables) const {
+    return variables - std::popcount(mask);
+}
+
+CellSet Cube::Minterms() const {
+    CellSet set;
+    for (int free = mask;; free = (free - 1) & mask) {
+        set.Insert(value | free);
+        if (free == 0)
+            break;
+    }
+    return set;
+}
+
+std::vector<Cube> primeImplicants(const ExactFunction& function) {
+    const int full = (1 << function.variables) - 1;
+    const CubeTable valid = validCubes(function);
+    std::vector<Cube> primes;
+    for (int mask = 0; mask <= full; ++mask) {
+        const int fixed = full & ~mask;
+        for (int value = fixed;; value = (value - 1) & fixed) {
+            const Cube cube{static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(mask)};
+            if (isPrime(valid, full, mask, value) && cube.Minterms().Intersects(function.targets))
+                primes.push_back(cube);
+            if (value == 0)
+                break;
+        }
+    }
+    std::sort(primes.begin(), primes.end(), resultOrder);
+    return primes;
+}
+
+ExactResult minimizeExact(const ExactFunction& function, const ExactOptions& options) {
+    const auto start = std::chrono::steady_clock::now();
+    ExactResult result;
+    result.primes = primeImplicants(function);
+    CoverTable table;
+    table.rows = function.targets;
+    for (const Cube& prime : result.primes) {
+        table.columns.push_back(prime.Minterms() & function.targets);
+        table.weights.push_back(prime.Literals(function.variables));
+    }
+    CoverRequest request;
+    request.enumerate = options.enumerate;
+    request.limit = std::max<std::size_t>(options.solutionLimit, 1);
+    request.deadline = start + options.budget;
+    const CoverOutcome outcome = solveCover(table, request);
+
+    result.cover = cubesOf(result.primes, outcome.covers.front());
+    result.terms = outcome.cost.columns;
+    result.literals = outcome.cost.weight;
+    result.proven = outcome.proven;
+    result.countComplete = options.enumerate && outcome.countComplete;
+    if (!options.enumerate)
+        return result;
+    result.solutionCount = outcome.count;
+    for (const std::vector<int>& cover : outcome.covers)
+        result.solutions.push_back(cubesOf(result.primes, cover));
+    return result;
+}
