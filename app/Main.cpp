@@ -1,6 +1,8 @@
 // The main window: layout, command table, start-up, variable count, Analyze and the commands.
 #include "app/Main.h"
 
+#include "ui/ActionNames.h"
+
 #include "app/AboutForm.h"
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
@@ -182,7 +184,7 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), CarnoGrid1(new CarnoGridView),
       TreeView(new QTreeWidget), ProgressBar(new QProgressBar), Edit1(new QLineEdit),
       UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), Edit2(new QLineEdit),
-      Splitter1(nullptr), Panel1(nullptr), PopupMenu1(nullptr), PopupMenu2(nullptr),
+      Splitter1(nullptr), m_resultSide(nullptr), PopupMenu1(nullptr), PopupMenu2(nullptr),
       m_treePort(TreeView), m_progressPort(ProgressBar) {
     m_history = new MapHistory(
         Grid(), [this](const MapCells& cells) { RestoreMap(cells); }, this);
@@ -289,7 +291,7 @@ void TForm1::FitMapPane() {
     const int mapWidth = std::max(whole.width(), kMapMinWidth);
     CarnoGrid1->setMaximumWidth(mapWidth);
     const int handle = Splitter1->handleWidth();
-    const int sideMinimum = Panel1->minimumSizeHint().width();
+    const int sideMinimum = m_resultSide->minimumSizeHint().width();
     const int side = std::max(sideMinimum, Splitter1->sizes().value(1));
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     QSize wanted(std::max(width(), mapWidth + handle + side),
@@ -376,22 +378,25 @@ void TForm1::CreateEditCommands(QMenu* map) {
     texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
     texts->add(QStringLiteral("PasteDoesNotFit"),
                QStringLiteral("The pasted cells do not fit in the map."));
-    QAction* undo = addCommand(map, "N70", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
-                               "Undo the last change of the map", [this] { N70Click(); });
-    QAction* redo = addCommand(map, "N71", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y),
-                               "Redo the change undone last", [this] { N71Click(); });
+    QAction* undo =
+        addCommand(map, ActionName::UndoMapChange, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                   "Undo the last change of the map", [this] { UndoMapChange(); });
+    QAction* redo =
+        addCommand(map, ActionName::RedoMapChange, "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y),
+                   "Redo the change undone last", [this] { RedoMapChange(); });
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&m_history->Stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&m_history->Stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    addSeparator(map, "N75");
-    addCommand(map, "N72", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C),
-               "Copy the selected cells as text for a spreadsheet", [this] { N72Click(); });
-    addCommand(map, "N73", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-               "Paste cells copied from a spreadsheet at the current cell", [this] { N73Click(); });
-    addSeparator(map, "N76");
+    addSeparator(map, ActionName::EditSeparator);
+    addCommand(map, ActionName::CopyCells, "Copy", QKeySequence(Qt::CTRL | Qt::Key_C),
+               "Copy the selected cells as text for a spreadsheet", [this] { CopyCells(); });
+    addCommand(map, ActionName::PasteCells, "Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
+               "Paste cells copied from a spreadsheet at the current cell",
+               [this] { PasteCells(); });
+    addSeparator(map, ActionName::EditEndSeparator);
 }
 
 void TForm1::CreatePopupMenus() {
@@ -404,8 +409,8 @@ void TForm1::CreatePopupMenus() {
     addCommand(fill, "N9", "Formula...", {}, nullptr, [this] { N22Click(); });
     addCommand(fill, "N8", "Set's...", {}, nullptr, [this] { N23Click(); });
     addCommand(fill, "N29", "Truth Table...", {}, nullptr, [this] { N28Click(); });
-    addSeparator(PopupMenu1, "N74");
-    for (const char* name : {"N72", "N73"})
+    addSeparator(PopupMenu1, ActionName::CellsPopupSeparator);
+    for (const char* name : {ActionName::CopyCells, ActionName::PasteCells})
         PopupMenu1->addAction(menuBar()->findChild<QAction*>(QString::fromLatin1(name)));
     QMenu* mapOptions = addSubmenu(PopupMenu1, "N1", "Map Options", nullptr);
     addCommand(mapOptions, "N3", "Font ...", {}, nullptr, [this] { N26Click(); });
@@ -428,7 +433,7 @@ void TForm1::CreatePopupMenus() {
 
 QWidget* TForm1::CreateToolPanel() {
     auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setObjectName(QStringLiteral("ToolPanel"));
     panel->setFixedHeight(kToolPanelHeight);
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -470,10 +475,10 @@ QWidget* TForm1::CreateToolPanel() {
 
 QWidget* TForm1::CreateCountStrip() {
     auto* strip = new QWidget;
-    strip->setObjectName(QStringLiteral("Panel3"));
+    strip->setObjectName(QStringLiteral("CountStrip"));
     strip->setFixedHeight(kCountStripHeight);
     auto* label = new QLabel(QStringLiteral("Number of Variables"));
-    label->setObjectName(QStringLiteral("Label1"));
+    label->setObjectName(QStringLiteral("CountLabel"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(25);
     Edit1->setAlignment(Qt::AlignCenter);
@@ -535,8 +540,8 @@ QWidget* TForm1::CreateResultArea() {
 
 QWidget* TForm1::CreateRightSide() {
     auto* side = new QWidget;
-    Panel1 = side;
-    side->setObjectName(QStringLiteral("Panel1"));
+    m_resultSide = side;
+    side->setObjectName(QStringLiteral("ResultSide"));
     // No minimum of its own: the tool bar's decides, so the side never collapses.
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);

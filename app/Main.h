@@ -70,10 +70,10 @@ public:
     void N14Click();                         ///< Paste result to the formula dialog
     void ReportBtnClick();
     // Commands: editing the map's cells
-    void N70Click(); ///< Undo
-    void N71Click(); ///< Redo
-    void N72Click(); ///< Copy the selected cells as tab-separated text
-    void N73Click(); ///< Paste tab-separated text at the current cell
+    void UndoMapChange();
+    void RedoMapChange();
+    void CopyCells();  ///< Copy the selected cells as tab-separated text
+    void PasteCells(); ///< Paste tab-separated text at the current cell
 
     // Events of the controls
     void CarnoGrid1KeyDown(int key);
@@ -146,7 +146,7 @@ private:
     QPushButton* ReportBtn;
     QLineEdit* Edit2; // the whole result line, read-only
     QSplitter* Splitter1;
-    QWidget* Panel1;
+    QWidget* m_resultSide;
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
 

@@ -32,7 +32,7 @@ void applyTexts(TForm1& form, const WindowTexts& texts) {
 } // namespace
 
 void setUpMainAccessibility(TForm1& form) {
-    if (auto* label = form.findChild<QLabel*>(QStringLiteral("Label1")))
+    if (auto* label = form.findChild<QLabel*>(QStringLiteral("CountLabel")))
         label->setBuddy(form.findChild<QLineEdit*>(QStringLiteral("Edit1")));
     form.MapView()->setAccessibleName(QStringLiteral("Karnaugh map"));
     form.ResultTree()->setAccessibleName(QStringLiteral("Result"));

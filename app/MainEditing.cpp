@@ -29,11 +29,11 @@ std::string textOf(const QObject* window, const char* id) {
 
 } // namespace
 
-void TForm1::N70Click() {
+void TForm1::UndoMapChange() {
     m_history->Undo();
 }
 
-void TForm1::N71Click() {
+void TForm1::RedoMapChange() {
     m_history->Redo();
 }
 
@@ -61,14 +61,14 @@ void TForm1::UpdateTitle() {
     setWindowTitle(title);
 }
 
-void TForm1::N72Click() {
+void TForm1::CopyCells() {
     const QRect area = CarnoGrid1->selectionRect();
     if (area.isNull())
         return;
     QApplication::clipboard()->setText(cellsAsText(Grid(), area));
 }
 
-void TForm1::N73Click() {
+void TForm1::PasteCells() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty())
         return;

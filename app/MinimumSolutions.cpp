@@ -176,9 +176,9 @@ QString exactResultHint(bool proven, const WindowTexts& texts) {
 }
 
 TMinSolutions::TMinSolutions(QWidget* parent)
-    : QDialog(parent), m_texts(new WindowTexts(this)), Label1(new QLabel),
-      Label2(new QLabel(QStringLiteral("Underlined terms are not in every solution."))),
-      ListBox1(new QListWidget), ShowBtn(new QPushButton(QStringLiteral("Show"))),
+    : QDialog(parent), m_texts(new WindowTexts(this)), m_summary(new QLabel),
+      m_marksNote(new QLabel(QStringLiteral("Underlined terms are not in every solution."))),
+      m_list(new QListWidget), ShowBtn(new QPushButton(QStringLiteral("Show"))),
       CloseBtn(new QPushButton(QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("MinSolutions"));
     m_texts->add(QStringLiteral("Caption"), QStringLiteral("Minimum Solutions"));
@@ -191,30 +191,30 @@ TMinSolutions::TMinSolutions(QWidget* parent)
     setWindowTitle(m_texts->text(QStringLiteral("Caption")));
     connect(m_texts, &WindowTexts::changed, this,
             [this] { setWindowTitle(m_texts->text(QStringLiteral("Caption"))); });
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setWordWrap(true);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setItemDelegate(new WrappedSolutionDelegate(ListBox1));
-    ListBox1->setWordWrap(true);
-    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListBox1->setResizeMode(QListView::Adjust);
-    new RelayoutOnResize(ListBox1);
+    m_summary->setObjectName(QStringLiteral("SolutionsSummary"));
+    m_marksNote->setObjectName(QStringLiteral("SolutionsMarksNote"));
+    m_marksNote->setWordWrap(true);
+    m_list->setObjectName(QStringLiteral("SolutionsList"));
+    m_list->setItemDelegate(new WrappedSolutionDelegate(m_list));
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setResizeMode(QListView::Adjust);
+    new RelayoutOnResize(m_list);
     ShowBtn->setObjectName(QStringLiteral("ShowBtn"));
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    Label1->setBuddy(ListBox1);
+    m_summary->setBuddy(m_list);
     ShowBtn->setDefault(true);
     connect(ShowBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ShowBtn);
     buttons->addWidget(CloseBtn);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(ListBox1, 1);
-    layout->addWidget(Label2);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_marksNote);
     layout->addLayout(buttons);
     resize(420, 260);
 }
@@ -232,21 +232,21 @@ QString TMinSolutions::Summary(const ExactResult& result) const {
 
 void TMinSolutions::SetSolutions(const QStringList& texts, const ExactResult& result,
                                  const QStringList& marked) {
-    Label1->setText(Summary(result));
+    m_summary->setText(Summary(result));
     // A list takes no name from its label: the summary names it for screen readers.
-    ListBox1->setAccessibleName(Label1->text());
-    ListBox1->clear();
-    ListBox1->addItems(texts);
+    m_list->setAccessibleName(m_summary->text());
+    m_list->clear();
+    m_list->addItems(texts);
     for (int row = 0; row < texts.size() && row < marked.size(); ++row)
-        ListBox1->item(row)->setData(kMarkedRole, marked[row]);
-    Label2->setVisible(std::any_of(marked.begin(), marked.end(), [](const QString& text) {
+        m_list->item(row)->setData(kMarkedRole, marked[row]);
+    m_marksNote->setVisible(std::any_of(marked.begin(), marked.end(), [](const QString& text) {
         return text.contains(QLatin1String("<u>"));
     }));
-    ListBox1->setCurrentRow(texts.isEmpty() ? -1 : 0);
+    m_list->setCurrentRow(texts.isEmpty() ? -1 : 0);
 }
 
 int TMinSolutions::Chosen() const {
-    return ListBox1->currentRow();
+    return m_list->currentRow();
 }
 
 void writeMinimumSolutionsTexts(const AppContext& context) {

@@ -57,9 +57,9 @@ private:
     [[nodiscard]] QString Summary(const ExactResult& result) const;
 
     WindowTexts* m_texts;
-    QLabel* Label1;
-    QLabel* Label2; // what the marks mean
-    QListWidget* ListBox1;
+    QLabel* m_summary;
+    QLabel* m_marksNote; // what the marks mean
+    QListWidget* m_list;
     QPushButton* ShowBtn;
     QPushButton* CloseBtn;
 };

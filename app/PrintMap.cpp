@@ -1,6 +1,8 @@
 // Print, print preview and PDF export of the map's printable pages.
 #include "app/PrintMap.h"
 
+#include "ui/ActionNames.h"
+
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/QtPorts.h"
@@ -78,19 +80,24 @@ PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TSte
     : QObject(&form), m_form(form), m_context(context), m_steps(steps) {}
 
 void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
-    QAction* print = namedAction(fileMenu, "N62", "Print...", "Print the map and its result");
+    QAction* print =
+        namedAction(fileMenu, ActionName::Print, "Print...", "Print the map and its result");
     print->setShortcut(Qt::CTRL | Qt::Key_P);
-    connect(print, &QAction::triggered, this, &PrintCommands::N62Click);
-    QAction* preview = namedAction(fileMenu, "N63", "Print Preview...", "See the printed page");
-    connect(preview, &QAction::triggered, this, &PrintCommands::N63Click);
-    QAction* pdf =
-        namedAction(fileMenu, "N64", "Export PDF...", "Write the printed page as a PDF file");
-    connect(pdf, &QAction::triggered, this, &PrintCommands::N64Click);
-    N65 = namedAction(fileMenu, "N65", "Print Steps", "Print the steps after the result");
-    N65->setCheckable(true);
-    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("N66"));
-    fileMenu->insertActions(before, {print, preview, pdf, N65});
-    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("N67"));
+    connect(print, &QAction::triggered, this, &PrintCommands::Print);
+    QAction* preview =
+        namedAction(fileMenu, ActionName::PrintPreview, "Print Preview...", "See the printed page");
+    connect(preview, &QAction::triggered, this, &PrintCommands::PrintPreview);
+    QAction* pdf = namedAction(fileMenu, ActionName::ExportPdf, "Export PDF...",
+                               "Write the printed page as a PDF file");
+    connect(pdf, &QAction::triggered, this, &PrintCommands::ExportPdf);
+    m_printSteps = namedAction(fileMenu, ActionName::PrintSteps, "Print Steps",
+                               "Print the steps after the result");
+    m_printSteps->setCheckable(true);
+    fileMenu->insertSeparator(before)->setObjectName(
+        QString::fromLatin1(ActionName::PrintSeparator));
+    fileMenu->insertActions(before, {print, preview, pdf, m_printSteps});
+    fileMenu->insertSeparator(before)->setObjectName(
+        QString::fromLatin1(ActionName::PrintEndSeparator));
 }
 
 std::vector<std::string> PrintCommands::Pages() const {
@@ -101,13 +108,13 @@ std::vector<std::string> PrintCommands::Pages() const {
     // The result line goes with a result that belongs to the map, as the steps do.
     if (steps)
         request.result = steps->resultText;
-    if (steps && N65 && N65->isChecked())
+    if (steps && m_printSteps && m_printSteps->isChecked())
         request.steps = &*steps;
     request.phrases = m_steps.Phrases();
     return printPages(m_form.Grid(), request);
 }
 
-void PrintCommands::N62Click() {
+void PrintCommands::Print() {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     if (!m_context.dialogs->setUpPrinter(&m_form, printer))
@@ -120,7 +127,7 @@ void PrintCommands::N62Click() {
     paintPages(painter, printer, Pages());
 }
 
-void PrintCommands::N63Click() {
+void PrintCommands::PrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     QPrintPreviewDialog preview(&printer, &m_form);
@@ -133,13 +140,13 @@ void PrintCommands::N63Click() {
     preview.exec();
 }
 
-void PrintCommands::N64Click() {
+void PrintCommands::ExportPdf() {
     if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export PDF"),
                                            kPdfFilter, QStringLiteral("pdf")))
-        ExportPdf(*path);
+        WritePdf(*path);
 }
 
-void PrintCommands::ExportPdf(const QString& path) const {
+void PrintCommands::WritePdf(const QString& path) const {
     const QByteArray pdf = pdfOfPages(Pages());
     if (const auto error =
             writeFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString()))

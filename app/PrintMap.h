@@ -23,8 +23,8 @@ void paintPages(QPainter& painter, QPagedPaintDevice& device,
 /// The pages as a PDF document of A4 pages.
 [[nodiscard]] QByteArray pdfOfPages(const std::vector<std::string>& pages);
 
-/// The commands "Print..." (N62, Ctrl+P), "Print Preview..." (N63), "Export PDF..." (N64) and
-/// the switch "Print Steps" (N65) of the File menu. The page shows the map with its labels and
+/// The commands "Print..." (Ctrl+P), "Print Preview...", "Export PDF..." and the switch "Print
+/// Steps" of the File menu. The page shows the map with its labels and
 /// values, the groups when Show All Groups is on, the minterm numbers when they are shown, the
 /// result line, and with Print Steps the steps of the result.
 class PrintCommands : public QObject {
@@ -35,18 +35,18 @@ public:
     /// Adds the commands to the File menu, before `before`.
     void AddTo(QMenu* fileMenu, QAction* before);
 
-    void N62Click(); ///< Print
-    void N63Click(); ///< Print Preview
-    void N64Click(); ///< Export PDF
+    void Print();
+    void PrintPreview();
+    void ExportPdf();
 
     /// The pages as they would be printed now.
     [[nodiscard]] std::vector<std::string> Pages() const;
 
 private:
-    void ExportPdf(const QString& path) const;
+    void WritePdf(const QString& path) const;
 
     TForm1& m_form;
     AppContext m_context;
     const TStepsView& m_steps;
-    QAction* N65 = nullptr;
+    QAction* m_printSteps = nullptr;
 };

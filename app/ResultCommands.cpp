@@ -2,6 +2,8 @@
 // solutions, "Copy Result As" and "Export Map Image...".
 #include "app/ResultCommands.h"
 
+#include "ui/ActionNames.h"
+
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/MinimumSolutions.h"
@@ -42,11 +44,12 @@ struct NotationItem {
     Notation notation;
 };
 
-constexpr std::array<NotationItem, 5> kNotationItems = {{{"N44", "Plain", Notation::Plain},
-                                                         {"N45", "Verilog", Notation::Verilog},
-                                                         {"N46", "VHDL", Notation::Vhdl},
-                                                         {"N47", "LaTeX", Notation::Latex},
-                                                         {"N48", "C expression", Notation::C}}};
+constexpr std::array<NotationItem, 5> kNotationItems = {
+    {{ActionName::CopyResultAsPlain, "Plain", Notation::Plain},
+     {ActionName::CopyResultAsVerilog, "Verilog", Notation::Verilog},
+     {ActionName::CopyResultAsVhdl, "VHDL", Notation::Vhdl},
+     {ActionName::CopyResultAsLatex, "LaTeX", Notation::Latex},
+     {ActionName::CopyResultAsC, "C expression", Notation::C}}};
 
 QAction* findAction(const QMenu* menu, const char* name) {
     for (QAction* action : menu->actions())
@@ -95,18 +98,18 @@ ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
 }
 
 void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMenu* resultPopup) {
-    QAction* exportImage =
-        namedAction(fileMenu, "N42", "Export Map Image...", "Export the map as a picture");
-    connect(exportImage, &QAction::triggered, this, [this] { N42Click(); });
+    QAction* exportImage = namedAction(fileMenu, ActionName::ExportMapImage, "Export Map Image...",
+                                       "Export the map as a picture");
+    connect(exportImage, &QAction::triggered, this, [this] { ExportMapImage(); });
     fileMenu->insertAction(findAction(fileMenu, "N19"), exportImage);
 
-    N40 =
-        namedAction(mapMenu, "N40", "Show All Groups", "Draw every term of the result on the map");
-    N40->setCheckable(true);
-    connect(N40, &QAction::toggled, this, [this](bool on) { N40Click(on); });
-    mapMenu->addSeparator()->setObjectName(QStringLiteral("N49"));
-    mapMenu->addAction(N40);
-    mapPopup->addAction(N40);
+    m_showAllGroups = namedAction(mapMenu, ActionName::ShowAllGroups, "Show All Groups",
+                                  "Draw every term of the result on the map");
+    m_showAllGroups->setCheckable(true);
+    connect(m_showAllGroups, &QAction::toggled, this, [this](bool on) { ShowAllGroups(on); });
+    mapMenu->addSeparator()->setObjectName(QString::fromLatin1(ActionName::GroupsSeparator));
+    mapMenu->addAction(m_showAllGroups);
+    mapPopup->addAction(m_showAllGroups);
     AddTreeItems(resultPopup);
     m_steps = new StepsCommands(m_form);
     m_steps->AddTo(mapMenu, resultPopup);
@@ -115,13 +118,14 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
 }
 
 void ResultCommands::AddTreeItems(QMenu* resultPopup) {
-    resultPopup->addSeparator()->setObjectName(QStringLiteral("N50"));
-    QAction* solutions = namedAction(resultPopup, "N41", "Minimum Solutions...");
-    connect(solutions, &QAction::triggered, this, [this] { N41Click(); });
+    resultPopup->addSeparator()->setObjectName(QString::fromLatin1(ActionName::SolutionsSeparator));
+    QAction* solutions =
+        namedAction(resultPopup, ActionName::MinimumSolutions, "Minimum Solutions...");
+    connect(solutions, &QAction::triggered, this, [this] { MinimumSolutions(); });
     resultPopup->addAction(solutions);
     QMenu* copyAs = resultPopup->addMenu(QStringLiteral("Copy Result As"));
-    copyAs->setObjectName(QStringLiteral("N43"));
-    copyAs->menuAction()->setObjectName(QStringLiteral("N43"));
+    copyAs->setObjectName(QString::fromLatin1(ActionName::CopyResultAs));
+    copyAs->menuAction()->setObjectName(QString::fromLatin1(ActionName::CopyResultAs));
     for (const NotationItem& item : kNotationItems) {
         QAction* action = namedAction(copyAs, item.name, item.caption);
         const Notation notation = item.notation;
@@ -150,7 +154,7 @@ void ResultCommands::AfterAnalyze(bool exact, bool proven) {
     UpdateLegend();
 }
 
-void ResultCommands::N40Click(bool on) {
+void ResultCommands::ShowAllGroups(bool on) {
     m_form.MapView()->setShowAllGroups(on);
     UpdateLegend();
 }
@@ -158,7 +162,7 @@ void ResultCommands::N40Click(bool on) {
 void ResultCommands::UpdateLegend() {
     QTreeWidget* tree = m_form.ResultTree();
     markTermLines(tree);
-    const bool legend = N40->isChecked() && !m_form.MapView()->groupOutlines().empty();
+    const bool legend = m_showAllGroups->isChecked() && !m_form.MapView()->groupOutlines().empty();
     QTreeWidgetItem* root = tree->topLevelItem(0);
     if (!legend || !root)
         return;
@@ -166,7 +170,7 @@ void ResultCommands::UpdateLegend() {
         root->child(k)->setIcon(0, groupSwatch(static_cast<std::size_t>(k)));
 }
 
-void ResultCommands::N41Click() {
+void ResultCommands::MinimumSolutions() {
     if (!chooseMinimumSolution(&m_form, m_form.Grid(), m_context))
         return;
     QTreeWidget* tree = m_form.ResultTree();
@@ -194,15 +198,15 @@ std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
     return choice->path;
 }
 
-void ResultCommands::N42Click() {
+void ResultCommands::ExportMapImage() {
     if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export Map Image"),
                                            kImageFilter, QStringLiteral("svg")))
-        ExportImage(*path);
+        WriteImage(*path);
 }
 
-void ResultCommands::ExportImage(const QString& path) {
+void ResultCommands::WriteImage(const QString& path) {
     const TCarnoGrid& grid = m_form.Grid();
-    const bool withGroups = N40->isChecked();
+    const bool withGroups = m_showAllGroups->isChecked();
     const std::string file = QFile::encodeName(path).toStdString();
     if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
         if (!mapImageFormatOf(file)) {

@@ -19,10 +19,10 @@ class WindowTexts;
 /// Gives every term line (level 1) of the result tree the term image.
 void markTermLines(QTreeWidget* tree);
 
-/// The commands added to the main window's menus: "Show All Groups" (N40, Map menu and the
-/// map's popup), "Minimum Solutions..." (N41) and "Copy Result As" (N43 with N44..N48, the
-/// result tree's popup), "Export Map Image..." (N42, File menu), and with them the steps
-/// (StepsCommands) and printing (PrintCommands). Owned by the main window.
+/// The commands added to the main window's menus: "Show All Groups" (Map menu and the map's
+/// popup), "Minimum Solutions..." and "Copy Result As" (the result tree's popup), "Export Map
+/// Image..." (File menu), and with them the steps (StepsCommands) and printing (PrintCommands).
+/// Owned by the main window.
 class ResultCommands : public QObject {
     Q_OBJECT
 public:
@@ -35,12 +35,12 @@ public:
     /// not proven; otherwise how many terms a minimum cover has when that is fewer.
     void AfterAnalyze(bool exact, bool proven);
 
-    void N40Click(bool on); ///< Show All Groups
-    void N41Click();        ///< Minimum Solutions
-    void N42Click();        ///< Export Map Image
+    void ShowAllGroups(bool on);
+    void MinimumSolutions();
+    void ExportMapImage();
     void CopyResultAs(Notation notation);
 
-    [[nodiscard]] QAction* ShowAllGroupsAction() const { return N40; }
+    [[nodiscard]] QAction* ShowAllGroupsAction() const { return m_showAllGroups; }
     [[nodiscard]] StepsCommands* Steps() const { return m_steps; }
     [[nodiscard]] PrintCommands* Printing() const { return m_print; }
 
@@ -48,13 +48,13 @@ private:
     void AddTreeItems(QMenu* resultPopup);
     /// With Show All Groups on, each term line shows its outline's colour; else the term image.
     void UpdateLegend();
-    void ExportImage(const QString& path);
+    void WriteImage(const QString& path);
     [[nodiscard]] bool HasResult() const;
 
     TForm1& m_form;
     AppContext m_context;
     WindowTexts* m_texts; // the main window's
-    QAction* N40 = nullptr;
+    QAction* m_showAllGroups = nullptr;
     StepsCommands* m_steps = nullptr;
     PrintCommands* m_print = nullptr;
 };

@@ -2,6 +2,8 @@
 // line, and the minterm numbers of the map.
 #include "app/StepsView.h"
 
+#include "ui/ActionNames.h"
+
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "engine/ResultCheck.h"
@@ -337,22 +339,22 @@ StepsCommands::StepsCommands(TForm1& form)
     : QObject(&form), m_form(form), m_view(new TStepsView(form)) {}
 
 void StepsCommands::AddTo(QMenu* mapMenu, QMenu* resultPopup) {
-    QAction* steps =
-        namedAction(mapMenu, "N60", "Steps...", "How the result was found, step by step");
-    connect(steps, &QAction::triggered, this, &StepsCommands::N60Click);
-    QAction* minterms = namedAction(mapMenu, "N61", "Show Minterm Numbers",
+    QAction* steps = namedAction(mapMenu, ActionName::ShowSteps, "Steps...",
+                                 "How the result was found, step by step");
+    connect(steps, &QAction::triggered, this, &StepsCommands::ShowSteps);
+    QAction* minterms = namedAction(mapMenu, ActionName::ShowMintermNumbers, "Show Minterm Numbers",
                                     "Write each cell's minterm number in its corner");
     minterms->setCheckable(true);
-    connect(minterms, &QAction::toggled, this, &StepsCommands::N61Click);
+    connect(minterms, &QAction::toggled, this, &StepsCommands::ShowMintermNumbers);
     mapMenu->addAction(steps);
     mapMenu->addAction(minterms);
     resultPopup->addAction(steps);
 }
 
-void StepsCommands::N60Click() {
+void StepsCommands::ShowSteps() {
     m_view->ShowSteps();
 }
 
-void StepsCommands::N61Click(bool on) {
+void StepsCommands::ShowMintermNumbers(bool on) {
     m_form.MapView()->setShowMinterms(on);
 }

@@ -67,8 +67,8 @@ private:
     QPushButton* StepsClose;
 };
 
-/// The commands "Steps..." (N60, Map menu and the result tree's popup) and "Show Minterm
-/// Numbers" (N61, Map menu). Owns the Steps view through the main window.
+/// The commands "Steps..." (Map menu and the result tree's popup) and "Show Minterm Numbers"
+/// (Map menu). Owns the Steps view through the main window.
 class StepsCommands : public QObject {
     Q_OBJECT
 public:
@@ -76,8 +76,8 @@ public:
 
     void AddTo(QMenu* mapMenu, QMenu* resultPopup);
 
-    void N60Click();        ///< Steps
-    void N61Click(bool on); ///< Show Minterm Numbers
+    void ShowSteps();
+    void ShowMintermNumbers(bool on);
 
     [[nodiscard]] TStepsView* View() const { return m_view; }
 

@@ -161,7 +161,7 @@ private slots:
         result.solutionCount = 1;
         result.solutions = {{Cube{}}};
         dialog.SetSolutions({QStringLiteral("A")}, result);
-        QCOMPARE(accessibleText(child<QListWidget>(&dialog, "ListBox1")),
+        QCOMPARE(accessibleText(child<QListWidget>(&dialog, "SolutionsList")),
                  QStringLiteral("1 minimum solution of 1 term."));
     }
 };

@@ -2,6 +2,7 @@
 // paste of cells, unsaved changes, the keyboard's way through the window, the formula and set
 // boxes, outlines of a discarded result and maps opened by their content.
 #include "UiTestSupport.h"
+#include "ui/ActionNames.h"
 
 #include "app/MapHistory.h"
 #include "app/MinimumSolutions.h"
@@ -130,7 +131,7 @@ void change(UiApp& ui, const QString& kind) {
     } else if (kind == QLatin1String("paste")) {
         QApplication::clipboard()->setText(QStringLiteral("1\t*\n0\t1\n"));
         goTo(ui, 3, 3);
-        form->N73Click();
+        form->PasteCells();
     }
 }
 
@@ -159,12 +160,12 @@ private slots:
         const MapCells after = ui.grid().Snapshot();
         QVERIFY(after != before);
         QCOMPARE(ui.form()->History().Count(), steps + 1);
-        QVERIFY(action(ui, "N70")->isEnabled());
-        action(ui, "N70")->trigger();
+        QVERIFY(action(ui, ActionName::UndoMapChange)->isEnabled());
+        action(ui, ActionName::UndoMapChange)->trigger();
         QVERIFY(ui.grid().Snapshot() == before);
         QCOMPARE(ui.countBox()->text(), QString::number(before.variableCount));
-        QVERIFY(action(ui, "N71")->isEnabled());
-        action(ui, "N71")->trigger();
+        QVERIFY(action(ui, ActionName::RedoMapChange)->isEnabled());
+        action(ui, ActionName::RedoMapChange)->trigger();
         QVERIFY(ui.grid().Snapshot() == after);
         QCOMPARE(ui.countBox()->text(), QString::number(after.variableCount));
     }
@@ -173,9 +174,11 @@ private slots:
         UiApp ui;
         activate(ui);
         ui.map()->setFocus();
-        QCOMPARE(action(ui, "N70")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QVERIFY(action(ui, "N71")->shortcuts().contains(
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+        QCOMPARE(action(ui, ActionName::UndoMapChange)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(action(ui, ActionName::RedoMapChange)
+                    ->shortcuts()
+                    .contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
         std::vector<MapCells> states{ui.grid().Snapshot()};
         const QStringList values = {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("*")};
         for (int k = 0; k < 105; ++k) {
@@ -205,7 +208,7 @@ private slots:
         ui.form()->N18Click();
         QCOMPARE(ui.grid().GetVariableCount(), 5);
         QVERIFY(!ui.form()->History().CanUndo());
-        QVERIFY(!action(ui, "N70")->isEnabled());
+        QVERIFY(!action(ui, ActionName::UndoMapChange)->isEnabled());
         QVERIFY(!ui.form()->IsModified());
         UiApp started({}, file);
         QVERIFY(!started.form()->History().CanUndo());
@@ -218,18 +221,18 @@ private slots:
         ui.set({3}, "*");
         ui.set({4}, "0");
         selectCells(ui, QRect(1, 1, 3, 2));
-        ui.form()->N72Click();
+        ui.form()->CopyCells();
         const QString text = QApplication::clipboard()->text();
         QCOMPARE(text, QStringLiteral("1\t1\t*\n0\t\t\n"));
         goTo(ui, 2, 3);
-        ui.form()->N73Click();
+        ui.form()->PasteCells();
         for (int r = 0; r < 2; ++r)
             for (int c = 0; c < 3; ++c)
                 QCOMPARE(ui.grid().Cells(2 + c, 3 + r), ui.grid().Cells(1 + c, 1 + r));
         // Windows line ends and spaces around values, as spreadsheets may give them.
         QApplication::clipboard()->setText(QStringLiteral(" * \t0\r\n1\t \r\n"));
         goTo(ui, 1, 1);
-        ui.form()->N73Click();
+        ui.form()->PasteCells();
         QCOMPARE(ui.grid().Cells(1, 1), std::string("*"));
         QCOMPARE(ui.grid().Cells(2, 1), std::string("0"));
         QCOMPARE(ui.grid().Cells(1, 2), std::string("1"));
@@ -237,7 +240,7 @@ private slots:
         // One value fills the whole selection.
         QApplication::clipboard()->setText(QStringLiteral("0\n"));
         selectCells(ui, QRect(3, 1, 2, 2));
-        ui.form()->N73Click();
+        ui.form()->PasteCells();
         for (int c = 3; c <= 4; ++c)
             for (int r = 1; r <= 2; ++r)
                 QCOMPARE(ui.grid().Cells(c, r), std::string("0"));
@@ -265,7 +268,7 @@ private slots:
         const int steps = ui.form()->History().Count();
         QApplication::clipboard()->setText(text);
         goTo(ui, col, 1);
-        ui.form()->N73Click();
+        ui.form()->PasteCells();
         QCOMPARE(shownTexts(ui.messages), QStringList{message});
         QCOMPARE(ui.messages.shown[0].kind, MsgKind::Error);
         QVERIFY(ui.grid().Snapshot() == before);
@@ -282,7 +285,7 @@ private slots:
         QCOMPARE(ui.form()->windowTitle(), QStringLiteral("m.lvn \u2013 Lorvane"));
         ui.form()->FillWith("0");
         QCOMPARE(ui.form()->windowTitle(), QStringLiteral("*m.lvn \u2013 Lorvane"));
-        action(ui, "N70")->trigger(); // back to the saved cells
+        action(ui, ActionName::UndoMapChange)->trigger(); // back to the saved cells
         QCOMPARE(ui.form()->windowTitle(), QStringLiteral("m.lvn \u2013 Lorvane"));
         // A page is no copy of the map: the mark stays.
         ui.form()->FillWith("0");
@@ -495,7 +498,7 @@ private slots:
         QVERIFY(other.grid.SaveToFile(file.toStdString()));
         ui.set({0, 1, 5}, "1");
         ui.form()->N25Click();
-        action(ui, "N40")->setChecked(true);
+        action(ui, ActionName::ShowAllGroups)->setChecked(true);
         QVERIFY(!ui.map()->groupOutlines().empty());
         ui.messages.answers = {static_cast<MsgAnswer>(answer)};
         if (how == QLatin1String("open")) // the changed map is asked about first
@@ -553,7 +556,7 @@ private slots:
         UiApp ui;
         ui.form()->show();
         auto* splitter = child<QSplitter>(ui.form(), "Splitter1");
-        const int sideMinimum = child<QWidget>(ui.form(), "Panel1")->minimumSizeHint().width();
+        const int sideMinimum = child<QWidget>(ui.form(), "ResultSide")->minimumSizeHint().width();
         const QRect screen = ui.form()->screen()->availableGeometry();
         for (int count : {5, 6, 8, 3}) {
             ui.countBox()->setText(QString::number(count));
@@ -576,7 +579,7 @@ private slots:
         UiApp ui;
         ui.form()->show();
         auto* splitter = child<QSplitter>(ui.form(), "Splitter1");
-        const int sideMinimum = child<QWidget>(ui.form(), "Panel1")->minimumSizeHint().width();
+        const int sideMinimum = child<QWidget>(ui.form(), "ResultSide")->minimumSizeHint().width();
         ui.countBox()->setText(QStringLiteral("8"));
         ui.form()->resize(700, 400);
         QApplication::processEvents();
@@ -640,7 +643,7 @@ private slots:
                             {terms.join(QStringLiteral("+&#8203;"))});
         dialog.show();
         QApplication::processEvents();
-        auto* list = child<QListWidget>(&dialog, "ListBox1");
+        auto* list = child<QListWidget>(&dialog, "SolutionsList");
         const QRect item = list->visualItemRect(list->item(0));
         QVERIFY(item.height() > 5 * list->fontMetrics().height());
         QVERIFY(item.width() <= list->viewport()->width());

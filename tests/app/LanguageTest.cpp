@@ -67,7 +67,7 @@ QString solutionsSummary(const UiApp& ui, std::uint64_t count, int terms) {
     result.solutionCount = count;
     result.solutions.resize(count);
     dialog.SetSolutions(QStringList(static_cast<int>(count), QString()), result);
-    return child<QLabel>(&dialog, "Label1")->text();
+    return child<QLabel>(&dialog, "SolutionsSummary")->text();
 }
 
 } // namespace
@@ -133,7 +133,7 @@ private slots:
                         {QStringLiteral("Form1.N19.Caption=Quit"),
                          QStringLiteral("form1.N18.Caption=wrong window case"),
                          QStringLiteral("Form1.n5.caption=Store"),
-                         QStringLiteral("Form1.Label1.Caption=first~~second"),
+                         QStringLiteral("Form1.CountLabel.Caption=first~~second"),
                          QStringLiteral("Form1.N20.Hint=Fill the whole map"),
                          QStringLiteral("Form1.N11.Caption=&Karte"),
                          QStringLiteral("Form1.ReportBtn.toolTip=by its Qt name"),
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(action(ui, "N19")->text(), QStringLiteral("Quit"));
         QCOMPARE(action(ui, "N18")->text(), QStringLiteral("Open Map..."));
         QCOMPARE(action(ui, "N5")->text(), QStringLiteral("Store"));
-        QCOMPARE(child<QLabel>(ui.form(), "Label1")->text(), QStringLiteral("first\nsecond"));
+        QCOMPARE(child<QLabel>(ui.form(), "CountLabel")->text(), QStringLiteral("first\nsecond"));
         QCOMPARE(child<QMenu>(ui.form(), "N20")->menuAction()->toolTip(),
                  QStringLiteral("Fill the whole map"));
         QCOMPARE(child<QMenu>(ui.form(), "N11")->title(), QStringLiteral("&Karte"));
@@ -197,14 +197,14 @@ private slots:
 
     void writtenTextsEncodeLineBreaks() {
         UiApp ui;
-        child<QLabel>(ui.form(), "Label1")->setText(QStringLiteral("one\ntwo"));
+        child<QLabel>(ui.form(), "CountLabel")->setText(QStringLiteral("one\ntwo"));
         const QString file = ui.path(QStringLiteral("written.lng"));
         QVERIFY(!TvekLanguage::WriteTexts(ui.form(), file));
         QVERIFY(ui.readFile(QStringLiteral("written.lng"))
-                    .contains("Form1.Label1.Caption=one~~two\r\n"));
-        child<QLabel>(ui.form(), "Label1")->setText(QStringLiteral("x"));
+                    .contains("Form1.CountLabel.Caption=one~~two\r\n"));
+        child<QLabel>(ui.form(), "CountLabel")->setText(QStringLiteral("x"));
         TvekLanguage::ApplyTexts(ui.form(), file);
-        QCOMPARE(child<QLabel>(ui.form(), "Label1")->text(), QStringLiteral("one\ntwo"));
+        QCOMPARE(child<QLabel>(ui.form(), "CountLabel")->text(), QStringLiteral("one\ntwo"));
     }
 
     void theCountBoxLineSetsTheVariableCount() {

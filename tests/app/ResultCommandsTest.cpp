@@ -2,6 +2,7 @@
 // hints, the minimum solutions, all groups on the map, PLA files, "Copy Result As" and
 // "Export Map Image...".
 #include "UiTestSupport.h"
+#include "ui/ActionNames.h"
 
 #include "app/GroupOutlines.h"
 #include "app/OptionsForm.h"
@@ -137,14 +138,14 @@ private slots:
         QStringList listed;
         QString summary;
         ModalScript script([&](QWidget* dialog) {
-            auto* list = child<QListWidget>(dialog, "ListBox1");
+            auto* list = child<QListWidget>(dialog, "SolutionsList");
             for (int i = 0; i < list->count(); ++i)
                 listed << list->item(i)->text();
-            summary = child<QLabel>(dialog, "Label1")->text();
+            summary = child<QLabel>(dialog, "SolutionsSummary")->text();
             list->setCurrentRow(list->count() - 1);
             clickButton(dialog, "ShowBtn");
         });
-        action(ui, "N41")->trigger();
+        action(ui, ActionName::MinimumSolutions)->trigger();
         QCOMPARE(script.seen(), QStringList{QStringLiteral("MinSolutions")});
         QVERIFY2(listed.size() >= 2, qPrintable(listed.join(QLatin1Char('\n'))));
         QVERIFY(summary.endsWith(QStringLiteral(" minimum solutions of 4 terms.")));
@@ -163,7 +164,7 @@ private slots:
         ui.form()->N25Click();
         const QString before = rootCaption(ui);
         ModalScript script([](QWidget* dialog) { clickButton(dialog, "CloseBtn"); });
-        action(ui, "N41")->trigger();
+        action(ui, ActionName::MinimumSolutions)->trigger();
         QCOMPARE(script.seen().size(), 1);
         QCOMPARE(termLines(ui), 6);
         QCOMPARE(rootCaption(ui), before);
@@ -171,7 +172,7 @@ private slots:
 
     void showAllGroupsIsAnUncheckedSwitchInBothMapMenus() {
         UiApp ui;
-        QAction* n40 = action(ui, "N40");
+        QAction* n40 = action(ui, ActionName::ShowAllGroups);
         QVERIFY(n40);
         QVERIFY(n40->isCheckable());
         QVERIFY(!n40->isChecked());
@@ -189,7 +190,7 @@ private slots:
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
         QVERIFY(ui.map()->groupOutlines().empty());
-        action(ui, "N40")->trigger();
+        action(ui, ActionName::ShowAllGroups)->trigger();
         const auto outlines = ui.map()->groupOutlines();
         QCOMPARE(outlines.size(), std::size_t{2});
         for (const GroupOutline& outline : outlines) {
@@ -254,7 +255,7 @@ private slots:
         ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
-        action(ui, "N40")->trigger();
+        action(ui, ActionName::ShowAllGroups)->trigger();
         ui.setVariables(5);
         QVERIFY(ui.map()->groupOutlines().empty());
         QVERIFY(!ui.map()->grab().isNull());
@@ -334,12 +335,10 @@ private slots:
     void copyResultAsPutsTheNotationOnTheClipboard_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Verilog") << "N45"
+        QTest::newRow("Verilog") << ActionName::CopyResultAsVerilog
                                  << "assign F = (~A & B) | (A & C);";
-        QTest::newRow("Plain") << "N44"
-                               << "|A*B+A*C";
-        QTest::newRow("VHDL") << "N46"
-                              << "F <= (not A and B) or (A and C);";
+        QTest::newRow("Plain") << ActionName::CopyResultAsPlain << "|A*B+A*C";
+        QTest::newRow("VHDL") << ActionName::CopyResultAsVhdl << "F <= (not A and B) or (A and C);";
     }
 
     void copyResultAsPutsTheNotationOnTheClipboard() {
@@ -357,9 +356,9 @@ private slots:
     void copyResultAsNeedsAResult() {
         UiApp ui;
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        action(ui, "N45")->trigger();
+        action(ui, ActionName::CopyResultAsVerilog)->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
-        auto* copyAs = ui.form()->findChild<QMenu*>("N43");
+        auto* copyAs = ui.form()->findChild<QMenu*>(ActionName::CopyResultAs);
         QCOMPARE(copyAs->actions().size(), 5);
     }
 
@@ -368,11 +367,11 @@ private slots:
         ui.setVariables(3);
         ui.set({2, 3, 5, 7}, "1");
         ui.form()->N25Click();
-        action(ui, "N40")->trigger();
+        action(ui, ActionName::ShowAllGroups)->trigger();
         for (const char* name : {"m.svg", "m.tex", "m.png"})
             ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QString::fromLatin1(name)), 4});
         for (int i = 0; i < 3; ++i)
-            action(ui, "N42")->trigger();
+            action(ui, ActionName::ExportMapImage)->trigger();
         QCOMPARE(ui.dialogs.saveCalls[0].title, QStringLiteral("Export Map Image"));
         QCOMPARE(ui.readFile(QStringLiteral("m.svg")),
                  QByteArray::fromStdString(mapSvg(ui.grid(), true)));
@@ -393,7 +392,7 @@ private slots:
     void exportMapImageRefusesOtherNames() {
         UiApp ui;
         ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QStringLiteral("m.gif")), 4});
-        action(ui, "N42")->trigger();
+        action(ui, ActionName::ExportMapImage)->trigger();
         QCOMPARE(shownTexts(ui.messages),
                  QStringList{QStringLiteral(
                      "Unknown image type: the file name must end in .svg, .png or .tex.")});
@@ -405,7 +404,7 @@ private slots:
         ui.writeFile(QStringLiteral("m.svg"), "old");
         ui.messages.answers = {MsgAnswer::No};
         ui.dialogs.saveAnswers.push_back(FileChoice{ui.path(QStringLiteral("m.svg")), 1});
-        action(ui, "N42")->trigger();
+        action(ui, ActionName::ExportMapImage)->trigger();
         QCOMPARE(shownTexts(ui.messages),
                  QStringList{QStringLiteral("This file already exist, replace ?")});
         QCOMPARE(ui.readFile(QStringLiteral("m.svg")), QByteArray("old"));

@@ -1,6 +1,7 @@
 // The Steps view, the minterm numbers, the outline legend of the result tree, and printing:
 // print, print preview and PDF export.
 #include "UiTestSupport.h"
+#include "ui/ActionNames.h"
 
 #include "app/PrintMap.h"
 #include "app/ResultCommands.h"
@@ -62,7 +63,7 @@ class StepsPrintTest : public QObject {
 private slots:
     void stepsCommandIsInTheMapMenuAndTheResultPopup() {
         UiApp ui;
-        QAction* steps = action(ui, "N60");
+        QAction* steps = action(ui, ActionName::ShowSteps);
         QVERIFY(steps);
         QVERIFY(ui.form()->menuBar()->findChild<QMenu*>("N11")->actions().contains(steps));
         QVERIFY(ui.form()->findChild<QMenu*>("PopupMenu2")->actions().contains(steps));
@@ -77,7 +78,7 @@ private slots:
     void selectingAStepPaintsItsCellsOnTheMap() {
         UiApp ui;
         analyseCornersAndCentre(ui);
-        action(ui, "N60")->trigger();
+        action(ui, ActionName::ShowSteps)->trigger();
         TStepsView* view = stepsView(ui);
         QCOMPARE(view->List()->topLevelItemCount(), 5); // no reductions without a chart
         QCOMPARE(view->List()->topLevelItem(0)->text(0), QStringLiteral("Prime implicants"));
@@ -102,7 +103,7 @@ private slots:
         ui.countBox()->setText(QStringLiteral("3"));
         ui.set({0, 1, 2, 5, 6, 7}, "1");
         ui.form()->N25Click();
-        action(ui, "N60")->trigger();
+        action(ui, ActionName::ShowSteps)->trigger();
         TStepsView* view = stepsView(ui);
         QTreeWidgetItem* row = stepLine(view, QStringLiteral("Cell 5 is covered by"));
         QVERIFY(row);
@@ -119,7 +120,7 @@ private slots:
     void theViewIsReachedByKeyboardAndNamedForScreenReaders() {
         UiApp ui;
         analyseCornersAndCentre(ui);
-        action(ui, "N60")->trigger();
+        action(ui, ActionName::ShowSteps)->trigger();
         TStepsView* view = stepsView(ui);
         QCOMPARE(view->List()->accessibleName(), QStringLiteral("Steps"));
         QVERIFY(view->List()->focusPolicy() & Qt::TabFocus);
@@ -136,7 +137,7 @@ private slots:
         UiApp ui;
         ui.map()->resize(300, 300);
         ui.form()->show();
-        QAction* numbers = action(ui, "N61");
+        QAction* numbers = action(ui, ActionName::ShowMintermNumbers);
         QVERIFY(numbers->isCheckable());
         const QImage before = ui.map()->viewport()->grab().toImage();
         numbers->trigger();
@@ -151,7 +152,7 @@ private slots:
         analyseCornersAndCentre(ui);
         QTreeWidgetItem* root = ui.form()->ResultTree()->topLevelItem(0);
         const QImage term = root->child(0)->icon(0).pixmap(16, 16).toImage();
-        action(ui, "N40")->trigger();
+        action(ui, ActionName::ShowAllGroups)->trigger();
         for (int k = 0; k < root->childCount(); ++k) {
             const GroupColor c = groupColor(static_cast<std::size_t>(k));
             const QColor edge = root->child(k)->icon(0).pixmap(16, 16).toImage().pixelColor(3, 8);
@@ -159,7 +160,7 @@ private slots:
                         std::abs(edge.blue() - c.b) <
                     12);
         }
-        action(ui, "N40")->trigger();
+        action(ui, ActionName::ShowAllGroups)->trigger();
         QCOMPARE(root->child(0)->icon(0).pixmap(16, 16).toImage(), term);
     }
 
@@ -168,7 +169,7 @@ private slots:
         analyseCornersAndCentre(ui);
         const QString path = ui.path(QStringLiteral("map.pdf"));
         ui.dialogs.saveAnswers.push_back(FileChoice{path, 1});
-        action(ui, "N64")->trigger();
+        action(ui, ActionName::ExportPdf)->trigger();
         QCOMPARE(ui.dialogs.saveCalls.back().defaultSuffix, QStringLiteral("pdf"));
         QCOMPARE(fileStart(path), QByteArray("%PDF"));
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".part")));
@@ -176,16 +177,16 @@ private slots:
         QFile(path).resize(4);
         ui.messages.answers.push_back(MsgAnswer::No);
         ui.dialogs.saveAnswers.push_back(FileChoice{path, 1});
-        action(ui, "N64")->trigger();
+        action(ui, ActionName::ExportPdf)->trigger();
         QCOMPARE(QFileInfo(path).size(), 4);
     }
 
     void printGoesToThePrinterTheDialogChose() {
         UiApp ui;
         analyseCornersAndCentre(ui);
-        QAction* print = action(ui, "N62");
+        QAction* print = action(ui, ActionName::Print);
         QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-        action(ui, "N65")->setChecked(true);
+        action(ui, ActionName::PrintSteps)->setChecked(true);
         const QString path = ui.path(QStringLiteral("printed.pdf"));
         ui.dialogs.printerAnswers.push_back(path);
         print->trigger();
@@ -204,9 +205,9 @@ private slots:
         QVERIFY(page.find("Y(A,B,C,D)=B*D+|B*|D") != std::string::npos);
         QVERIFY(page.find("<title>B*D</title>") == std::string::npos);
         QVERIFY(page.find("Prime implicants") == std::string::npos);
-        action(ui, "N40")->trigger();
-        action(ui, "N61")->trigger();
-        action(ui, "N65")->trigger();
+        action(ui, ActionName::ShowAllGroups)->trigger();
+        action(ui, ActionName::ShowMintermNumbers)->trigger();
+        action(ui, ActionName::PrintSteps)->trigger();
         page = printing->Pages().front();
         QVERIFY(page.find("<title>B*D</title>") != std::string::npos);
         QVERIFY(page.find("fill=\"#707070\">15</text>") != std::string::npos);
@@ -217,12 +218,12 @@ private slots:
         UiApp ui;
         ui.restartInLanguage(QStringLiteral("German"));
         analyseCornersAndCentre(ui);
-        action(ui, "N60")->trigger();
+        action(ui, ActionName::ShowSteps)->trigger();
         TStepsView* view = stepsView(ui);
         QCOMPARE(view->windowTitle(), QStringLiteral("Schritte"));
         QCOMPARE(view->List()->topLevelItem(0)->text(0), QStringLiteral("Primimplikanten"));
         QVERIFY(stepLine(view, QStringLiteral("|B*|D ist ein Kernprimimplikant: nur er")));
-        QCOMPARE(action(ui, "N62")->text(), QStringLiteral("Drucken..."));
+        QCOMPARE(action(ui, ActionName::Print)->text(), QStringLiteral("Drucken..."));
     }
 
     void theReportDialogHasAStepsBoxThatCheckAllTicks() {
@@ -239,7 +240,7 @@ private slots:
         UiApp ui;
         analyseCornersAndCentre(ui);
         ModalScript script([](QWidget* dialog) { rejectDialog(dialog); });
-        action(ui, "N63")->trigger();
+        action(ui, ActionName::PrintPreview)->trigger();
         QCOMPARE(script.seen(), QStringList{QStringLiteral("PrintPreview")});
     }
 };

@@ -2,6 +2,8 @@
 // what they show.
 #include "tools/tour/ScreenshotTour.h"
 
+#include "ui/ActionNames.h"
+
 #include "app/AboutForm.h"
 #include "app/AppWindows.h"
 #include "app/CarnoGridView.h"
@@ -311,7 +313,7 @@ void analyzeSets(Tour& t, int count, const char* ones, const char* dontCares) {
 }
 
 void showAllGroups(TForm1* form, bool on) {
-    if (auto* action = form->findChild<QAction*>(QStringLiteral("N40")))
+    if (auto* action = form->findChild<QAction*>(QString::fromLatin1(ActionName::ShowAllGroups)))
         action->setChecked(on);
 }
 
@@ -327,11 +329,11 @@ void addGroupSteps(Tour& t) {
     });
     t.add([&t, form] {
         onModal(t.shotAnd(QStringLiteral("37-minimum-solutions"), [](QWidget* dialog) {
-            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("SolutionsList"));
             list->setCurrentRow(list->count() - 1);
             click(dialog, "ShowBtn");
         }));
-        form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::MinimumSolutions))->trigger();
         selectTerm(form, 0);
         t.shot(form, QStringLiteral("38-minimum-solution-shown"));
     });
@@ -358,7 +360,7 @@ void addGroupSteps(Tour& t) {
 
 /// Opens the Steps view beside the main window and selects its first essential term.
 TStepsView* showSteps(TForm1* form) {
-    form->findChild<QAction*>(QStringLiteral("N60"))->trigger();
+    form->findChild<QAction*>(QString::fromLatin1(ActionName::ShowSteps))->trigger();
     auto* view = form->findChild<TStepsView*>(QStringLiteral("StepsView"));
     view->move(form->frameGeometry().topRight() + QPoint(8, 0));
     QTreeWidget* list = view->List();
@@ -372,7 +374,8 @@ void addStepsSteps(Tour& t) {
     TForm1* form = t.w.Form1;
     t.add([&t, form] {
         showAllGroups(form, false);
-        form->findChild<QAction*>(QStringLiteral("N61"))->setChecked(true);
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::ShowMintermNumbers))
+            ->setChecked(true);
         analyzeSets(t, 4, "0,2,5,7,8,10,13,15", "");
         TStepsView* view = showSteps(form);
         t.shot(form, QStringLiteral("49-steps-four-variables-map"));
@@ -395,15 +398,16 @@ void addStepsSteps(Tour& t) {
     });
     t.add([&t, form] {
         showAllGroups(form, true);
-        form->findChild<QAction*>(QStringLiteral("N65"))->setChecked(true);
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::PrintSteps))->setChecked(true);
         onModal([&t](QWidget* preview) {
             preview->resize(900, 1000);
             QApplication::processEvents();
             t.shot(preview, QStringLiteral("53-print-preview-eight-variables"));
             static_cast<QDialog*>(preview)->reject();
         });
-        form->findChild<QAction*>(QStringLiteral("N63"))->trigger();
-        form->findChild<QAction*>(QStringLiteral("N61"))->setChecked(false);
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::PrintPreview))->trigger();
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::ShowMintermNumbers))
+            ->setChecked(false);
         form->resize(600, 305);
         form->findChild<QSplitter*>(QStringLiteral("Splitter1"))->setSizes({247, 353});
     });
@@ -541,7 +545,7 @@ void addLanguageSteps(Tour& t, const QString& name) {
             t.screenShot(name + QStringLiteral("-minimum-solutions-screen"));
             click(dialog, "CloseBtn");
         }));
-        form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::MinimumSolutions))->trigger();
     });
     t.add([] { QCoreApplication::exit(0); });
 }
@@ -606,7 +610,7 @@ void addEditingSteps(Tour& t) {
         onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
         form->FillWith("1");
         t.shot(form, QStringLiteral("54-filled-with-ones"));
-        form->N70Click();
+        form->UndoMapChange();
         t.shot(form, QStringLiteral("55-undo-after-fill"));
     });
     t.add([&t, form] {
@@ -615,7 +619,7 @@ void addEditingSteps(Tour& t) {
         CarnoGridView* map = form->MapView();
         map->setFocus();
         map->setCurrentIndex(map->model()->index(1, 0));
-        form->N73Click();
+        form->PasteCells();
         selectCells(map, 1, 0, 2, 3);
         t.shot(form, QStringLiteral("56-paste-from-spreadsheet"));
     });
@@ -650,7 +654,7 @@ void addEditingSteps(Tour& t) {
                     "3,8,10,13,51,56,58,61,83,88,90,93,163,168,170,173,195,200,202,205");
         onModal(t.shotAnd(QStringLiteral("60-minimum-solutions-marked"),
                           [](QWidget* dialog) { click(dialog, "CloseBtn"); }));
-        form->findChild<QAction*>(QStringLiteral("N41"))->trigger();
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::MinimumSolutions))->trigger();
     });
 }
 
