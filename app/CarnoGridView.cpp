@@ -1,7 +1,9 @@
 // The map grid: label headers, the width rules, editing, moving and sizing, the term highlight.
 #include "app/CarnoGridView.h"
 
-#include "ui/GridSupport.h"
+#include "ui/GridHeader.h"
+#include "ui/LiveEditDelegate.h"
+#include "ui/ProductsColor.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -21,8 +21,8 @@
 #include "reports/MapFile.h"
 #include "reports/widgets/ReportForm.h"
 #include "ui/Actions.h"
-#include "ui/GridSupport.h"
 #include "ui/Icons.h"
+#include "ui/ProductsColor.h"
 #include "ui/UserDialogs.h"
 #include "ui/WindowTexts.h"
 

@@ -9,7 +9,7 @@
 #include "engine/ResultCheck.h"
 #include "interchange/Notation.h"
 #include "ui/Actions.h"
-#include "ui/GridSupport.h"
+#include "ui/ProductsColor.h"
 #include "ui/WindowTexts.h"
 
 #include <QAction>

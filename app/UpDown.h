@@ -11,7 +11,7 @@ class QToolButton;
 /// Steps a position between a minimum and a maximum (without wrapping) and writes it into its
 /// buddy edit box. Before every step the changing callback sees the requested value and may
 /// refuse the step. The position follows the buddy's text whenever that holds a whole number
-/// inside the range, as the window system's up-down control reads its buddy.
+/// inside the range, so that a count typed into the box is where the arrows step on from.
 class UpDownControl : public QWidget {
     Q_OBJECT
 public:

@@ -177,7 +177,7 @@ public:
     /// Names of variables 1..n, in order.
     [[nodiscard]] std::vector<std::string> VariableNames() const;
     TGlueMethod GlueMethod = gmDNF;
-    /// Products colour in the window system's encoding: 0x00BBGGRR.
+    /// Products colour as 0x00BBGGRR, the value the settings file keeps as ProductsColor.
     std::uint32_t TermColor = 0;
     bool BitSave = false;
     TFormulaType FormulaType = ftSOP;

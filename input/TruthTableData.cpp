@@ -41,7 +41,7 @@ bool TTruthTableData::SetTableSize(int variables, int functions) {
     }
     m_variableCount = variables;
     m_functionCount = functions;
-    // Like a text grid, cells keep their texts when the table is resized around them.
+    // Cells keep their texts when the table shrinks, so that growing it again shows them.
     m_cells.resize(static_cast<std::size_t>(ColCount()));
     for (auto& column : m_cells)
         column.resize(static_cast<std::size_t>(RowCount()));

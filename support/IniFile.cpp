@@ -1,4 +1,4 @@
-// Reading and writing ini files line by line, the way Windows profile files behave.
+// Reading and writing ini files line by line, every line not written kept as it was.
 #include "support/IniFile.h"
 
 #include "support/FileWriter.h"

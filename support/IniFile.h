@@ -1,4 +1,5 @@
-// IniFile: settings and language files with the semantics of Windows profile files.
+// IniFile: settings and language files, read and written line by line so that lines users wrote
+// stay.
 #pragma once
 
 #include <optional>
@@ -6,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-/// An ini file read and written line by line, as Windows profile files are: section and key
-/// names match without regard to case, a written key replaces its value in place or is
-/// appended at the end of its section (section and file are created when missing), every other
-/// line stays as it was, and values are kept raw (no quoting, no escapes). Each write replaces
-/// the whole file or leaves it untouched.
+/// An ini file read and written line by line, so that a file a user or a translator edited
+/// keeps everything it does not set: section and key names match without regard to case, a written
+/// key replaces its value in place or is appended at the end of its section (section and file are
+/// created when missing), every other line stays as it was, and values are kept raw (no quoting, no
+/// escapes). Each write replaces the whole file or leaves it untouched.
 class IniFile {
 public:
     using KeyValue = std::pair<std::string, std::string>;

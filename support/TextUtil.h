@@ -65,8 +65,8 @@
     return text;
 }
 
-/// The lines of a text, split at CR LF, LF or CR as a string list takes a text: a line end at
-/// the very end starts no further line. A leading UTF-8 byte-order mark is dropped.
+/// The lines of a text, split at CR LF, LF or CR: a line end at the very end starts no further
+/// line. A leading UTF-8 byte-order mark is dropped.
 [[nodiscard]] std::vector<std::string> splitLines(std::string_view text);
 
 /// `text` with "&", "<", ">" and the double quote written as character references.

@@ -1,7 +1,8 @@
 // The truth-table control: layout, header drawing, width growth and editing.
 #include "input/widgets/TruthTable.h"
 
-#include "ui/GridSupport.h"
+#include "ui/GridHeader.h"
+#include "ui/LiveEditDelegate.h"
 
 #include <QEvent>
 #include <QHeaderView>

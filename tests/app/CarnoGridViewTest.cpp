@@ -2,7 +2,7 @@
 // highlight with everything that drops it.
 #include "UiTestSupport.h"
 
-#include "ui/GridSupport.h"
+#include "ui/ProductsColor.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

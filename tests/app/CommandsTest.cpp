@@ -8,7 +8,6 @@
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
 #include "input/widgets/TruthTable.h"
-#include "ui/GridSupport.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -23,7 +23,7 @@ std::string CrLf(const std::vector<std::string>& lines) {
     return text;
 }
 
-/// Red 5, green 10, blue 200 in the window system's 0x00BBGGRR encoding.
+/// Red 5, green 10, blue 200 as the products colour is kept: 0x00BBGGRR.
 constexpr std::uint32_t kBluish = 0x00C80A05;
 
 // --- the template formatter ----------------------------------------------------------------
