@@ -1,8 +1,6 @@
 // The main window: layout, command table, start-up, variable count, Analyze and the commands.
 #include "app/Main.h"
 
-#include "ui/ActionNames.h"
-
 #include "app/AboutForm.h"
 #include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
@@ -20,6 +18,7 @@
 #include "interchange/Pla.h"
 #include "reports/MapFile.h"
 #include "reports/widgets/ReportForm.h"
+#include "ui/ActionNames.h"
 #include "ui/Actions.h"
 #include "ui/Icons.h"
 #include "ui/ProductsColor.h"

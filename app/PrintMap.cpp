@@ -1,8 +1,6 @@
 // Print, print preview and PDF export of the map's printable pages.
 #include "app/PrintMap.h"
 
-#include "ui/ActionNames.h"
-
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/QtPorts.h"
@@ -10,6 +8,7 @@
 #include "app/StepsView.h"
 #include "interchange/PrintPage.h"
 #include "support/FileWriter.h"
+#include "ui/ActionNames.h"
 #include "ui/Actions.h"
 #include "ui/UserDialogs.h"
 

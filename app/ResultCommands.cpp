@@ -2,8 +2,6 @@
 // solutions, "Copy Result As" and "Export Map Image...".
 #include "app/ResultCommands.h"
 
-#include "ui/ActionNames.h"
-
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "app/MinimumSolutions.h"
@@ -11,6 +9,7 @@
 #include "app/StepsView.h"
 #include "interchange/MapImage.h"
 #include "support/FileWriter.h"
+#include "ui/ActionNames.h"
 #include "ui/Actions.h"
 #include "ui/Icons.h"
 #include "ui/UserDialogs.h"

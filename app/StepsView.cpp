@@ -2,12 +2,11 @@
 // line, and the minterm numbers of the map.
 #include "app/StepsView.h"
 
-#include "ui/ActionNames.h"
-
 #include "app/CarnoGridView.h"
 #include "app/Main.h"
 #include "engine/ResultCheck.h"
 #include "interchange/Notation.h"
+#include "ui/ActionNames.h"
 #include "ui/Actions.h"
 #include "ui/ProductsColor.h"
 #include "ui/WindowTexts.h"

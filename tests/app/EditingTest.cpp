@@ -2,7 +2,6 @@
 // paste of cells, unsaved changes, the keyboard's way through the window, the formula and set
 // boxes, outlines of a discarded result and maps opened by their content.
 #include "UiTestSupport.h"
-#include "ui/ActionNames.h"
 
 #include "app/MapHistory.h"
 #include "app/MinimumSolutions.h"
@@ -12,6 +11,7 @@
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
 #include "input/widgets/TruthTable.h"
+#include "ui/ActionNames.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -2,12 +2,12 @@
 // hints, the minimum solutions, all groups on the map, PLA files, "Copy Result As" and
 // "Export Map Image...".
 #include "UiTestSupport.h"
-#include "ui/ActionNames.h"
 
 #include "app/GroupOutlines.h"
 #include "app/OptionsForm.h"
 #include "interchange/MapImage.h"
 #include "interchange/Pla.h"
+#include "ui/ActionNames.h"
 
 #include <QAction>
 #include <QCheckBox>

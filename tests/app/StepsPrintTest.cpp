@@ -1,7 +1,6 @@
 // The Steps view, the minterm numbers, the outline legend of the result tree, and printing:
 // print, print preview and PDF export.
 #include "UiTestSupport.h"
-#include "ui/ActionNames.h"
 
 #include "app/PrintMap.h"
 #include "app/ResultCommands.h"
@@ -9,6 +8,7 @@
 #include "interchange/MapImage.h"
 #include "reports/Report.h"
 #include "reports/widgets/ReportForm.h"
+#include "ui/ActionNames.h"
 
 #include <QAction>
 #include <QCheckBox>

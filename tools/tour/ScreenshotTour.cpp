@@ -2,8 +2,6 @@
 // what they show.
 #include "tools/tour/ScreenshotTour.h"
 
-#include "ui/ActionNames.h"
-
 #include "app/AboutForm.h"
 #include "app/AppWindows.h"
 #include "app/CarnoGridView.h"
@@ -22,6 +20,7 @@
 #include "reports/widgets/RepViewForm.h"
 #include "reports/widgets/ReportForm.h"
 #include "support/FileWriter.h"
+#include "ui/ActionNames.h"
 
 #include <QAction>
 #include <QApplication>
