@@ -23,8 +23,9 @@ const std::string& Outputs32Text() {
     return text;
 }
 
-const MultiFunction& Outputs32() {
-    static const MultiFunction function = std::get<MultiFunction>(parsePlaOutputs(Outputs32Text()));
+const BooleanFunction& Outputs32() {
+    static const BooleanFunction function =
+        std::get<BooleanFunction>(parsePlaOutputs(Outputs32Text()));
     return function;
 }
 
@@ -54,10 +55,11 @@ void Minimize32(benchmark::State& state, TGlueMethod method, bool exact) {
 void Command32(benchmark::State& state) {
     std::vector<OutputResult> results;
     for (auto _ : state) {
-        const auto function = std::get<MultiFunction>(parsePlaOutputs(Outputs32Text()));
+        const auto function = std::get<BooleanFunction>(parsePlaOutputs(Outputs32Text()));
         results = minimizeOutputs(function, gmDNF, false);
         const auto written = parsePlaOutputs(outputsPlaText(function, gmDNF, results));
-        benchmark::DoNotOptimize(firstDifferingOutput(function, std::get<MultiFunction>(written)));
+        benchmark::DoNotOptimize(
+            firstDifferingOutput(function, std::get<BooleanFunction>(written)));
     }
     Count(state, results);
 }

@@ -22,30 +22,19 @@
 
 #include "engine/Ports.h"
 #include "engine/function/CellSet.h"
+#include "engine/function/GlueMethod.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-/// Kind of result: sum of products (target "1") or product of sums (target "0").
-enum TGlueMethod : std::uint8_t { gmDNF = 0, gmKNF = 1 };
-
 /// Value code of a cell inside a term, decided by the first character of its text.
 enum TValueCode : std::uint8_t { vcOne = 0, vcZero = 1, vcDontCare = 2 };
 
-/// Text of the cells a result must cover: "1" for a sum of products, "0" for a product of
-/// sums. It is also the constant a whole-map result stands for.
-[[nodiscard]] inline const char* targetText(TGlueMethod method) {
-    return method == gmDNF ? "1" : "0";
-}
 /// Value code of the target cells.
 [[nodiscard]] inline TValueCode targetCode(TGlueMethod method) {
     return method == gmDNF ? vcOne : vcZero;
-}
-/// The value that is not the target: what Analyze writes into empty cells.
-[[nodiscard]] inline const char* otherText(TGlueMethod method) {
-    return method == gmDNF ? "0" : "1";
 }
 
 /// How far an Analyze got.

@@ -93,7 +93,7 @@ void CheckStreams(const std::uint8_t* data, std::size_t size) {
 /// written as one PLA text read back as the same functions.
 void CheckOutputs(const std::string& text, const PlaFunction& first) {
     auto result = parsePlaOutputs(text);
-    const auto* function = std::get_if<MultiFunction>(&result);
+    const auto* function = std::get_if<BooleanFunction>(&result);
     Require(function != nullptr, "a text read for its first output is read for all");
     Require(!function->outputs.empty() && function->outputs[0] == first.values,
             "the first output reads the same");
@@ -104,7 +104,7 @@ void CheckOutputs(const std::string& text, const PlaFunction& first) {
         return;
     const auto results = minimizeOutputs(*function, gmDNF, false);
     auto again = parsePlaOutputs(outputsPlaText(*function, gmDNF, results));
-    const auto* written = std::get_if<MultiFunction>(&again);
+    const auto* written = std::get_if<BooleanFunction>(&again);
     Require(written != nullptr, "written outputs are read back");
     Require(!firstDifferingOutput(*function, *written), "written outputs keep their functions");
 }

@@ -1,33 +1,12 @@
-// A function of several outputs over the same inputs, minimized on one map per output.
+// Every output of a function value minimized on one map per output.
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "engine/function/BooleanFunction.h"
 #include "interchange/Notation.h"
 
-#include <cstddef>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
-
-/// A Boolean function with one or more outputs over the same 2..8 inputs, as a PLA file holds
-/// it; the value of every output is kept apart, like one map per output.
-struct MultiFunction {
-    int inputs = 0;
-    /// The input names as the file wrote them (.ilb); empty when it gave none.
-    std::vector<std::string> inputNames;
-    /// The output names as the file wrote them (.ob); empty when it gave none.
-    std::vector<std::string> outputNames;
-    /// Per output: "1", "0" or "*" per minterm number, variable 1 most significant.
-    std::vector<std::vector<char>> outputs;
-
-    /// The output's name from the file, or "output K" (K counted from 1) without names.
-    [[nodiscard]] std::string OutputLabel(std::size_t output) const;
-};
-
-/// The output `selector` names: one of the output names, else its number counted from 1.
-[[nodiscard]] std::optional<std::size_t> outputNamed(const MultiFunction& function,
-                                                     std::string_view selector);
 
 /// One output, minimized.
 struct OutputResult {
@@ -43,11 +22,5 @@ struct OutputResult {
 
 /// Minimizes every output on a scratch map of its own, as Analyze does on the window's map: a
 /// sum of products or a product of sums, with the exact minimizer when `exact`.
-[[nodiscard]] std::vector<OutputResult> minimizeOutputs(const MultiFunction& function,
+[[nodiscard]] std::vector<OutputResult> minimizeOutputs(const BooleanFunction& function,
                                                         TGlueMethod method, bool exact);
-
-/// The first output whose values in `read` differ from `wanted` on a minterm that `wanted`
-/// does not leave open ("*"); nothing when every output agrees. A different input or output
-/// count makes the first output differ.
-[[nodiscard]] std::optional<std::size_t> firstDifferingOutput(const MultiFunction& wanted,
-                                                              const MultiFunction& read);

@@ -29,7 +29,7 @@ SharedCubes shareCubes(const std::vector<OutputResult>& results, char member, ch
     return shared;
 }
 
-std::string comments(const MultiFunction& function, TGlueMethod method,
+std::string comments(const BooleanFunction& function, TGlueMethod method,
                      const std::vector<OutputResult>& results) {
     std::string text;
     for (std::size_t output = 0; output < results.size(); ++output)
@@ -43,7 +43,7 @@ std::string comments(const MultiFunction& function, TGlueMethod method,
 
 } // namespace
 
-std::string outputsPlaText(const MultiFunction& function, TGlueMethod method,
+std::string outputsPlaText(const BooleanFunction& function, TGlueMethod method,
                            const std::vector<OutputResult>& results) {
     const bool sop = method == gmDNF;
     const SharedCubes shared = shareCubes(results, sop ? '1' : '0', sop ? '0' : '~');

@@ -13,5 +13,5 @@
 /// is false on it and "~" for the others. A cube shared by several outputs is written once,
 /// in the order of first use; .p counts the cubes written. Comment lines give each output's
 /// result in the plain notation.
-[[nodiscard]] std::string outputsPlaText(const MultiFunction& function, TGlueMethod method,
+[[nodiscard]] std::string outputsPlaText(const BooleanFunction& function, TGlueMethod method,
                                          const std::vector<OutputResult>& results);

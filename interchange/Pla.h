@@ -25,7 +25,7 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
-#include "interchange/MultiFunction.h"
+#include "engine/function/BooleanFunction.h"
 #include "interchange/Notation.h"
 #include "support/FileReader.h"
 
@@ -53,14 +53,14 @@ struct PlaError {
 };
 
 /// Reads a PLA text completely with every output; no map is touched.
-[[nodiscard]] std::variant<MultiFunction, PlaError> parsePlaOutputs(std::string_view text);
+[[nodiscard]] std::variant<BooleanFunction, PlaError> parsePlaOutputs(std::string_view text);
 
 /// Reads a PLA text completely for its first output; a file with more says so in a note.
 [[nodiscard]] std::variant<PlaFunction, PlaError> parsePla(std::string_view text);
 
 /// One output of a read file as a single-output function, with the input names when they are
 /// usable as variable names (else a note says why not).
-[[nodiscard]] PlaFunction plaOutput(const MultiFunction& function, std::size_t output);
+[[nodiscard]] PlaFunction plaOutput(const BooleanFunction& function, std::size_t output);
 
 /// The most a PLA file is read of: eight inputs need at most 256 cube lines, so anything this
 /// large is not a map's PLA file.
@@ -69,10 +69,10 @@ inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
 /// Reads the PLA file at `path` (standard input as "/dev/stdin") within kPlaFileLimit, with
 /// every output; on failure the message for the user ("Cannot read file "x": Is a directory",
 /// "Invalid PLA file: the file is larger than 4 MB.", "Invalid PLA file, line 7: ...").
-[[nodiscard]] std::variant<MultiFunction, std::string> readPlaFile(const std::string& path);
+[[nodiscard]] std::variant<BooleanFunction, std::string> readPlaFile(const std::string& path);
 
 /// What readPlaFile makes of a read of the file with kPlaFileLimit.
-[[nodiscard]] std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read);
+[[nodiscard]] std::variant<BooleanFunction, std::string> plaFromRead(const FileRead& read);
 
 /// Why `names` cannot be variable names (empty, longer than 10 characters, holding "+", "*",
 /// "|", "#", white space, a control character or text that is not UTF-8, or named twice);
@@ -86,8 +86,8 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function);
 
 /// Reads the PLA file with every output; a file that cannot be read or is refused gets its
 /// message (see readPlaFile), and then there is nothing.
-[[nodiscard]] std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid,
-                                                          const std::string& path);
+[[nodiscard]] std::optional<BooleanFunction> loadPlaOutputs(const TCarnoGrid& grid,
+                                                            const std::string& path);
 
 /// Reads the PLA file into the map: the output `output` names (see outputNamed), or the first
 /// one, with a note when there are more, when `output` is empty. A file that cannot be read or

@@ -76,11 +76,11 @@ class PlaSpellings : public testing::TestWithParam<SpellingCase> {};
 TEST_P(PlaSpellings, ReadAsTheirPlainSpelling) {
     const auto spelled = parsePlaOutputs(GetParam().spelled);
     const auto plain = parsePlaOutputs(GetParam().plain);
-    ASSERT_TRUE(std::holds_alternative<MultiFunction>(spelled))
+    ASSERT_TRUE(std::holds_alternative<BooleanFunction>(spelled))
         << std::get<PlaError>(spelled).message;
-    ASSERT_TRUE(std::holds_alternative<MultiFunction>(plain));
-    const auto& got = std::get<MultiFunction>(spelled);
-    const auto& wanted = std::get<MultiFunction>(plain);
+    ASSERT_TRUE(std::holds_alternative<BooleanFunction>(plain));
+    const auto& got = std::get<BooleanFunction>(spelled);
+    const auto& wanted = std::get<BooleanFunction>(plain);
     EXPECT_EQ(got.inputs, wanted.inputs);
     EXPECT_EQ(got.outputs, wanted.outputs);
     EXPECT_EQ(got.outputNames, wanted.outputNames);
