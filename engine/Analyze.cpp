@@ -4,6 +4,27 @@
 
 #include "engine/Gluing.h"
 #include "engine/MapFunction.h"
+#include "engine/MapGeometry.h"
+#include "engine/function/TermText.h"
+
+namespace {
+
+/// The smallest cube of the current map holding the term's cells: the variables where all its
+/// cells' labels agree are fixed.
+Cube spanningCube(const TCarnoGrid& grid, const TTermItem& term) {
+    const int n = grid.GetVariableCount();
+    return Cube::Spanning(MapGeometry(n).TermMinterms(term), n);
+}
+
+std::vector<Cube> spanningCubes(const TCarnoGrid& grid, const std::vector<TTermItem>& terms) {
+    std::vector<Cube> cubes;
+    cubes.reserve(terms.size());
+    for (const TTermItem& term : terms)
+        cubes.push_back(spanningCube(grid, term));
+    return cubes;
+}
+
+} // namespace
 
 void TCarnoGrid::Glue() {
     GluingResult result = glueOutput(mapFunction(*this, GlueMethod), 0, GlueMethod, m_progress);
@@ -15,57 +36,19 @@ void TCarnoGrid::Glue() {
 }
 
 std::string TCarnoGrid::TermText(const TTermItem& term) const {
-    if (term.cells.empty())
-        return {};
-    auto digitsOf = [this](const TCellItem& cell) {
-        return RowLabel(cell.row) + ColLabel(cell.col);
-    };
-    std::string pattern = digitsOf(term.cells.front());
-    for (const TCellItem& cell : term.cells) {
-        const std::string digits = digitsOf(cell);
-        for (std::size_t i = 0; i < pattern.size(); ++i)
-            if (digits[i] != pattern[i])
-                pattern[i] = '*';
-    }
-    std::size_t last = 1;
-    for (std::size_t i = pattern.size(); i >= 1; --i)
-        if (pattern[i - 1] != '*') {
-            last = i;
-            break;
-        }
-    const bool sop = GlueMethod == gmDNF;
-    const std::string op = sop ? "*" : "+";
-    const std::string zeroMark = sop ? "|" : "";
-    const std::string oneMark = sop ? "" : "|";
-    std::string text;
-    for (std::size_t i = 1; i <= pattern.size(); ++i) {
-        const char digit = pattern[i - 1];
-        if (digit == '*')
-            continue;
-        text += (digit == '0' ? zeroMark : oneMark) + VariableName(i);
-        if (i != last)
-            text += op;
-    }
-    return text;
+    return termText(spanningCube(*this, term), VariableNames(), GlueMethod);
 }
 
 const char* TCarnoGrid::TermSeparator() const {
-    return GlueMethod == gmDNF ? "+" : "*";
+    return termSeparator(GlueMethod);
 }
 
 std::string TCarnoGrid::JoinTermTexts(const std::vector<TTermItem>& terms) const {
-    std::string text;
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        if (i > 0)
-            text += TermSeparator();
-        text += TermText(terms[i]);
-    }
-    return text;
+    return joinTermTexts(spanningCubes(*this, terms), VariableNames(), GlueMethod);
 }
 
 std::string TCarnoGrid::CaptionOf(const std::vector<TTermItem>& terms) const {
-    const std::string text = JoinTermTexts(terms);
-    return text.empty() && !terms.empty() ? ConstantText() : text;
+    return resultCaption(spanningCubes(*this, terms), VariableNames(), GlueMethod);
 }
 
 void TCarnoGrid::ShowResultTree() const {
