@@ -3,15 +3,12 @@
 
 #include "interchange/Pla.h"
 
-#include <algorithm>
-
 namespace {
 
-int literalsOf(const std::vector<Cube>& cubes) {
+int literalsOf(const std::vector<Cube>& cubes, int variables) {
     int literals = 0;
     for (const Cube& cube : cubes)
-        literals += static_cast<int>(
-            std::count_if(cube.begin(), cube.end(), [](char ch) { return ch != '-'; }));
+        literals += cube.Literals(variables);
     return literals;
 }
 
@@ -24,7 +21,7 @@ OutputResult minimizeOn(TCarnoGrid& grid, const BooleanFunction& function, std::
     // Every cell holds "0", "1" or "*" and the map did not change since the analysis, so the
     // result always lies on it.
     result.cubes = resultCubes(grid).value_or(std::vector<Cube>{});
-    result.literals = literalsOf(result.cubes);
+    result.literals = literalsOf(result.cubes, function.inputs);
     result.proven = exact && outcome.proven;
     result.expression = cubesAs(grid, result.cubes, Notation::Plain);
     return result;

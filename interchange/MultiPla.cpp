@@ -54,6 +54,6 @@ std::string outputsPlaText(const BooleanFunction& function, TGlueMethod method,
     text += std::string(".type ") + (sop ? "f" : "r") + "\n.p " +
             std::to_string(shared.cubes.size()) + "\n";
     for (std::size_t i = 0; i < shared.cubes.size(); ++i)
-        text += shared.cubes[i] + " " + shared.outputParts[i] + "\n";
+        text += shared.cubes[i].Text(function.inputs) + " " + shared.outputParts[i] + "\n";
     return text + ".e\n";
 }

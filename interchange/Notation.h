@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "engine/function/Cube.h"
 
 #include <optional>
 #include <string>
@@ -11,10 +12,6 @@
 /// The languages a result can be written in. VerilogModule and VhdlEntity wrap the Verilog
 /// and VHDL assignments in a module or an entity that compiles as it stands.
 enum class Notation { Plain, Verilog, Vhdl, Latex, C, VerilogModule, VhdlEntity };
-
-/// A result term as a cube over variables 1..n: per variable '1' or '0' when the term fixes
-/// it, '-' when the term spans both values. "01-" is the term |A*B of three variables.
-using Cube = std::string;
 
 /// The notation of the given name ("plain", "verilog", "vhdl", "latex", "c", "verilog-module",
 /// "vhdl-entity"); nothing for any other name.

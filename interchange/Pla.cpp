@@ -549,7 +549,7 @@ std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes
                 : "# product of sums: every cube is where one sum clause, and so F, is 0\n";
     text += header(grid, sop ? "f" : "r", cubes.size(), output);
     for (const Cube& cube : cubes)
-        text += cube + (sop ? " 1\n" : " 0\n");
+        text += cube.Text(grid.GetVariableCount()) + (sop ? " 1\n" : " 0\n");
     return text + ".e\n";
 }
 

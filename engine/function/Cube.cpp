@@ -1,4 +1,4 @@
-// The cube type: the cube spanning a minterm set, literals, minterms and the result order.
+// The cube type: spanning and exact cubes of minterm sets, literals, minterms, text and order.
 #include "engine/function/Cube.h"
 
 #include <bit>
@@ -14,6 +14,15 @@ Cube Cube::Spanning(const CellSet& minterms, int variables) {
     return {static_cast<std::uint8_t>(common & ~free), static_cast<std::uint8_t>(free)};
 }
 
+std::optional<Cube> Cube::Of(const CellSet& minterms, int variables) {
+    const Cube cube = Spanning(minterms, variables);
+    // Minterms that agree on the fixed variables fill the cube exactly when there are as many
+    // as the cube has points.
+    if (minterms.Empty() || minterms.Count() != 1 << std::popcount(cube.mask))
+        return std::nullopt;
+    return cube;
+}
+
 int Cube::Literals(int variables) const {
     return variables - std::popcount(mask);
 }
@@ -26,6 +35,15 @@ CellSet Cube::Minterms() const {
             break;
     }
     return set;
+}
+
+std::string Cube::Text(int variables) const {
+    std::string text;
+    for (int i = variables - 1; i >= 0; --i) {
+        const unsigned bit = 1U << i;
+        text += (mask & bit) ? '-' : (value & bit) ? '1' : '0';
+    }
+    return text;
 }
 
 bool resultOrder(const Cube& a, const Cube& b) {
