@@ -1,5 +1,5 @@
 // Benchmarks of many functions in one run: every output of a 32-output, 8-input PLA file.
-#include "interchange/MultiFunction.h"
+#include "engine/MultiOutput.h"
 #include "interchange/MultiPla.h"
 #include "interchange/Pla.h"
 #include "support/FileWriter.h"
@@ -40,7 +40,7 @@ void Count(benchmark::State& state, const std::vector<OutputResult>& results) {
     state.counters["proven"] = proven;
 }
 
-/// Minimizes all 32 outputs, each on its own map.
+/// Minimizes all 32 outputs.
 void Minimize32(benchmark::State& state, TGlueMethod method, bool exact) {
     std::vector<OutputResult> results;
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 
 #include "cli/CommandContext.h"
 #include "engine/FileMessages.h"
+#include "engine/MultiOutput.h"
 #include "interchange/MultiPla.h"
 #include "interchange/Pla.h"
 #include "support/FileWriter.h"

@@ -17,8 +17,8 @@
 //                   RemoveRedundantTerms); then build ResultText
 //   result tree     one root line with the whole result, one child line per term
 //
-// The minimizers and the steps work on the function value (engine/function/BooleanFunction.h);
-// the map converts to it (engine/MapFunction.h).
+// The minimizers, the steps and the batch minimizer work on the function value
+// (engine/function/BooleanFunction.h); the map converts to and from it (engine/MapFunction.h).
 // The window system is reached only through the ports of Ports.h. Conversions that other
 // folders own are declared here and defined there: fills and sets in input/, the formula
 // language in input/, the map file and HTML export in reports/.

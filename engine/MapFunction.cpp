@@ -1,4 +1,4 @@
-// The map and the function value: the function a map holds.
+// The map and the function value: conversions both ways.
 #include "engine/MapFunction.h"
 
 BooleanFunction mapFunction(const TCarnoGrid& grid, TGlueMethod method) {
@@ -15,4 +15,15 @@ BooleanFunction mapFunction(const TCarnoGrid& grid, TGlueMethod method) {
         values.push_back(value ? text[0] : other);
     }
     return function;
+}
+
+void writeOutput(TCarnoGrid& grid, const BooleanFunction& function, std::size_t output) {
+    grid.SetVariableCount(function.inputs);
+    const std::vector<char>& values = function.outputs[output];
+    for (std::size_t m = 0; m < values.size(); ++m) {
+        const CellPos cell = grid.CellOfMinterm(static_cast<int>(m));
+        grid.SetCells(cell.col, cell.row, std::string(1, values[m]));
+    }
+    for (std::size_t i = 0; i < function.inputNames.size(); ++i)
+        grid.SetVariableName(static_cast<int>(i) + 1, function.inputNames[i]);
 }

@@ -31,9 +31,11 @@ SharedCubes shareCubes(const std::vector<OutputResult>& results, char member, ch
 
 std::string comments(const BooleanFunction& function, TGlueMethod method,
                      const std::vector<OutputResult>& results) {
+    const std::vector<std::string> names = plaOutput(function, 0).function.VariableNames();
     std::string text;
     for (std::size_t output = 0; output < results.size(); ++output)
-        text += "# " + function.OutputLabel(output) + " = " + results[output].expression + "\n";
+        text += "# " + function.OutputLabel(output) + " = " +
+                cubesExpression(names, method, results[output].cubes, Notation::Plain) + "\n";
     return text +
            (method == gmDNF
                 ? "# sums of products: every cube is a product term of the outputs marked 1\n"

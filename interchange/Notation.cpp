@@ -392,6 +392,11 @@ std::optional<std::string> resultAs(const TCarnoGrid& grid, Notation notation,
     return cubesAs(grid, *cubes, notation, output);
 }
 
+std::string cubesExpression(const std::vector<std::string>& names, TGlueMethod method,
+                            const std::vector<Cube>& cubes, Notation notation) {
+    return expressionOf({names, method}, cubes, notation);
+}
+
 std::string cubesAs(const TCarnoGrid& grid, const std::vector<Cube>& cubes, Notation notation,
                     const std::string& output) {
     const std::string expression = expressionOf(namingOf(grid), cubes, notation);

@@ -47,6 +47,12 @@ enum class Notation { Plain, Verilog, Vhdl, Latex, C, VerilogModule, VhdlEntity 
 [[nodiscard]] std::string cubesAs(const TCarnoGrid& grid, const std::vector<Cube>& cubes,
                                   Notation notation, const std::string& output = {});
 
+/// The bare expression of the given cubes in `notation` (no assignment), read as a sum of
+/// products or a product of sums after `method`, with `names` for variables 1..n: what
+/// cubesAs writes for a map with these names.
+[[nodiscard]] std::string cubesExpression(const std::vector<std::string>& names, TGlueMethod method,
+                                          const std::vector<Cube>& cubes, Notation notation);
+
 /// One term in `notation`, without the assignment around it; the constant for a cube without
 /// literals.
 [[nodiscard]] std::string termAs(const TCarnoGrid& grid, const Cube& cube, Notation notation);

@@ -2,6 +2,7 @@
 #include "interchange/Pla.h"
 
 #include "engine/FileMessages.h"
+#include "engine/MapFunction.h"
 #include "input/VariableNames.h"
 #include "support/FileWriter.h"
 #include "support/TextUtil.h"
@@ -391,7 +392,7 @@ void takeNames(const std::vector<std::string>& inputNames, PlaFunction& function
         names.push_back(upperAscii(name));
     const std::string problem = variableNamesProblem(names);
     if (problem.empty())
-        function.names = std::move(names);
+        function.function.inputNames = std::move(names);
     else
         function.notes.push_back(
             "The input names of the PLA file are not used as variable names: " + problem);
@@ -440,8 +441,8 @@ std::variant<PlaFunction, PlaError> parsePla(std::string_view text) {
 
 PlaFunction plaOutput(const BooleanFunction& function, std::size_t output) {
     PlaFunction result;
-    result.inputs = function.inputs;
-    result.values = function.outputs[output];
+    result.function.inputs = function.inputs;
+    result.function.outputs = {function.outputs[output]};
     takeNames(function.inputNames, result);
     return result;
 }
@@ -486,13 +487,7 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function) {
                      MsgButtons::OkCancel) == MsgAnswer::Ok)
         tree->Clear();
     grid.CleareCard();
-    grid.SetVariableCount(function.inputs);
-    for (std::size_t m = 0; m < function.values.size(); ++m) {
-        const CellPos cell = grid.CellOfMinterm(static_cast<int>(m));
-        grid.SetCells(cell.col, cell.row, std::string(1, function.values[m]));
-    }
-    for (std::size_t i = 0; i < function.names.size(); ++i)
-        grid.SetVariableName(i + 1, function.names[i]);
+    writeOutput(grid, function.function, 0);
     grid.FillState = 2;
     for (const std::string& note : function.notes)
         grid.Message(note, MsgKind::Information, MsgButtons::Ok);

@@ -35,13 +35,12 @@
 #include <variant>
 #include <vector>
 
-/// A single-output function read from a PLA text, not yet put into a map.
+/// A single-output function read from a PLA text, not yet put into a map, with what the user
+/// should know about the reading.
 struct PlaFunction {
-    int inputs = 0;
-    /// "1", "0" or "*" per minterm number, variable 1 most significant.
-    std::vector<char> values;
-    /// The input names, upper-cased, when they are all usable as variable names; else empty.
-    std::vector<std::string> names;
+    /// One output; the input names, upper-cased, when they are all usable as variable names,
+    /// else none.
+    BooleanFunction function;
     /// Things the user should know that do not stop the reading (extra outputs, names not used).
     std::vector<std::string> notes;
 };
@@ -80,8 +79,8 @@ inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
 [[nodiscard]] std::string variableNamesProblem(const std::vector<std::string>& names);
 
 /// Puts a read function into the map as a load does: asks before dropping a shown result,
-/// sets the variable count, every cell, the names (when the file had usable ones) and marks
-/// the map as loaded; then shows the notes.
+/// writes its output into the map (writeOutput: the variable count, every cell, the names when
+/// the file had usable ones) and marks the map as loaded; then shows the notes.
 void applyPla(TCarnoGrid& grid, const PlaFunction& function);
 
 /// Reads the PLA file with every output; a file that cannot be read or is refused gets its

@@ -1,8 +1,7 @@
 // Functions of several outputs: reading every output, choosing one, minimizing all of them and
 // writing them as one PLA text that reads back as the same functions.
-#include "interchange/MultiFunction.h"
-#include "TestSupport.h"
 #include "interchange/MultiPla.h"
+#include "TestSupport.h"
 #include "interchange/Pla.h"
 #include "support/FileWriter.h"
 
@@ -39,7 +38,7 @@ BooleanFunction RandomFunction(int inputs, int outputs, std::mt19937& random) {
 const char* const kGates = ".i 2\n.o 4\n.ilb a b\n.ob and or xor gt\n"
                            "00 0000\n01 0110\n10 0111\n11 1100\n";
 
-TEST(MultiFunction, EveryOutputIsReadWithItsNames) {
+TEST(MultiPla, EveryOutputIsReadWithItsNames) {
     const BooleanFunction f = Read(".i 3\n.o 3\n.ilb p q r\n.ob x y z\n.type fr\n"
                                    "1-1 1-0\n000 01~\n01- 10-\n");
     EXPECT_EQ(f.inputs, 3);
@@ -54,7 +53,7 @@ TEST(MultiFunction, EveryOutputIsReadWithItsNames) {
     EXPECT_EQ(Read(".i 2\n.o 2\n").OutputLabel(1), "output 2");
 }
 
-TEST(MultiFunction, LoadingTakesTheChosenOutputOrRefusesAnUnknownOne) {
+TEST(MultiPla, LoadingTakesTheChosenOutputOrRefusesAnUnknownOne) {
     ScratchFolder folder("multi_load");
     ASSERT_FALSE(writeFileAtomically(folder.Path("g.pla"), kGates).has_value());
     TestMap map(5);
@@ -73,7 +72,7 @@ TEST(MultiFunction, LoadingTakesTheChosenOutputOrRefusesAnUnknownOne) {
     EXPECT_EQ(map.At(0) + map.At(1) + map.At(2) + map.At(3), "0010");
 }
 
-TEST(MultiFunction, SharedCubesAreWrittenOnceForEveryOutputTheyServe) {
+TEST(MultiPla, SharedCubesAreWrittenOnceForEveryOutputTheyServe) {
     const BooleanFunction f = Read(kGates);
     EXPECT_EQ(outputsPlaText(f, gmDNF, minimizeOutputs(f, gmDNF, false)),
               "# and = A*B\n# or = B+A\n# xor = A*|B+|A*B\n# gt = A*|B\n"
@@ -113,6 +112,6 @@ TEST_P(MultiRoundTrip, EveryOutputKeepsItsFunction) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MultiFunction, MultiRoundTrip, testing::Range(2, 9));
+INSTANTIATE_TEST_SUITE_P(MultiPla, MultiRoundTrip, testing::Range(2, 9));
 
 } // namespace

@@ -1,11 +1,10 @@
-// Every output of a function value minimized on one map per output.
+// Every output of a function value minimized in one run, as Analyze minimizes a map.
 #pragma once
 
-#include "engine/CarnoGrid.h"
 #include "engine/function/BooleanFunction.h"
-#include "interchange/Notation.h"
+#include "engine/function/Cube.h"
+#include "engine/function/GlueMethod.h"
 
-#include <string>
 #include <vector>
 
 /// One output, minimized.
@@ -16,11 +15,9 @@ struct OutputResult {
     int literals = 0;
     /// True when the exact minimizer proved that no cover has fewer terms, then literals.
     bool proven = false;
-    /// The whole result in the plain notation of the result line.
-    std::string expression;
 };
 
-/// Minimizes every output on a scratch map of its own, as Analyze does on the window's map: a
-/// sum of products or a product of sums, with the exact minimizer when `exact`.
+/// Minimizes every output as Analyze does on a map holding it: a sum of products or a product
+/// of sums, by the gluing analysis or, when `exact`, by the exact minimizer.
 [[nodiscard]] std::vector<OutputResult> minimizeOutputs(const BooleanFunction& function,
                                                         TGlueMethod method, bool exact);
