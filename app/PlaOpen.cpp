@@ -7,7 +7,7 @@
 namespace {
 
 /// The output the user chooses; the only one without asking; nothing when cancelled.
-std::optional<std::size_t> chosenOutput(const MultiFunction& function, IUserDialogs& dialogs,
+std::optional<std::size_t> chosenOutput(const BooleanFunction& function, IUserDialogs& dialogs,
                                         QWidget* parent) {
     const std::size_t count = function.outputs.size();
     if (count == 1)

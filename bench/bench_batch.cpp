@@ -1,5 +1,5 @@
 // Benchmarks of many functions in one run: every output of a 32-output, 8-input PLA file.
-#include "interchange/MultiFunction.h"
+#include "engine/MultiOutput.h"
 #include "interchange/MultiPla.h"
 #include "interchange/Pla.h"
 #include "support/FileWriter.h"
@@ -23,8 +23,9 @@ const std::string& Outputs32Text() {
     return text;
 }
 
-const MultiFunction& Outputs32() {
-    static const MultiFunction function = std::get<MultiFunction>(parsePlaOutputs(Outputs32Text()));
+const BooleanFunction& Outputs32() {
+    static const BooleanFunction function =
+        std::get<BooleanFunction>(parsePlaOutputs(Outputs32Text()));
     return function;
 }
 
@@ -39,7 +40,7 @@ void Count(benchmark::State& state, const std::vector<OutputResult>& results) {
     state.counters["proven"] = proven;
 }
 
-/// Minimizes all 32 outputs, each on its own map.
+/// Minimizes all 32 outputs.
 void Minimize32(benchmark::State& state, TGlueMethod method, bool exact) {
     std::vector<OutputResult> results;
     for (auto _ : state) {
@@ -54,10 +55,11 @@ void Minimize32(benchmark::State& state, TGlueMethod method, bool exact) {
 void Command32(benchmark::State& state) {
     std::vector<OutputResult> results;
     for (auto _ : state) {
-        const auto function = std::get<MultiFunction>(parsePlaOutputs(Outputs32Text()));
+        const auto function = std::get<BooleanFunction>(parsePlaOutputs(Outputs32Text()));
         results = minimizeOutputs(function, gmDNF, false);
         const auto written = parsePlaOutputs(outputsPlaText(function, gmDNF, results));
-        benchmark::DoNotOptimize(firstDifferingOutput(function, std::get<MultiFunction>(written)));
+        benchmark::DoNotOptimize(
+            firstDifferingOutput(function, std::get<BooleanFunction>(written)));
     }
     Count(state, results);
 }

@@ -3,6 +3,7 @@
 
 #include "cli/CommandContext.h"
 #include "engine/FileMessages.h"
+#include "engine/MultiOutput.h"
 #include "interchange/MultiPla.h"
 #include "interchange/Pla.h"
 #include "support/FileWriter.h"
@@ -12,7 +13,7 @@
 namespace {
 
 /// Warns about every output whose exact search stopped before the minimum was proven.
-void warnUnproven(const TCarnoGrid& grid, const MultiFunction& function,
+void warnUnproven(const TCarnoGrid& grid, const BooleanFunction& function,
                   const std::vector<OutputResult>& results) {
     for (std::size_t output = 0; output < results.size(); ++output)
         if (!results[output].proven)
@@ -21,7 +22,7 @@ void warnUnproven(const TCarnoGrid& grid, const MultiFunction& function,
                          MsgKind::Warning, MsgButtons::Ok);
 }
 
-void printStats(const MultiFunction& function, const std::vector<OutputResult>& results) {
+void printStats(const BooleanFunction& function, const std::vector<OutputResult>& results) {
     for (std::size_t output = 0; output < results.size(); ++output) {
         const OutputResult& result = results[output];
         std::cerr << function.OutputLabel(output) << ": terms " << result.cubes.size()
@@ -32,9 +33,9 @@ void printStats(const MultiFunction& function, const std::vector<OutputResult>& 
 
 /// Reads the written text back and names the first output that no longer gives the input's
 /// function; empty when every output does.
-std::string differingOutput(const MultiFunction& function, const std::string& text) {
+std::string differingOutput(const BooleanFunction& function, const std::string& text) {
     const auto read = parsePlaOutputs(text);
-    const auto* written = std::get_if<MultiFunction>(&read);
+    const auto* written = std::get_if<BooleanFunction>(&read);
     if (!written)
         return function.OutputLabel(0);
     const auto output = firstDifferingOutput(function, *written);
@@ -48,7 +49,7 @@ int minimizeCommand(CliContext& ctx, const CliOptions& options) {
         ctx.grid, inputPath(options.arguments.empty() ? "-" : options.arguments.front()));
     if (!read)
         return 1;
-    const MultiFunction& function = *read;
+    const BooleanFunction& function = *read;
     const bool exact = options.Has("exact");
     const TGlueMethod method = options.Has("pos") ? gmKNF : gmDNF;
     const std::vector<OutputResult> results = minimizeOutputs(function, method, exact);

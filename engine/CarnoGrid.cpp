@@ -1,6 +1,8 @@
 // The map model: geometry, the cell store, Gray-code labels and value codes.
 #include "engine/CarnoGrid.h"
 
+#include "engine/MapGeometry.h"
+
 #include <cassert>
 #include <utility>
 
@@ -8,19 +10,7 @@ namespace {
 
 const std::string kEmpty;
 
-int inverseGray(int g) {
-    int value = 0;
-    for (; g; g >>= 1)
-        value ^= g;
-    return value;
-}
-
 } // namespace
-
-void TTermItem::Append(const TCellItem& cell) {
-    cells.push_back(cell);
-    set.Insert(CellSet::Index(cell.col, cell.row));
-}
 
 TCarnoGrid::TCarnoGrid() {
     for (int i = 1; i <= 8; ++i)
@@ -44,10 +34,11 @@ void TCarnoGrid::SetVariableCount(int value) {
         Message("Invalid number of variables", MsgKind::Information, MsgButtons::Ok);
         return;
     }
-    m_colVarCount = static_cast<std::uint8_t>(value / 2 + value % 2);
-    m_rowVarCount = static_cast<std::uint8_t>(value / 2);
-    m_colCount = (1 << m_colVarCount) + 1;
-    m_rowCount = (1 << m_rowVarCount) + 1;
+    const MapGeometry geometry(value);
+    m_colVarCount = static_cast<std::uint8_t>(geometry.colVars);
+    m_rowVarCount = static_cast<std::uint8_t>(geometry.rowVars);
+    m_colCount = geometry.DataCols() + 1;
+    m_rowCount = geometry.DataRows() + 1;
     m_variableCount = static_cast<std::uint8_t>(value);
     MakeGrayLabels(m_rowVarCount, RowLabels);
     MakeGrayLabels(m_colVarCount, ColLabels);
@@ -78,15 +69,11 @@ void TCarnoGrid::Restore(const MapCells& cells) {
 }
 
 int TCarnoGrid::MintermOf(int col, int row) const {
-    const int gray = (col - 1) ^ ((col - 1) >> 1);
-    const int rowGray = (row - 1) ^ ((row - 1) >> 1);
-    return (rowGray << m_colVarCount) | gray;
+    return MapGeometry(m_variableCount).MintermOf(col, row);
 }
 
 CellPos TCarnoGrid::CellOfMinterm(int m) const {
-    const int colDigits = m & ((1 << m_colVarCount) - 1);
-    const int rowDigits = (m >> m_colVarCount) & ((1 << m_rowVarCount) - 1);
-    return {inverseGray(colDigits) + 1, inverseGray(rowDigits) + 1};
+    return MapGeometry(m_variableCount).CellOf(m);
 }
 
 void TCarnoGrid::MakeGrayLabels(int bits, std::array<std::string, 256>& labels) {
@@ -127,13 +114,7 @@ int TCarnoGrid::BinaryToByte(const std::string& digits) {
 }
 
 TValueCode TCarnoGrid::CellCode(const std::string& text) {
-    if (text.empty())
-        return vcDontCare;
-    if (text[0] == '1')
-        return vcOne;
-    if (text[0] == '0')
-        return vcZero;
-    return vcDontCare;
+    return text.empty() ? vcDontCare : valueCode(text[0]);
 }
 
 std::string TCarnoGrid::RowLabel(int row) const {

@@ -8,45 +8,31 @@
 //
 // Pipeline of one analysis (Test):
 //   ValidateCells   refuse any cell that is not "", "0", "1" or "*"
-//   Glue            pair every target cell with its neighbours (level 2), then glue equal-sized
-//                   terms into terms of twice the size, level by level (BuildPairs, BuildLevels)
-//                   choose terms from the end of each level, largest first (ChooseCover),
-//                   drop terms contained in others and terms made redundant by the others
-//                   (RemoveContainedTerms, RemoveRedundantTerms), build ResultText
+//   Glue            the gluing analysis (engine/Gluing.h) on the function the map holds
+//                   (engine/MapFunction.h): pair every target cell with its neighbours
+//                   (level 2), then glue equal-sized terms into terms of twice the size, level
+//                   by level (BuildPairs, BuildLevels), choose terms from the end of each
+//                   level, largest first (ChooseCover), drop terms contained in others and
+//                   terms made redundant by the others (RemoveContainedTerms,
+//                   RemoveRedundantTerms); then build ResultText
 //   result tree     one root line with the whole result, one child line per term
 //
+// The minimizers, the steps and the batch minimizer work on the function value
+// (engine/function/BooleanFunction.h); the map converts to and from it (engine/MapFunction.h).
 // The window system is reached only through the ports of Ports.h. Conversions that other
 // folders own are declared here and defined there: fills and sets in input/, the formula
 // language in input/, the map file and HTML export in reports/.
 #pragma once
 
+#include "engine/MapTerms.h"
 #include "engine/Ports.h"
 #include "engine/function/CellSet.h"
+#include "engine/function/GlueMethod.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-/// Kind of result: sum of products (target "1") or product of sums (target "0").
-enum TGlueMethod : std::uint8_t { gmDNF = 0, gmKNF = 1 };
-
-/// Value code of a cell inside a term, decided by the first character of its text.
-enum TValueCode : std::uint8_t { vcOne = 0, vcZero = 1, vcDontCare = 2 };
-
-/// Text of the cells a result must cover: "1" for a sum of products, "0" for a product of
-/// sums. It is also the constant a whole-map result stands for.
-[[nodiscard]] inline const char* targetText(TGlueMethod method) {
-    return method == gmDNF ? "1" : "0";
-}
-/// Value code of the target cells.
-[[nodiscard]] inline TValueCode targetCode(TGlueMethod method) {
-    return method == gmDNF ? vcOne : vcZero;
-}
-/// The value that is not the target: what Analyze writes into empty cells.
-[[nodiscard]] inline const char* otherText(TGlueMethod method) {
-    return method == gmDNF ? "0" : "1";
-}
 
 /// How far an Analyze got.
 struct AnalyzeOutcome {
@@ -61,29 +47,6 @@ enum class TLossyCells : std::uint8_t { WriteTheRest, WriteNothing };
 
 /// Reading of a formula: SOP ("+" between products) or POS ("*" between sums).
 enum TFormulaType : std::uint8_t { ftSOP = 0, ftPOS = 1 };
-
-/// One cell of a term: its position and the value code its text had when the term was made.
-struct TCellItem {
-    std::uint8_t col = 0;
-    std::uint8_t row = 0;
-    TValueCode code = vcOne;
-};
-
-/// One term: its cells in the order they were appended, and the same cells as a set.
-struct TTermItem {
-    std::vector<TCellItem> cells;
-    CellSet set;
-    bool taken = false;
-
-    void Append(const TCellItem& cell);
-    [[nodiscard]] int CellCount() const { return static_cast<int>(cells.size()); }
-};
-
-/// One level: every term of one size that the gluing found, in the order found.
-struct TLevelItem {
-    std::vector<TTermItem> terms;
-    int size = 1;
-};
 
 /// The map's cell store with its variable count and fill state, as one value: cheap to keep,
 /// compare and restore (an undo step holds two of them).
@@ -191,7 +154,9 @@ public:
     AnalyzeOutcome Analyze(TGlueMethod method, bool exact = false);
     /// Validates, analyses and writes the result tree; shows "Analyze Complete.".
     void Test();
-    /// Builds the term levels, chooses the cover and builds ResultText.
+    /// Runs the gluing analysis on the function the map holds under GlueMethod (empty and
+    /// invalid cells count as neither target nor "*"): keeps its term levels, result terms,
+    /// covered cells and target count, advances the progress port and builds ResultText.
     void Glue();
     /// Text of a term in the notation of the formula language ("|A*B" or "A+|B").
     [[nodiscard]] std::string TermText(const TTermItem& term) const;
@@ -275,37 +240,21 @@ public:
 
 private:
     void FillEmptyCells(const std::string& value);
-    void BuildPairs(int& targetCount);
-    void BuildLevels();
-    void ChooseCover();
-    void RemoveContainedTerms();
-    void RemoveRedundantTerms();
-    void GlueLevel(const std::vector<TTermItem>& terms, std::vector<TTermItem>& glued);
-    void TakeTerm(TTermItem& term);
-    [[nodiscard]] bool AllCovered() const {
-        return static_cast<int>(m_coveredCells.size()) == m_targetCount;
-    }
-    [[nodiscard]] bool Gluable(const TTermItem& x, const TTermItem& y) const;
-    void AdvanceProgress(int step) const;
 
     MapCells::Store m_cells{};
     std::array<std::string, 9> m_variableNames; // index 0 unused
 
     std::vector<TCellItem> m_coveredCells;
-    CellSet m_covered;
     std::vector<TTermItem> m_resultTerms;
     std::vector<TLevelItem> m_termLevels;
     IProgressBar* m_progress = nullptr;
     IResultTree* m_treeView = nullptr;
     IMessageBox* m_messages = nullptr;
     IMapView* m_view = nullptr;
-    int m_blockWidth = 4;
     std::uint8_t m_variableCount = 4;
     std::uint8_t m_colVarCount = 2;
     std::uint8_t m_rowVarCount = 2;
     int m_colCount = 5;
     int m_rowCount = 5;
     int m_targetCount = 0;
-    /// Neighbour cells of every cell under the current geometry, as sets.
-    std::array<CellSet, 256> m_neighbours{};
 };

@@ -1,24 +1,10 @@
 // The exact minimizer on the map: its function, its covers as result terms, TestExact.
 #include "engine/ExactMap.h"
 
-ExactFunction functionOfMap(const TCarnoGrid& grid) {
-    ExactFunction function;
-    function.variables = grid.GetVariableCount();
-    const std::string target = targetText(grid.GlueMethod);
-    for (int m = 0; m < 1 << function.variables; ++m) {
-        const CellPos cell = grid.CellOfMinterm(m);
-        const std::string& text = grid.Cells(cell.col, cell.row);
-        if (text == target)
-            function.targets.Insert(m);
-        else if (text == "*")
-            function.dontCares.Insert(m);
-    }
-    return function;
-}
+#include "engine/MapFunction.h"
+#include "engine/function/TermText.h"
 
-ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options) {
-    return minimizeExact(functionOfMap(grid), options);
-}
+namespace {
 
 TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms) {
     TTermItem term;
@@ -30,6 +16,12 @@ TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms) {
     return term;
 }
 
+} // namespace
+
+ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options) {
+    return minimizeExact(mapFunction(grid, grid.GlueMethod), 0, grid.GlueMethod, options);
+}
+
 std::vector<TTermItem> termsOfCover(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
     std::vector<TTermItem> terms;
     for (const Cube& cube : cover)
@@ -38,7 +30,7 @@ std::vector<TTermItem> termsOfCover(const TCarnoGrid& grid, const std::vector<Cu
 }
 
 std::string coverCaption(const TCarnoGrid& grid, const std::vector<Cube>& cover) {
-    return grid.CaptionOf(termsOfCover(grid, cover));
+    return resultCaption(cover, grid.VariableNames(), grid.GlueMethod);
 }
 
 bool TCarnoGrid::TestExact() {

@@ -7,16 +7,9 @@
 #include <string>
 #include <vector>
 
-/// The function the map holds under its GlueMethod; empty cells count as non-target, as
-/// Analyze fills them.
-[[nodiscard]] ExactFunction functionOfMap(const TCarnoGrid& grid);
-
-/// Minimizes the function the map holds under its GlueMethod.
+/// Minimizes the function the map holds under its GlueMethod; empty cells count as
+/// non-target, as Analyze fills them.
 [[nodiscard]] ExactResult minimizeExact(const TCarnoGrid& grid, const ExactOptions& options = {});
-
-/// The minterms as a result term of the map: cells in ascending minterm order, each with the
-/// value code its text has now.
-[[nodiscard]] TTermItem termOfMinterms(const TCarnoGrid& grid, const CellSet& minterms);
 
 /// The cover as result terms of the map: cells in ascending minterm order, each with the
 /// value code its text has now.

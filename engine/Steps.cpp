@@ -1,7 +1,11 @@
 // The steps of a minimization: primes, essential terms, the chart's reductions and the choices.
 #include "engine/Steps.h"
 
-#include "engine/ExactMap.h"
+#include "engine/Gluing.h"
+#include "engine/MapFunction.h"
+#include "engine/MapGeometry.h"
+#include "engine/exact/ExactMinimizer.h"
+#include "engine/function/TermText.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -25,35 +29,10 @@ private:
     std::vector<std::uint64_t> m_words;
 };
 
-/// The map with no ports, under `method`: texts and analyses on it reach no window.
-TCarnoGrid detachedCopy(const TCarnoGrid& grid, TGlueMethod method) {
-    TCarnoGrid copy = grid;
-    copy.SetMessageBox(nullptr);
-    copy.SetProgress(nullptr);
-    copy.SetTreeView(nullptr);
-    copy.SetView(nullptr);
-    copy.GlueMethod = method;
-    return copy;
-}
-
 std::vector<int> mintermList(const CellSet& set) {
     std::vector<int> list;
     set.ForEach([&](int m) { list.push_back(m); });
     return list;
-}
-
-CellSet mintermsOfTerm(const TCarnoGrid& grid, const TTermItem& term) {
-    CellSet set;
-    for (const TCellItem& cell : term.cells)
-        set.Insert(grid.MintermOf(cell.col, cell.row));
-    return set;
-}
-
-/// A term of the steps: the text of `term` (the map's constant when it has no literal) and its
-/// minterms.
-StepsTerm stepsTerm(const TCarnoGrid& grid, const TTermItem& term, const CellSet& minterms) {
-    const std::string text = grid.TermText(term);
-    return {text.empty() ? grid.ConstantText() : text, mintermList(minterms)};
 }
 
 /// The cover chart while it is reduced: rows are target cells, columns primes.
@@ -190,12 +169,19 @@ private:
 
 /// Everything the steps are derived from.
 struct Inputs {
-    const TCarnoGrid& grid; ///< detached, under the steps' method: writes the texts
     ExactFunction function;
+    std::vector<std::string> names; ///< the names terms are written with
+    TGlueMethod method;
     ExactResult exact;
     std::vector<CellSet> result; ///< the result terms as minterm sets, in result order
     StepsSource source;
 };
+
+/// A term of the steps: its text (the constant when it has no literal) and its minterms.
+StepsTerm stepsTerm(const Inputs& in, const Cube& cube, const CellSet& minterms) {
+    const std::string text = termText(cube, in.names, in.method);
+    return {text.empty() ? targetText(in.method) : text, mintermList(minterms)};
+}
 
 void findEssentials(const Inputs& in, const std::vector<CellSet>& primes, Steps& steps) {
     std::vector<std::vector<int>> only(primes.size());
@@ -278,22 +264,21 @@ void judgeMinimum(const Inputs& in, Steps& steps) {
 
 Steps buildSteps(const Inputs& in) {
     Steps steps;
-    steps.method = in.grid.GlueMethod;
+    steps.method = in.method;
     steps.source = in.source;
     std::vector<CellSet> primes;
     std::vector<int> literals;
     for (const Cube& cube : in.exact.primes) {
         primes.push_back(cube.Minterms());
         literals.push_back(cube.Literals(in.function.variables));
-        steps.primes.push_back(
-            stepsTerm(in.grid, termOfMinterms(in.grid, primes.back()), primes.back()));
+        steps.primes.push_back(stepsTerm(in, cube, primes.back()));
     }
-    std::vector<TTermItem> resultTerms;
+    std::vector<Cube> resultCubes;
     for (const CellSet& term : in.result) {
-        resultTerms.push_back(termOfMinterms(in.grid, term));
-        steps.result.push_back(stepsTerm(in.grid, resultTerms.back(), term));
+        resultCubes.push_back(Cube::Spanning(term, in.function.variables));
+        steps.result.push_back(stepsTerm(in, resultCubes.back(), term));
     }
-    steps.resultText = in.grid.CaptionOf(resultTerms);
+    steps.resultText = resultCaption(resultCubes, in.names, in.method);
 
     findEssentials(in, primes, steps);
     const std::vector<bool> essential = essentialFlags(steps);
@@ -312,40 +297,57 @@ Steps buildSteps(const Inputs& in) {
     return steps;
 }
 
-std::vector<CellSet> resultSets(const TCarnoGrid& grid, const std::vector<TTermItem>& terms) {
+Inputs inputsOf(const BooleanFunction& function, std::size_t output, TGlueMethod method,
+                StepsSource source) {
+    Inputs in{
+        exactFunction(function, output, method), function.VariableNames(), method, {}, {}, source};
+    in.exact = minimizeExact(in.function);
+    return in;
+}
+
+/// The terms as minterm sets, their cells read on the map of `variables` variables.
+std::vector<CellSet> mintermSets(int variables, const std::vector<TTermItem>& terms) {
+    const MapGeometry geometry(variables);
     std::vector<CellSet> sets;
     for (const TTermItem& term : terms)
-        sets.push_back(mintermsOfTerm(grid, term));
+        sets.push_back(geometry.TermMinterms(term));
     return sets;
 }
 
 } // namespace
 
-std::optional<Steps> explainSteps(const TCarnoGrid& grid, TGlueMethod method, bool exact) {
-    if (!grid.CellsValid())
-        return std::nullopt;
-    TCarnoGrid copy = detachedCopy(grid, method);
-    Inputs in{copy, functionOfMap(copy), {}, {}, exact ? StepsSource::Exact : StepsSource::Gluing};
-    in.exact = minimizeExact(in.function);
+Steps explainSteps(const BooleanFunction& function, std::size_t output, TGlueMethod method,
+                   bool exact) {
+    Inputs in =
+        inputsOf(function, output, method, exact ? StepsSource::Exact : StepsSource::Gluing);
     if (exact) {
         for (const Cube& cube : in.exact.cover)
             in.result.push_back(cube.Minterms());
         return buildSteps(in);
     }
-    TCarnoGrid analysed = copy;
-    (void)analysed.Analyze(method, false);
-    in.result = resultSets(analysed, analysed.ResultTerms());
+    in.result = mintermSets(function.inputs, glueOutput(function, output, method).terms);
     return buildSteps(in);
+}
+
+Steps explainResult(const BooleanFunction& function, std::size_t output, TGlueMethod method,
+                    const std::vector<CellSet>& result, StepsSource source) {
+    Inputs in = inputsOf(function, output, method, source);
+    in.result = result;
+    return buildSteps(in);
+}
+
+std::optional<Steps> explainSteps(const TCarnoGrid& grid, TGlueMethod method, bool exact) {
+    if (!grid.CellsValid())
+        return std::nullopt;
+    return explainSteps(mapFunction(grid, method), 0, method, exact);
 }
 
 std::optional<Steps> explainResult(const TCarnoGrid& grid, const std::vector<TTermItem>& result,
                                    StepsSource source) {
     if (!grid.CellsValid())
         return std::nullopt;
-    TCarnoGrid copy = detachedCopy(grid, grid.GlueMethod);
-    Inputs in{copy, functionOfMap(copy), {}, resultSets(copy, result), source};
-    in.exact = minimizeExact(in.function);
-    return buildSteps(in);
+    return explainResult(mapFunction(grid, grid.GlueMethod), 0, grid.GlueMethod,
+                         mintermSets(grid.GetVariableCount(), result), source);
 }
 
 std::vector<int> chartColumnsOf(const Steps& steps, int cell) {

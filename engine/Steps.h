@@ -2,14 +2,16 @@
 // terms, the cover chart and its reductions, how the other terms were chosen, and whether the
 // result is a minimum.
 //
-// The steps are a value computed from the map alone; the window's Steps view, the report and
-// `lorvane-cli explain` only present it. Cells are minterm numbers throughout. Primes come in
-// the exact minimizer's order (larger first, then by lowest minterm number), chart rows by
-// minterm number, and the chosen terms in result order.
+// The steps are a value computed from the function value alone; the window's Steps view, the
+// report and `lorvane-cli explain` only present it, through the wrappers that take the map. Cells
+// are minterm numbers throughout. Primes come in the exact minimizer's order (larger first, then by
+// lowest minterm number), chart rows by minterm number, and the chosen terms in result order.
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "engine/function/BooleanFunction.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -93,10 +95,22 @@ struct Steps {
     int minimumTerms = 0;
 };
 
-/// The steps for the map under `method`, ending in the result Analyze gives: the gluing
-/// analysis's, or with `exact` the exact minimizer's (the same cover as its Analyze). Empty
-/// cells count as non-target, as Analyze fills them. Nothing when a cell holds an invalid
-/// text; nothing of the map changes.
+/// The steps for output `output` of the function under `method`, ending in the result Analyze
+/// gives: the gluing analysis's, or with `exact` the exact minimizer's (the same cover as its
+/// Analyze). Terms are written with the function's variable names.
+[[nodiscard]] Steps explainSteps(const BooleanFunction& function, std::size_t output,
+                                 TGlueMethod method, bool exact);
+
+/// The steps for output `output` of the function under `method`, ending in `result` (its
+/// terms as minterm sets, in result order), which must cover the output; `source` says where
+/// the result comes from.
+[[nodiscard]] Steps explainResult(const BooleanFunction& function, std::size_t output,
+                                  TGlueMethod method, const std::vector<CellSet>& result,
+                                  StepsSource source);
+
+/// The steps for the function the map holds under `method` (empty cells count as non-target,
+/// as Analyze fills them). Nothing when a cell holds an invalid text; nothing of the map
+/// changes.
 [[nodiscard]] std::optional<Steps> explainSteps(const TCarnoGrid& grid, TGlueMethod method,
                                                 bool exact);
 

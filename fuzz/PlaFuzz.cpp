@@ -2,6 +2,7 @@
 // a few outputs minimized output by output and read back as the same functions; the input also
 // streamed beyond the reader's limit.
 #include "FuzzSupport.h"
+#include "engine/MultiOutput.h"
 #include "interchange/MultiPla.h"
 #include "interchange/Pla.h"
 
@@ -17,37 +18,41 @@ void CheckRefusal(const PlaError& error, const std::string& text) {
     Require(error.line >= 0 && error.line <= lines, "a refusal names a line of the text");
 }
 
-void CheckFunction(const PlaFunction& function) {
+void CheckFunction(const PlaFunction& read) {
+    const BooleanFunction& function = read.function;
+    const std::vector<char>& values = function.outputs[0];
+    const std::vector<std::string>& names = function.inputNames;
     Require(function.inputs >= 2 && function.inputs <= 8, "2 to 8 inputs");
-    Require(function.values.size() == std::size_t{1} << function.inputs, "one value per minterm");
-    for (char value : function.values)
+    Require(values.size() == std::size_t{1} << function.inputs, "one value per minterm");
+    for (char value : values)
         Require(value == '1' || value == '0' || value == '*', "values are 1, 0 or *");
-    Require(function.names.empty() ||
-                (function.names.size() == static_cast<std::size_t>(function.inputs) &&
-                 variableNamesProblem(function.names).empty()),
+    Require(names.empty() || (names.size() == static_cast<std::size_t>(function.inputs) &&
+                              variableNamesProblem(names).empty()),
             "names are all valid or not taken");
 }
 
 /// Puts the function into a map and checks that the map written as PLA reads back the same.
 void CheckRoundTrip(const PlaFunction& function) {
+    const std::vector<char>& values = function.function.outputs[0];
+    const std::vector<std::string>& names = function.function.inputNames;
     SilentMessages messages;
     CountingTree tree;
     TCarnoGrid grid;
     grid.SetMessageBox(&messages);
     grid.SetTreeView(&tree);
     applyPla(grid, function);
-    Require(grid.GetVariableCount() == function.inputs, "the map takes the input count");
-    for (std::size_t m = 0; m < function.values.size(); ++m) {
+    Require(grid.GetVariableCount() == function.function.inputs, "the map takes the input count");
+    for (std::size_t m = 0; m < values.size(); ++m) {
         const CellPos cell = grid.CellOfMinterm(static_cast<int>(m));
-        Require(grid.Cells(cell.col, cell.row) == std::string(1, function.values[m]),
+        Require(grid.Cells(cell.col, cell.row) == std::string(1, values[m]),
                 "every cell takes its minterm's value");
     }
     auto again = parsePla(mapPlaText(grid));
     const auto* read = std::get_if<PlaFunction>(&again);
     Require(read != nullptr, "a written map is read back");
-    Require(read->values == function.values, "a written map reads back the same values");
-    if (!function.names.empty())
-        Require(read->names == function.names, "a written map reads back the same names");
+    Require(read->function.outputs[0] == values, "a written map reads back the same values");
+    if (!names.empty())
+        Require(read->function.inputNames == names, "a written map reads back the same names");
 }
 
 /// A stream that gives `data` again and again, `total` bytes in all, and counts what it gave.
@@ -93,18 +98,19 @@ void CheckStreams(const std::uint8_t* data, std::size_t size) {
 /// written as one PLA text read back as the same functions.
 void CheckOutputs(const std::string& text, const PlaFunction& first) {
     auto result = parsePlaOutputs(text);
-    const auto* function = std::get_if<MultiFunction>(&result);
+    const auto* function = std::get_if<BooleanFunction>(&result);
     Require(function != nullptr, "a text read for its first output is read for all");
-    Require(!function->outputs.empty() && function->outputs[0] == first.values,
+    Require(!function->outputs.empty() && function->outputs[0] == first.function.outputs[0],
             "the first output reads the same");
     for (const std::vector<char>& values : function->outputs)
-        Require(values.size() == first.values.size(), "one value per minterm in every output");
+        Require(values.size() == first.function.outputs[0].size(),
+                "one value per minterm in every output");
     // Minimizing takes time per output; a few outputs say as much as many.
     if (function->outputs.size() > 3)
         return;
     const auto results = minimizeOutputs(*function, gmDNF, false);
     auto again = parsePlaOutputs(outputsPlaText(*function, gmDNF, results));
-    const auto* written = std::get_if<MultiFunction>(&again);
+    const auto* written = std::get_if<BooleanFunction>(&again);
     Require(written != nullptr, "written outputs are read back");
     Require(!firstDifferingOutput(*function, *written), "written outputs keep their functions");
 }

@@ -29,11 +29,13 @@ SharedCubes shareCubes(const std::vector<OutputResult>& results, char member, ch
     return shared;
 }
 
-std::string comments(const MultiFunction& function, TGlueMethod method,
+std::string comments(const BooleanFunction& function, TGlueMethod method,
                      const std::vector<OutputResult>& results) {
+    const std::vector<std::string> names = plaOutput(function, 0).function.VariableNames();
     std::string text;
     for (std::size_t output = 0; output < results.size(); ++output)
-        text += "# " + function.OutputLabel(output) + " = " + results[output].expression + "\n";
+        text += "# " + function.OutputLabel(output) + " = " +
+                cubesExpression(names, method, results[output].cubes, Notation::Plain) + "\n";
     return text +
            (method == gmDNF
                 ? "# sums of products: every cube is a product term of the outputs marked 1\n"
@@ -43,7 +45,7 @@ std::string comments(const MultiFunction& function, TGlueMethod method,
 
 } // namespace
 
-std::string outputsPlaText(const MultiFunction& function, TGlueMethod method,
+std::string outputsPlaText(const BooleanFunction& function, TGlueMethod method,
                            const std::vector<OutputResult>& results) {
     const bool sop = method == gmDNF;
     const SharedCubes shared = shareCubes(results, sop ? '1' : '0', sop ? '0' : '~');
@@ -54,6 +56,6 @@ std::string outputsPlaText(const MultiFunction& function, TGlueMethod method,
     text += std::string(".type ") + (sop ? "f" : "r") + "\n.p " +
             std::to_string(shared.cubes.size()) + "\n";
     for (std::size_t i = 0; i < shared.cubes.size(); ++i)
-        text += shared.cubes[i] + " " + shared.outputParts[i] + "\n";
+        text += shared.cubes[i].Text(function.inputs) + " " + shared.outputParts[i] + "\n";
     return text + ".e\n";
 }

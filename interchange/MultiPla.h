@@ -1,7 +1,8 @@
 // The minimized outputs of a multi-output function written as one PLA text.
 #pragma once
 
-#include "interchange/MultiFunction.h"
+#include "engine/MultiOutput.h"
+#include "engine/function/BooleanFunction.h"
 
 #include <string>
 #include <vector>
@@ -12,6 +13,6 @@
 /// product of sums as .type r, each cube marked "0" for the outputs one of whose sum clauses
 /// is false on it and "~" for the others. A cube shared by several outputs is written once,
 /// in the order of first use; .p counts the cubes written. Comment lines give each output's
-/// result in the plain notation.
-[[nodiscard]] std::string outputsPlaText(const MultiFunction& function, TGlueMethod method,
+/// result in the plain notation, with the names a map takes from the file (plaOutput).
+[[nodiscard]] std::string outputsPlaText(const BooleanFunction& function, TGlueMethod method,
                                          const std::vector<OutputResult>& results);

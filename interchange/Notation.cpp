@@ -1,12 +1,12 @@
 // Printers of the analysed result: one table of operators per notation, one builder for all.
 #include "interchange/Notation.h"
 
+#include "engine/function/TermText.h"
 #include "input/VariableNames.h"
 #include "support/TextUtil.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 namespace {
 
@@ -182,74 +182,81 @@ std::optional<std::string> escapedIdentifier(Notation notation, const std::strin
     return escaped + "\\";
 }
 
-bool isSop(const TCarnoGrid& grid) {
-    return grid.GlueMethod == gmDNF;
+/// What the expression printers need: the names of variables 1..n and the kind of result.
+struct Naming {
+    std::vector<std::string> names;
+    TGlueMethod method;
+
+    [[nodiscard]] bool Sop() const { return method == gmDNF; }
+    [[nodiscard]] int Variables() const { return static_cast<int>(names.size()); }
+};
+
+Naming namingOf(const TCarnoGrid& grid) {
+    return {grid.VariableNames(), grid.GlueMethod};
 }
 
-bool hasLongName(const TCarnoGrid& grid) {
-    for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        if (grid.VariableName(i).size() > 1)
-            return true;
-    return false;
+bool hasLongName(const Naming& naming) {
+    return std::any_of(naming.names.begin(), naming.names.end(),
+                       [](const std::string& name) { return name.size() > 1; });
 }
 
-std::string_view andOperator(const TCarnoGrid& grid, Notation notation) {
+std::string_view andOperator(const Naming& naming, Notation notation) {
     // Juxtaposed names of several characters would read as one name.
-    if (notation == Notation::Latex && hasLongName(grid))
+    if (notation == Notation::Latex && hasLongName(naming))
         return " \\cdot ";
     return styleOf(notation).andOp;
 }
 
-std::string nameIn(const TCarnoGrid& grid, std::size_t variable, Notation notation) {
-    const std::string& name = grid.VariableName(static_cast<int>(variable));
+std::string nameIn(const std::string& name, Notation notation) {
     return identifierIn(notation, name).value_or(name);
 }
 
 /// The literals of a cube: a product true on the cube (SOP) or a clause false on it (POS).
-std::vector<std::string> literalsOf(const TCarnoGrid& grid, const Cube& cube, Notation notation) {
+std::vector<std::string> literalsOf(const Naming& naming, const Cube& cube, Notation notation) {
     const NotationStyle& style = styleOf(notation);
-    const char unnegated = isSop(grid) ? '1' : '0';
+    const int n = naming.Variables();
     std::vector<std::string> literals;
-    for (std::size_t i = 0; i < cube.size(); ++i) {
-        if (cube[i] == '-')
+    for (int i = 0; i < n; ++i) {
+        const unsigned bit = 1U << (n - 1 - i);
+        if (cube.mask & bit)
             continue;
-        const std::string name = nameIn(grid, i + 1, notation);
-        literals.push_back(cube[i] == unnegated
+        const std::string name = nameIn(naming.names[static_cast<std::size_t>(i)], notation);
+        const bool one = (cube.value & bit) != 0;
+        literals.push_back(one == naming.Sop()
                                ? name
                                : std::string(style.notBefore) + name + std::string(style.notAfter));
     }
     return literals;
 }
 
-std::string termExpression(const TCarnoGrid& grid, const Cube& cube, Notation notation,
+std::string termExpression(const Naming& naming, const Cube& cube, Notation notation,
                            bool amongOthers) {
-    const std::vector<std::string> literals = literalsOf(grid, cube, notation);
-    const std::string_view op = isSop(grid) ? andOperator(grid, notation) : styleOf(notation).orOp;
+    const std::vector<std::string> literals = literalsOf(naming, cube, notation);
+    const std::string_view op =
+        naming.Sop() ? andOperator(naming, notation) : styleOf(notation).orOp;
     const std::string text = join(literals, op);
     const bool bracket =
-        isSop(grid) ? styleOf(notation).bracketProducts : styleOf(notation).bracketSums;
+        naming.Sop() ? styleOf(notation).bracketProducts : styleOf(notation).bracketSums;
     if (amongOthers && literals.size() > 1 && bracket)
         return "(" + text + ")";
     return text;
 }
 
-bool spansWholeMap(const Cube& cube) {
-    return cube.find_first_not_of('-') == std::string::npos;
+std::string constantOf(const Naming& naming, Notation notation, bool whole) {
+    const NotationStyle& style = styleOf(notation);
+    return std::string(naming.Sop() == whole ? style.one : style.zero);
 }
 
-std::string expressionOf(const TCarnoGrid& grid, const std::vector<Cube>& cubes,
-                         Notation notation) {
-    const NotationStyle& style = styleOf(notation);
-    const bool sop = isSop(grid);
+std::string expressionOf(const Naming& naming, const std::vector<Cube>& cubes, Notation notation) {
     if (cubes.empty())
-        return std::string(sop ? style.zero : style.one);
+        return constantOf(naming, notation, false);
     std::vector<std::string> terms;
     for (const Cube& cube : cubes) {
-        if (spansWholeMap(cube))
-            return std::string(sop ? style.one : style.zero);
-        terms.push_back(termExpression(grid, cube, notation, cubes.size() > 1));
+        if (cube.Literals(naming.Variables()) == 0)
+            return constantOf(naming, notation, true);
+        terms.push_back(termExpression(naming, cube, notation, cubes.size() > 1));
     }
-    return join(terms, sop ? style.orOp : andOperator(grid, notation));
+    return join(terms, naming.Sop() ? styleOf(notation).orOp : andOperator(naming, notation));
 }
 
 /// The names of the variables in use, and any others given, for choosing a free name.
@@ -278,7 +285,7 @@ std::string verilogModule(const TCarnoGrid& grid, const std::string& output,
     const std::string module = freeName(kEntityName, namesInUse(grid, {output}));
     std::string ports;
     for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        ports += "input " + nameIn(grid, static_cast<std::size_t>(i), Notation::Verilog) + ", ";
+        ports += "input " + nameIn(grid.VariableName(i), Notation::Verilog) + ", ";
     return "module " + module + "(" + ports + "output " + output + ");\n  assign " + output +
            " = " + expression + ";\nendmodule";
 }
@@ -290,7 +297,7 @@ std::string vhdlEntity(const TCarnoGrid& grid, const std::string& output,
         freeName(kArchitectureName, namesInUse(grid, {output, entity}));
     std::vector<std::string> inputs;
     for (int i = 1; i <= grid.GetVariableCount(); ++i)
-        inputs.push_back(nameIn(grid, static_cast<std::size_t>(i), Notation::Vhdl));
+        inputs.push_back(nameIn(grid.VariableName(i), Notation::Vhdl));
     return "library ieee;\nuse ieee.std_logic_1164.all;\n\nentity " + entity + " is\n  port (" +
            join(inputs, ", ") + " : in std_logic; " + output + " : out std_logic);\nend entity " +
            entity + ";\n\narchitecture " + architecture + " of " + entity + " is\nbegin\n  " +
@@ -332,10 +339,8 @@ std::optional<Notation> notationNamed(std::string_view name) {
 }
 
 std::optional<Cube> termCube(const TCarnoGrid& grid, const TTermItem& term) {
-    const int n = grid.GetVariableCount();
-    unsigned common = (1U << n) - 1;
-    unsigned any = 0;
     CellSet seen;
+    CellSet minterms;
     for (const TCellItem& cell : term.cells) {
         if (cell.col < 1 || cell.col > grid.DataCols() || cell.row < 1 ||
             cell.row > grid.DataRows())
@@ -344,38 +349,22 @@ std::optional<Cube> termCube(const TCarnoGrid& grid, const TTermItem& term) {
         if (seen.Contains(index))
             return std::nullopt;
         seen.Insert(index);
-        const auto minterm = static_cast<unsigned>(grid.MintermOf(cell.col, cell.row));
-        common &= minterm;
-        any |= minterm;
+        minterms.Insert(grid.MintermOf(cell.col, cell.row));
     }
-    // Distinct cells that agree on the fixed variables fill the cube exactly when there are
-    // as many as the cube has points.
-    const int freeCount = std::popcount(common ^ any);
-    if (term.cells.empty() || term.cells.size() != std::size_t{1} << freeCount)
-        return std::nullopt;
-    Cube cube;
-    for (int i = n - 1; i >= 0; --i) {
-        const unsigned bit = 1U << i;
-        cube += (common & bit) ? '1' : (any & bit) ? '-' : '0';
-    }
-    return cube;
+    return Cube::Of(minterms, grid.GetVariableCount());
 }
 
 std::optional<std::vector<Cube>> resultCubes(const TCarnoGrid& grid) {
     std::vector<Cube> cubes;
-    std::vector<std::string> texts;
     for (const TTermItem& term : grid.ResultTerms()) {
-        auto cube = termCube(grid, term);
+        const auto cube = termCube(grid, term);
         if (!cube)
             return std::nullopt;
-        texts.push_back(termExpression(grid, *cube, Notation::Plain, false));
-        cubes.push_back(std::move(*cube));
+        cubes.push_back(*cube);
     }
     // The result line was written at the analysis; it reads otherwise when the variable count,
     // the names or the kind of result changed since.
-    if (join(texts, styleOf(Notation::Plain).*
-                        (isSop(grid) ? &NotationStyle::orOp : &NotationStyle::andOp)) !=
-        grid.ResultText)
+    if (joinTermTexts(cubes, grid.VariableNames(), grid.GlueMethod) != grid.ResultText)
         return std::nullopt;
     return cubes;
 }
@@ -403,9 +392,14 @@ std::optional<std::string> resultAs(const TCarnoGrid& grid, Notation notation,
     return cubesAs(grid, *cubes, notation, output);
 }
 
+std::string cubesExpression(const std::vector<std::string>& names, TGlueMethod method,
+                            const std::vector<Cube>& cubes, Notation notation) {
+    return expressionOf({names, method}, cubes, notation);
+}
+
 std::string cubesAs(const TCarnoGrid& grid, const std::vector<Cube>& cubes, Notation notation,
                     const std::string& output) {
-    const std::string expression = expressionOf(grid, cubes, notation);
+    const std::string expression = expressionOf(namingOf(grid), cubes, notation);
     const std::string name = output.empty() ? freeOutputName(grid) : output;
     switch (notation) {
     case Notation::Verilog:
@@ -422,9 +416,10 @@ std::string cubesAs(const TCarnoGrid& grid, const std::vector<Cube>& cubes, Nota
 }
 
 std::string termAs(const TCarnoGrid& grid, const Cube& cube, Notation notation) {
-    if (spansWholeMap(cube))
-        return std::string(isSop(grid) ? styleOf(notation).one : styleOf(notation).zero);
-    return termExpression(grid, cube, notation, false);
+    const Naming naming = namingOf(grid);
+    if (cube.Literals(naming.Variables()) == 0)
+        return constantOf(naming, notation, true);
+    return termExpression(naming, cube, notation, false);
 }
 
 std::string latexName(const std::string& name) {

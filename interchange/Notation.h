@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
+#include "engine/function/Cube.h"
 
 #include <optional>
 #include <string>
@@ -11,10 +12,6 @@
 /// The languages a result can be written in. VerilogModule and VhdlEntity wrap the Verilog
 /// and VHDL assignments in a module or an entity that compiles as it stands.
 enum class Notation { Plain, Verilog, Vhdl, Latex, C, VerilogModule, VhdlEntity };
-
-/// A result term as a cube over variables 1..n: per variable '1' or '0' when the term fixes
-/// it, '-' when the term spans both values. "01-" is the term |A*B of three variables.
-using Cube = std::string;
 
 /// The notation of the given name ("plain", "verilog", "vhdl", "latex", "c", "verilog-module",
 /// "vhdl-entity"); nothing for any other name.
@@ -49,6 +46,12 @@ using Cube = std::string;
 /// variable name must be writable in the notation (see resultAs).
 [[nodiscard]] std::string cubesAs(const TCarnoGrid& grid, const std::vector<Cube>& cubes,
                                   Notation notation, const std::string& output = {});
+
+/// The bare expression of the given cubes in `notation` (no assignment), read as a sum of
+/// products or a product of sums after `method`, with `names` for variables 1..n: what
+/// cubesAs writes for a map with these names.
+[[nodiscard]] std::string cubesExpression(const std::vector<std::string>& names, TGlueMethod method,
+                                          const std::vector<Cube>& cubes, Notation notation);
 
 /// One term in `notation`, without the assignment around it; the constant for a cube without
 /// literals.

@@ -2,6 +2,7 @@
 #include "interchange/Pla.h"
 
 #include "engine/FileMessages.h"
+#include "engine/MapFunction.h"
 #include "input/VariableNames.h"
 #include "support/FileWriter.h"
 #include "support/TextUtil.h"
@@ -87,7 +88,7 @@ struct MintermSource {
 /// Reads a PLA text line by line; the first refused line ends the reading.
 class PlaReader {
 public:
-    std::variant<MultiFunction, PlaError> read(std::string_view text) {
+    std::variant<BooleanFunction, PlaError> read(std::string_view text) {
         std::size_t start = 0;
         while (start < text.size() && !m_ended) {
             const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -299,7 +300,7 @@ private:
                          std::vector<MintermSource>(std::size_t{1} << m_inputs));
     }
 
-    std::variant<MultiFunction, PlaError> finish() {
+    std::variant<BooleanFunction, PlaError> finish() {
         if (!m_inputs)
             return PlaError{0, "the file has no .i line."};
         if (m_inputNamesLine && m_inputNames.size() != static_cast<std::size_t>(m_inputs))
@@ -314,7 +315,7 @@ private:
                 countsDiffer("cubes", static_cast<std::size_t>(m_cubes), ".p", m_announced)};
         if (m_sources.empty())
             allocateSources();
-        MultiFunction function;
+        BooleanFunction function;
         function.inputs = m_inputs;
         function.inputNames = m_inputNames;
         function.outputNames = m_outputNames;
@@ -391,14 +392,14 @@ void takeNames(const std::vector<std::string>& inputNames, PlaFunction& function
         names.push_back(upperAscii(name));
     const std::string problem = variableNamesProblem(names);
     if (problem.empty())
-        function.names = std::move(names);
+        function.function.inputNames = std::move(names);
     else
         function.notes.push_back(
             "The input names of the PLA file are not used as variable names: " + problem);
 }
 
 /// The first output, with a note when the file has more.
-PlaFunction firstOutput(const MultiFunction& function) {
+PlaFunction firstOutput(const BooleanFunction& function) {
     PlaFunction first = plaOutput(function, 0);
     const std::size_t outputs = function.outputs.size();
     if (outputs > 1)
@@ -409,7 +410,7 @@ PlaFunction firstOutput(const MultiFunction& function) {
     return first;
 }
 
-std::string noSuchOutput(const MultiFunction& function, const std::string& selector) {
+std::string noSuchOutput(const BooleanFunction& function, const std::string& selector) {
     std::string text = "The PLA file has no output " + inQuotes(selector) + "; its outputs are ";
     if (function.outputNames.empty())
         return text + "numbered 1 to " + std::to_string(function.outputs.size()) + ".";
@@ -427,7 +428,7 @@ bool checkOutputName(const TCarnoGrid& grid, const std::string& output) {
 
 } // namespace
 
-std::variant<MultiFunction, PlaError> parsePlaOutputs(std::string_view text) {
+std::variant<BooleanFunction, PlaError> parsePlaOutputs(std::string_view text) {
     return PlaReader().read(text);
 }
 
@@ -435,22 +436,22 @@ std::variant<PlaFunction, PlaError> parsePla(std::string_view text) {
     auto read = parsePlaOutputs(text);
     if (const auto* error = std::get_if<PlaError>(&read))
         return *error;
-    return firstOutput(std::get<MultiFunction>(read));
+    return firstOutput(std::get<BooleanFunction>(read));
 }
 
-PlaFunction plaOutput(const MultiFunction& function, std::size_t output) {
+PlaFunction plaOutput(const BooleanFunction& function, std::size_t output) {
     PlaFunction result;
-    result.inputs = function.inputs;
-    result.values = function.outputs[output];
+    result.function.inputs = function.inputs;
+    result.function.outputs = {function.outputs[output]};
     takeNames(function.inputNames, result);
     return result;
 }
 
-std::variant<MultiFunction, std::string> readPlaFile(const std::string& path) {
+std::variant<BooleanFunction, std::string> readPlaFile(const std::string& path) {
     return plaFromRead(readFileLimited(path, kPlaFileLimit));
 }
 
-std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read) {
+std::variant<BooleanFunction, std::string> plaFromRead(const FileRead& read) {
     if (read.error)
         return *read.error;
     if (read.truncated)
@@ -458,7 +459,7 @@ std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read) {
     auto parsed = parsePlaOutputs(read.bytes);
     if (const auto* error = std::get_if<PlaError>(&parsed))
         return errorText(*error);
-    return std::get<MultiFunction>(std::move(parsed));
+    return std::get<BooleanFunction>(std::move(parsed));
 }
 
 std::string variableNamesProblem(const std::vector<std::string>& names) {
@@ -486,25 +487,19 @@ void applyPla(TCarnoGrid& grid, const PlaFunction& function) {
                      MsgButtons::OkCancel) == MsgAnswer::Ok)
         tree->Clear();
     grid.CleareCard();
-    grid.SetVariableCount(function.inputs);
-    for (std::size_t m = 0; m < function.values.size(); ++m) {
-        const CellPos cell = grid.CellOfMinterm(static_cast<int>(m));
-        grid.SetCells(cell.col, cell.row, std::string(1, function.values[m]));
-    }
-    for (std::size_t i = 0; i < function.names.size(); ++i)
-        grid.SetVariableName(i + 1, function.names[i]);
+    writeOutput(grid, function.function, 0);
     grid.FillState = 2;
     for (const std::string& note : function.notes)
         grid.Message(note, MsgKind::Information, MsgButtons::Ok);
 }
 
-std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid, const std::string& path) {
+std::optional<BooleanFunction> loadPlaOutputs(const TCarnoGrid& grid, const std::string& path) {
     auto read = readPlaFile(path);
     if (const auto* message = std::get_if<std::string>(&read)) {
         grid.Message(*message, MsgKind::Error, MsgButtons::Ok);
         return std::nullopt;
     }
-    return std::get<MultiFunction>(std::move(read));
+    return std::get<BooleanFunction>(std::move(read));
 }
 
 bool loadPla(TCarnoGrid& grid, const std::string& path, const std::string& output) {
@@ -549,7 +544,7 @@ std::string resultPlaText(const TCarnoGrid& grid, const std::vector<Cube>& cubes
                 : "# product of sums: every cube is where one sum clause, and so F, is 0\n";
     text += header(grid, sop ? "f" : "r", cubes.size(), output);
     for (const Cube& cube : cubes)
-        text += cube + (sop ? " 1\n" : " 0\n");
+        text += cube.Text(grid.GetVariableCount()) + (sop ? " 1\n" : " 0\n");
     return text + ".e\n";
 }
 

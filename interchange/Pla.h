@@ -25,7 +25,7 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
-#include "interchange/MultiFunction.h"
+#include "engine/function/BooleanFunction.h"
 #include "interchange/Notation.h"
 #include "support/FileReader.h"
 
@@ -35,13 +35,12 @@
 #include <variant>
 #include <vector>
 
-/// A single-output function read from a PLA text, not yet put into a map.
+/// A single-output function read from a PLA text, not yet put into a map, with what the user
+/// should know about the reading.
 struct PlaFunction {
-    int inputs = 0;
-    /// "1", "0" or "*" per minterm number, variable 1 most significant.
-    std::vector<char> values;
-    /// The input names, upper-cased, when they are all usable as variable names; else empty.
-    std::vector<std::string> names;
+    /// One output; the input names, upper-cased, when they are all usable as variable names,
+    /// else none.
+    BooleanFunction function;
     /// Things the user should know that do not stop the reading (extra outputs, names not used).
     std::vector<std::string> notes;
 };
@@ -53,14 +52,14 @@ struct PlaError {
 };
 
 /// Reads a PLA text completely with every output; no map is touched.
-[[nodiscard]] std::variant<MultiFunction, PlaError> parsePlaOutputs(std::string_view text);
+[[nodiscard]] std::variant<BooleanFunction, PlaError> parsePlaOutputs(std::string_view text);
 
 /// Reads a PLA text completely for its first output; a file with more says so in a note.
 [[nodiscard]] std::variant<PlaFunction, PlaError> parsePla(std::string_view text);
 
 /// One output of a read file as a single-output function, with the input names when they are
 /// usable as variable names (else a note says why not).
-[[nodiscard]] PlaFunction plaOutput(const MultiFunction& function, std::size_t output);
+[[nodiscard]] PlaFunction plaOutput(const BooleanFunction& function, std::size_t output);
 
 /// The most a PLA file is read of: eight inputs need at most 256 cube lines, so anything this
 /// large is not a map's PLA file.
@@ -69,10 +68,10 @@ inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
 /// Reads the PLA file at `path` (standard input as "/dev/stdin") within kPlaFileLimit, with
 /// every output; on failure the message for the user ("Cannot read file "x": Is a directory",
 /// "Invalid PLA file: the file is larger than 4 MB.", "Invalid PLA file, line 7: ...").
-[[nodiscard]] std::variant<MultiFunction, std::string> readPlaFile(const std::string& path);
+[[nodiscard]] std::variant<BooleanFunction, std::string> readPlaFile(const std::string& path);
 
 /// What readPlaFile makes of a read of the file with kPlaFileLimit.
-[[nodiscard]] std::variant<MultiFunction, std::string> plaFromRead(const FileRead& read);
+[[nodiscard]] std::variant<BooleanFunction, std::string> plaFromRead(const FileRead& read);
 
 /// Why `names` cannot be variable names (empty, longer than 10 characters, holding "+", "*",
 /// "|", "#", white space, a control character or text that is not UTF-8, or named twice);
@@ -80,14 +79,14 @@ inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
 [[nodiscard]] std::string variableNamesProblem(const std::vector<std::string>& names);
 
 /// Puts a read function into the map as a load does: asks before dropping a shown result,
-/// sets the variable count, every cell, the names (when the file had usable ones) and marks
-/// the map as loaded; then shows the notes.
+/// writes its output into the map (writeOutput: the variable count, every cell, the names when
+/// the file had usable ones) and marks the map as loaded; then shows the notes.
 void applyPla(TCarnoGrid& grid, const PlaFunction& function);
 
 /// Reads the PLA file with every output; a file that cannot be read or is refused gets its
 /// message (see readPlaFile), and then there is nothing.
-[[nodiscard]] std::optional<MultiFunction> loadPlaOutputs(const TCarnoGrid& grid,
-                                                          const std::string& path);
+[[nodiscard]] std::optional<BooleanFunction> loadPlaOutputs(const TCarnoGrid& grid,
+                                                            const std::string& path);
 
 /// Reads the PLA file into the map: the output `output` names (see outputNamed), or the first
 /// one, with a note when there are more, when `output` is empty. A file that cannot be read or

@@ -4,7 +4,6 @@
 #include "engine/exact/CoverSearch.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace {
 
@@ -46,16 +45,6 @@ bool isPrime(const CubeTable& valid, int full, int mask, int value) {
     return true;
 }
 
-bool resultOrder(const Cube& a, const Cube& b) {
-    const int freeA = std::popcount(a.mask);
-    const int freeB = std::popcount(b.mask);
-    if (freeA != freeB)
-        return freeA > freeB;
-    if (a.value != b.value)
-        return a.value < b.value;
-    return a.mask < b.mask;
-}
-
 std::vector<Cube> cubesOf(const std::vector<Cube>& primes, const std::vector<int>& columns) {
     std::vector<Cube> cubes;
     for (int c : columns)
@@ -64,20 +53,6 @@ std::vector<Cube> cubesOf(const std::vector<Cube>& primes, const std::vector<int
 }
 
 } // namespace
-
-int Cube::Literals(int variables) const {
-    return variables - std::popcount(mask);
-}
-
-CellSet Cube::Minterms() const {
-    CellSet set;
-    for (int free = mask;; free = (free - 1) & mask) {
-        set.Insert(value | free);
-        if (free == 0)
-            break;
-    }
-    return set;
-}
 
 std::vector<Cube> primeImplicants(const ExactFunction& function) {
     const int full = (1 << function.variables) - 1;
@@ -124,4 +99,18 @@ ExactResult minimizeExact(const ExactFunction& function, const ExactOptions& opt
     for (const std::vector<int>& cover : outcome.covers)
         result.solutions.push_back(cubesOf(result.primes, cover));
     return result;
+}
+
+ExactFunction exactFunction(const BooleanFunction& function, std::size_t output,
+                            TGlueMethod method) {
+    ExactFunction problem;
+    problem.variables = function.inputs;
+    problem.targets = function.Minterms(output, *targetText(method));
+    problem.dontCares = function.Minterms(output, '*');
+    return problem;
+}
+
+ExactResult minimizeExact(const BooleanFunction& function, std::size_t output, TGlueMethod method,
+                          const ExactOptions& options) {
+    return minimizeExact(exactFunction(function, output, method), options);
 }

@@ -8,26 +8,15 @@
 // cubes; engine/ExactMap.h turns them into the map's result shapes.
 #pragma once
 
-#include "engine/function/CellSet.h"
+#include "engine/function/BooleanFunction.h"
+#include "engine/function/Cube.h"
+#include "engine/function/GlueMethod.h"
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-/// A sub-cube of the minterm numbers: the minterms m with (m & ~mask) == value.
-struct Cube {
-    std::uint8_t value = 0; ///< the fixed variables' bits; no bit of `mask` is set here
-    std::uint8_t mask = 0;  ///< one bit per free variable (bit n - i for variable i)
-
-    [[nodiscard]] bool Contains(int minterm) const { return (minterm & ~mask & 0xFF) == value; }
-    /// Number of literals the term has over `variables` variables.
-    [[nodiscard]] int Literals(int variables) const;
-    /// The minterms of the cube, as a set indexed by minterm number.
-    [[nodiscard]] CellSet Minterms() const;
-    bool operator==(const Cube&) const = default;
-};
 
 /// A Boolean function for the exact minimizer, indexed by minterm number.
 struct ExactFunction {
@@ -71,3 +60,13 @@ struct ExactResult {
 /// Minimizes the function exactly.
 [[nodiscard]] ExactResult minimizeExact(const ExactFunction& function,
                                         const ExactOptions& options = {});
+
+/// Output `output` of the function as the exact minimizer's problem: its target minterms
+/// ("1" for a sum of products, "0" for a product of sums) must be covered, its "*" minterms
+/// may be.
+[[nodiscard]] ExactFunction exactFunction(const BooleanFunction& function, std::size_t output,
+                                          TGlueMethod method);
+
+/// Minimizes one output of the function exactly (see exactFunction).
+[[nodiscard]] ExactResult minimizeExact(const BooleanFunction& function, std::size_t output,
+                                        TGlueMethod method, const ExactOptions& options = {});

@@ -129,11 +129,13 @@ TEST(Notation, CubesFollowTheTermsCells) {
         quad.Append(
             {static_cast<std::uint8_t>(cell.col), static_cast<std::uint8_t>(cell.row), vcOne});
     }
-    EXPECT_EQ(termCube(map.grid, quad), "0-0-");
-    EXPECT_EQ(termAs(map.grid, "0-0-", Notation::Latex), "\\overline{A}\\overline{C}");
+    const auto cube = termCube(map.grid, quad);
+    ASSERT_TRUE(cube.has_value());
+    EXPECT_EQ(cube->Text(4), "0-0-");
+    EXPECT_EQ(termAs(map.grid, *cube, Notation::Latex), "\\overline{A}\\overline{C}");
     map.grid.GlueMethod = gmKNF;
-    EXPECT_EQ(termAs(map.grid, "0-0-", Notation::Vhdl), "A or C");
-    EXPECT_EQ(termAs(map.grid, "----", Notation::Verilog), "1'b0");
+    EXPECT_EQ(termAs(map.grid, *cube, Notation::Vhdl), "A or C");
+    EXPECT_EQ(termAs(map.grid, Cube{0, 0b1111}, Notation::Verilog), "1'b0") << "the cube ----";
 
     TTermItem three = quad;
     three.cells.pop_back();

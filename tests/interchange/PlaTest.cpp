@@ -17,7 +17,8 @@ PlaFunction Parsed(const std::string& text) {
 }
 
 std::string Values(const PlaFunction& function) {
-    return {function.values.begin(), function.values.end()};
+    const auto& outputs = function.function.outputs;
+    return outputs.empty() ? std::string() : std::string(outputs[0].begin(), outputs[0].end());
 }
 
 /// Fills every cell of the map with one of "1", "0", "*" and "" at random.
@@ -76,11 +77,11 @@ class PlaSpellings : public testing::TestWithParam<SpellingCase> {};
 TEST_P(PlaSpellings, ReadAsTheirPlainSpelling) {
     const auto spelled = parsePlaOutputs(GetParam().spelled);
     const auto plain = parsePlaOutputs(GetParam().plain);
-    ASSERT_TRUE(std::holds_alternative<MultiFunction>(spelled))
+    ASSERT_TRUE(std::holds_alternative<BooleanFunction>(spelled))
         << std::get<PlaError>(spelled).message;
-    ASSERT_TRUE(std::holds_alternative<MultiFunction>(plain));
-    const auto& got = std::get<MultiFunction>(spelled);
-    const auto& wanted = std::get<MultiFunction>(plain);
+    ASSERT_TRUE(std::holds_alternative<BooleanFunction>(plain));
+    const auto& got = std::get<BooleanFunction>(spelled);
+    const auto& wanted = std::get<BooleanFunction>(plain);
     EXPECT_EQ(got.inputs, wanted.inputs);
     EXPECT_EQ(got.outputs, wanted.outputs);
     EXPECT_EQ(got.outputNames, wanted.outputNames);
@@ -118,9 +119,10 @@ TEST(Pla, TildeLeavesAnOutputToItsTypeNotToZero) {
 
 TEST(Pla, CubesExpandToEveryMintermTheyCover) {
     const PlaFunction f = Parsed(".i 5\n.type f\n-1-0- 1\n");
-    ASSERT_EQ(f.values.size(), 32U);
+    ASSERT_EQ(Values(f).size(), 32U);
     for (int m = 0; m < 32; ++m)
-        EXPECT_EQ(f.values[static_cast<std::size_t>(m)], (m & 0b01010) == 0b01000 ? '1' : '0') << m;
+        EXPECT_EQ(Values(f)[static_cast<std::size_t>(m)], (m & 0b01010) == 0b01000 ? '1' : '0')
+            << m;
 }
 
 TEST(Pla, MoreThanOneOutputTakesTheFirstAndSaysSo) {
@@ -134,9 +136,9 @@ TEST(Pla, MoreThanOneOutputTakesTheFirstAndSaysSo) {
 }
 
 TEST(Pla, InputNamesBecomeVariableNamesWhenTheyAreValid) {
-    EXPECT_EQ(Parsed(".i 3\n.ilb clk rst_n x7\n").names,
+    EXPECT_EQ(Parsed(".i 3\n.ilb clk rst_n x7\n").function.inputNames,
               (std::vector<std::string>{"CLK", "RST_N", "X7"}));
-    EXPECT_TRUE(Parsed(".i 3\n").names.empty());
+    EXPECT_TRUE(Parsed(".i 3\n").function.inputNames.empty());
 
     const std::pair<const char*, const char*> refused[] = {
         {".i 2\n.ilb a+b c\n", "\"A+B\" holds \"+\"."},
@@ -147,7 +149,7 @@ TEST(Pla, InputNamesBecomeVariableNamesWhenTheyAreValid) {
     };
     for (const auto& [text, problem] : refused) {
         const PlaFunction f = Parsed(text);
-        EXPECT_TRUE(f.names.empty()) << text;
+        EXPECT_TRUE(f.function.inputNames.empty()) << text;
         EXPECT_EQ(f.notes, (std::vector<std::string>{
                                std::string("The input names of the PLA file are not used as "
                                            "variable names: ") +
@@ -350,12 +352,12 @@ TEST_P(PlaRoundTrip, ResultCubesReadBackAsTheResultFunction) {
             const auto cubes = resultCubes(map.grid);
             ASSERT_TRUE(cubes.has_value());
             const PlaFunction f = Parsed(resultPlaText(map.grid, *cubes));
-            ASSERT_EQ(f.values.size(), std::size_t{1} << n);
+            ASSERT_EQ(Values(f).size(), std::size_t{1} << n);
             // The result must give every cell that is not a don't care its value.
             for (int m = 0; m < 1 << n; ++m) {
                 if (map.At(m) == "*")
                     continue;
-                ASSERT_EQ(std::string(1, f.values[static_cast<std::size_t>(m)]), map.At(m))
+                ASSERT_EQ(std::string(1, Values(f)[static_cast<std::size_t>(m)]), map.At(m))
                     << "method " << method << " minterm " << m;
             }
         }
