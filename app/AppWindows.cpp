@@ -18,7 +18,7 @@
 LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     // The options dialog applies the settings to the main window while it is created, and the
     // formula dialog validates against the main window's map: the order matters.
-    m_form1 = std::make_unique<TForm1>(m_context);
+    m_form1 = std::make_unique<TForm1>(m_context, m_document);
     m_windows.Form1 = m_form1.get();
     // The solutions dialog exists only while it is shown; its texts join the main window's.
     writeMinimumSolutionsTexts(m_context);
@@ -30,7 +30,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     m_aboutBox = std::make_unique<TAboutBox>();
     m_windows.AboutBox = m_aboutBox.get();
     translate(m_aboutBox.get());
-    m_inputFormula = std::make_unique<TInputFormula>(m_form1->Grid(), *m_context.messages);
+    m_inputFormula = std::make_unique<TInputFormula>(m_document.Grid(), *m_context.messages);
     m_windows.InputFormula = m_inputFormula.get();
     translate(m_inputFormula.get());
     m_truthTableForm = std::make_unique<TTruthTableForm>(m_context.messages);
@@ -38,7 +38,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     translate(m_truthTableForm.get());
     m_help = std::make_unique<THelp>(m_context.programFolder);
     m_windows.Help = m_help.get();
-    m_report = std::make_unique<TReport>(m_context, m_form1->Grid(), reportLinks());
+    m_report = std::make_unique<TReport>(m_context, m_document.Grid(), reportLinks());
     m_windows.Report = m_report.get();
     translate(m_report.get());
     m_repView = std::make_unique<TRepView>(m_context);

@@ -1,6 +1,7 @@
 // The program's windows, created once in a fixed order, and what they share.
 #pragma once
 
+#include "document/MapDocument.h"
 #include "ui/AppContext.h"
 
 #include <QString>
@@ -54,6 +55,8 @@ private:
     void showReport(const QString& path) const;
 
     AppContext m_context;
+    /// The map the windows show and edit: it outlives them all.
+    MapDocument m_document;
     AppWindows m_windows;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TInputForm> m_inputForm;

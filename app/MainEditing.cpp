@@ -4,9 +4,9 @@
 
 #include "app/CarnoGridView.h"
 #include "app/MapClipboard.h"
-#include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/UpDown.h"
+#include "document/MapDocument.h"
 #include "ui/WindowTexts.h"
 
 #include <QApplication>
@@ -30,32 +30,31 @@ std::string textOf(const QObject* window, const char* id) {
 } // namespace
 
 void TForm1::UndoMapChange() {
-    m_history->Undo();
+    History().Undo();
 }
 
 void TForm1::RedoMapChange() {
-    m_history->Redo();
+    History().Redo();
 }
 
 void TForm1::RecordMapChange() {
-    m_history->Record();
+    History().Record();
 }
 
 // An undone or redone step may change the count: the box, the hint and the pane follow.
-void TForm1::RestoreMap(const MapCells& cells) {
-    Grid().Restore(cells);
+void TForm1::RestoreControls() {
     UpDown1->setPosition(Grid().GetVariableCount());
     BuildMapHint();
 }
 
 bool TForm1::IsModified() const {
-    return m_history->IsModified();
+    return m_document.IsModified();
 }
 
 void TForm1::UpdateTitle() {
     QString title = kProgramName;
-    if (!m_fileName.isEmpty())
-        title = QFileInfo(m_fileName).fileName() + kTitleDash + title;
+    if (const std::string& file = m_document.FileName(); !file.empty())
+        title = QFileInfo(QFile::decodeName(file.c_str())).fileName() + kTitleDash + title;
     if (IsModified())
         title.prepend(QLatin1Char('*'));
     setWindowTitle(title);
@@ -120,22 +119,12 @@ bool TForm1::AskToSaveChanges() {
 }
 
 bool TForm1::SaveChanges() {
-    if (!m_fileIsMap || m_fileName.isEmpty()) {
+    if (!m_document.FileIsMap() || m_document.FileName().empty()) {
         N5Click();
         return !IsModified();
     }
-    Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
-    if (!Grid().SaveToFile(QFile::encodeName(m_fileName).toStdString()))
-        return false;
-    MapSaved(m_fileName);
-    return true;
-}
-
-void TForm1::MapSaved(const QString& path) {
-    m_fileName = path;
-    m_fileIsMap = true;
-    m_history->MarkSaved();
-    UpdateTitle();
+    const std::string file = m_document.FileName();
+    return m_document.Save(file, MapFormat::Map, m_windows && m_windows->Options->UseBitSave());
 }
 
 // The whole result stays readable: the root line is shown in a field that can be scrolled,

@@ -1,14 +1,11 @@
 // Opening a PLA file in the window: a file of several outputs asks which one the map holds.
 #pragma once
 
-#include "engine/CarnoGrid.h"
-
-#include <string>
+#include "document/MapDocument.h"
 
 class IUserDialogs;
 class QWidget;
 
-/// Reads the PLA file into the map. A file of several outputs first lists them (by their .ob
-/// names, else "output K") and loads the one chosen; cancelling leaves the map as it was. A
-/// file that cannot be read or is refused gets its message. True when the map was loaded.
-bool openPlaFile(TCarnoGrid& grid, const std::string& path, IUserDialogs& dialogs, QWidget* parent);
+/// Lists the outputs of a PLA file (by their .ob names, else "output K") in a dialog over
+/// `parent` and gives the one chosen; cancelling chooses none, which leaves the map as it was.
+[[nodiscard]] OutputChooser plaOutputChooser(IUserDialogs& dialogs, QWidget* parent);

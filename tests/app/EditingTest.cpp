@@ -3,9 +3,9 @@
 // boxes, outlines of a discarded result and maps opened by their content.
 #include "UiTestSupport.h"
 
-#include "app/MapHistory.h"
 #include "app/MinimumSolutions.h"
 #include "app/UpDown.h"
+#include "document/MapHistory.h"
 #include "engine/ExactMap.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
