@@ -2,6 +2,7 @@
 #include "app/AppWindows.h"
 
 #include "app/AboutForm.h"
+#include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/Main.h"
 #include "app/MinimumSolutions.h"
@@ -14,18 +15,40 @@
 #include "reports/widgets/RepViewForm.h"
 #include "reports/widgets/ReportForm.h"
 #include "ui/Accessibility.h"
+#include "ui/ProgramFiles.h"
+#include "ui/UserDialogs.h"
 
-LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
-    // The options dialog applies the settings to the main window while it is created, and the
-    // formula dialog validates against the main window's map: the order matters.
-    m_form1 = std::make_unique<TForm1>(m_context, m_document);
+#include <QFile>
+#include <QTreeWidget>
+
+namespace {
+
+std::string localName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+/// Sets the family of a widget's font, keeping its size and style.
+void setFontFamily(QWidget* widget, const std::string& family) {
+    QFont font = widget->font();
+    font.setFamily(QString::fromStdString(family));
+    widget->setFont(font);
+}
+
+} // namespace
+
+LorvaneWindows::LorvaneWindows(const AppContext& context)
+    : m_context(context), m_settingsFile(localName(programSettingsFile(context)),
+                                         localName(userSettingsFile(context))) {
+    // The settings read with the options dialog apply to the main window: the order matters.
+    m_form1 = std::make_unique<TForm1>(m_context, m_document, m_settings);
     m_windows.Form1 = m_form1.get();
     // The solutions dialog exists only while it is shown; its texts join the main window's.
     writeMinimumSolutionsTexts(m_context);
     m_inputForm = std::make_unique<TInputForm>();
     m_windows.InputForm = m_inputForm.get();
     translate(m_inputForm.get());
-    m_options = std::make_unique<TOptions>(m_context, *m_form1);
+    ReadSettings();
+    m_options = std::make_unique<TOptions>(m_context, m_settings, m_settingsFile);
     m_windows.Options = m_options.get();
     m_aboutBox = std::make_unique<TAboutBox>();
     m_windows.AboutBox = m_aboutBox.get();
@@ -95,5 +118,40 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
     }
 }
 
-// Members go in reverse declaration order: the options dialog before the main window.
-LorvaneWindows::~LorvaneWindows() = default;
+void LorvaneWindows::ReadSettings() {
+    // Keys the file leaves out keep what the main window shows.
+    TakeWindowSettings();
+    if (!m_settingsFile.Read(m_settings))
+        return;
+    m_form1->SaveCounter = 1;
+    ApplySettings();
+}
+
+void LorvaneWindows::TakeWindowSettings() {
+    m_settings.productsColor = m_document.Grid().TermColor;
+    m_settings.mapFont = m_form1->MapView()->font().family().toStdString();
+    m_settings.resultFont = m_form1->ResultTree()->font().family().toStdString();
+    if (m_context.dialogs)
+        m_settings.lastFolder = m_context.dialogs->startFolder().toStdString();
+}
+
+void LorvaneWindows::ApplySettings() {
+    m_document.Grid().TermColor = m_settings.productsColor;
+    setFontFamily(m_form1->MapView(), m_settings.mapFont);
+    setFontFamily(m_form1->ResultTree(), m_settings.resultFont);
+    if (m_context.dialogs)
+        m_context.dialogs->setStartFolder(QString::fromStdString(m_settings.lastFolder));
+    m_form1->ApplyMapSwitches();
+}
+
+void LorvaneWindows::WriteSettings() {
+    TakeWindowSettings();
+    if (const auto error = m_settingsFile.WriteOptions(m_settings))
+        m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
+}
+
+// The settings are written while every window still exists; the windows go in reverse
+// declaration order.
+LorvaneWindows::~LorvaneWindows() {
+    WriteSettings();
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/MapDocument.h"
+#include "document/Settings.h"
 #include "ui/AppContext.h"
 
 #include <QString>
@@ -33,9 +34,9 @@ struct AppWindows {
     TRepView* RepView = nullptr;
 };
 
-/// Creates the nine windows in their start-up order and owns them. They are destroyed in the
-/// reverse order, so the options dialog writes the settings while the main window still
-/// exists.
+/// Creates the nine windows in their start-up order and owns them, with the map they edit and the
+/// settings. The settings are read when the options dialog is created and applied to the main
+/// window; they are written when the run ends, before any window goes.
 class LorvaneWindows {
 public:
     explicit LorvaneWindows(const AppContext& context);
@@ -45,16 +46,25 @@ public:
 
     [[nodiscard]] const AppWindows& windows() const { return m_windows; }
     [[nodiscard]] const AppContext& context() const { return m_context; }
+    [[nodiscard]] const Settings& settings() const { return m_settings; }
+    [[nodiscard]] const SettingsFile& settingsFile() const { return m_settingsFile; }
 
     /// Applies the language file `file` to the seven windows that switch at once.
     void ChangeLanguage(const QString& file);
 
 private:
+    void ReadSettings();
+    /// The main window's products colour, fonts and the dialogs' start folder into the settings.
+    void TakeWindowSettings();
+    void ApplySettings();
+    void WriteSettings();
     void translate(QWidget* window);
     [[nodiscard]] ReportLinks reportLinks() const;
     void showReport(const QString& path) const;
 
     AppContext m_context;
+    Settings m_settings;
+    SettingsFile m_settingsFile;
     /// The map the windows show and edit: it outlives them all.
     MapDocument m_document;
     AppWindows m_windows;

@@ -11,6 +11,7 @@
 #include "app/UpDown.h"
 #include "app/vekLanguage.h"
 #include "document/MapDocument.h"
+#include "document/Settings.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
@@ -171,8 +172,9 @@ bool isEditingKey(const QKeyEvent& key) {
 
 } // namespace
 
-TForm1::TForm1(const AppContext& context, MapDocument& document, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_document(document),
+TForm1::TForm1(const AppContext& context, MapDocument& document, const Settings& settings,
+               QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_document(document), m_settings(settings),
       CarnoGrid1(new CarnoGridView(document.Grid())), TreeView(new QTreeWidget),
       ProgressBar(new QProgressBar), Edit1(new QLineEdit),
       UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), Edit2(new QLineEdit),
@@ -663,9 +665,8 @@ void TForm1::TreeViewChange(QTreeWidgetItem* node) {
 }
 
 void TForm1::N25Click() {
-    const bool pos = m_windows && m_windows->Options->IsPOS();
-    const bool exact = m_windows && m_windows->Options->ExactMinimum();
-    const AnalyzeOutcome outcome = Grid().Analyze(pos ? gmKNF : gmDNF, exact);
+    const bool exact = m_settings.exactMinimum;
+    const AnalyzeOutcome outcome = Grid().Analyze(m_settings.glueMethod, exact);
     RecordMapChange(); // the empty cells it filled
     ProgressBar->setValue(0);
     markTermLines(TreeView);
@@ -750,7 +751,7 @@ void TForm1::N5Click() {
                                     QString::fromLatin1(kSaveFilter), QStringLiteral("lvn"), name);
     if (choice && mayReplace(*m_context.messages, choice->path) &&
         m_document.Save(QFile::encodeName(choice->path).toStdString(), saveFormat(*choice),
-                        m_windows && m_windows->Options->UseBitSave()))
+                        m_settings.bitSave))
         UpdateTitle();
     SaveCounter = static_cast<std::uint8_t>(SaveCounter + 1);
 }
@@ -769,13 +770,13 @@ void TForm1::N13Click() {
     for (int i = 1; i <= 8; ++i)
         Grid().SetVariableName(i, options->TakenName(i));
     BuildMapHint();
-    ApplyMapSwitches(options->DrawFocusOn(), options->MovableOn(), options->SizingOn());
+    ApplyMapSwitches();
 }
 
-void TForm1::ApplyMapSwitches(bool drawFocus, bool movable, bool sizing) {
-    CarnoGrid1->setFillCursor(drawFocus);
-    CarnoGrid1->setMovable(movable);
-    CarnoGrid1->setResizable(sizing);
+void TForm1::ApplyMapSwitches() {
+    CarnoGrid1->setFillCursor(m_settings.drawFocus);
+    CarnoGrid1->setMovable(m_settings.movableColRow);
+    CarnoGrid1->setResizable(m_settings.sizingColRow);
 }
 
 void TForm1::N26Click() {
@@ -816,7 +817,7 @@ void TForm1::ReportBtnClick() {
 bool TForm1::FormCloseQuery() {
     if (IsModified())
         return AskToSaveChanges();
-    if (!m_windows || !m_windows->Options->AskExit())
+    if (!m_settings.askExit)
         return true;
     return m_context.messages->Show("Do you really want to quit?", MsgKind::Information,
                                     MsgButtons::YesNo) == MsgAnswer::Yes;

@@ -23,6 +23,7 @@ class QTreeWidgetItem;
 class ResultCommands;
 class TCarnoGrid;
 class UpDownControl;
+struct Settings;
 
 /// The single working window. It sequences calls into the map and the dialogs and keeps the
 /// Report command in step with the map; it minimizes and formats nothing itself. Handlers are
@@ -30,8 +31,9 @@ class UpDownControl;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    /// The window shows and edits `document`, which outlives it.
-    TForm1(const AppContext& context, MapDocument& document, QWidget* parent = nullptr);
+    /// The window shows and edits `document` and follows `settings`; both outlive it.
+    TForm1(const AppContext& context, MapDocument& document, const Settings& settings,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     /// Gives the window the other windows, once they all exist.
@@ -81,8 +83,8 @@ public:
     void UpDown1ChangingEx(int requested, bool& allow);
     /// Rebuilds the map hint from the variable count and names.
     void BuildMapHint();
-    /// Applies the three map switches of the options dialog to the grid.
-    void ApplyMapSwitches(bool drawFocus, bool movable, bool sizing);
+    /// Applies the three map switches of the settings to the map view.
+    void ApplyMapSwitches();
     /// Gives the map pane the room the whole map needs, growing the window within the screen
     /// when the map does not fit.
     void FitMapPane();
@@ -132,6 +134,7 @@ private:
 
     AppContext m_context;
     MapDocument& m_document;
+    const Settings& m_settings;
     const AppWindows* m_windows = nullptr;
 
     // Created first: the ports below refer to them.

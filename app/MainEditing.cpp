@@ -4,9 +4,9 @@
 
 #include "app/CarnoGridView.h"
 #include "app/MapClipboard.h"
-#include "app/OptionsForm.h"
 #include "app/UpDown.h"
 #include "document/MapDocument.h"
+#include "document/Settings.h"
 #include "ui/WindowTexts.h"
 
 #include <QApplication>
@@ -124,7 +124,7 @@ bool TForm1::SaveChanges() {
         return !IsModified();
     }
     const std::string file = m_document.FileName();
-    return m_document.Save(file, MapFormat::Map, m_windows && m_windows->Options->UseBitSave());
+    return m_document.Save(file, MapFormat::Map, m_settings.bitSave);
 }
 
 // The whole result stays readable: the root line is shown in a field that can be scrolled,

@@ -116,7 +116,7 @@ private slots:
         ui.stop();
         QVERIFY(ui.readFile(QStringLiteral("lorvane.ini")).contains("ExactMinimum=true\r\n"));
         ui.start();
-        QVERIFY(ui.w().Options->ExactMinimum());
+        QVERIFY(ui.app->settings().exactMinimum);
         loadHardMap(ui);
         ui.form()->N25Click();
         QCOMPARE(termLines(ui), 4);
