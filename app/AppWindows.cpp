@@ -2,13 +2,13 @@
 #include "app/AppWindows.h"
 
 #include "app/AboutForm.h"
-#include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/Main.h"
-#include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
 #include "app/QtPorts.h"
+#include "app/commands/MinimumSolutions.h"
 #include "app/vekLanguage.h"
+#include "app/views/CarnoGridView.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
@@ -43,7 +43,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context)
     m_form1 = std::make_unique<TForm1>(m_context, m_document, m_settings);
     m_windows.Form1 = m_form1.get();
     // The solutions dialog exists only while it is shown; its texts join the main window's.
-    writeMinimumSolutionsTexts(m_context);
+    writeMinimumSolutionsTexts();
     m_inputForm = std::make_unique<TInputForm>();
     m_windows.InputForm = m_inputForm.get();
     translate(m_inputForm.get());
@@ -116,6 +116,11 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
             keep = names;
         TvekLanguage::ApplyTexts(window, file, keep);
     }
+}
+
+void LorvaneWindows::writeMinimumSolutionsTexts() const {
+    TMinSolutions dialog;
+    TvekLanguage(&dialog, m_context).WriteDefaultTexts();
 }
 
 void LorvaneWindows::ReadSettings() {

@@ -1,6 +1,7 @@
 // The program's windows, created once in a fixed order, and what they share.
 #pragma once
 
+#include "app/Windows.h"
 #include "document/MapDocument.h"
 #include "document/Settings.h"
 #include "ui/AppContext.h"
@@ -10,29 +11,7 @@
 #include <memory>
 
 class QWidget;
-class TForm1;
-class TInputForm;
-class TOptions;
-class TAboutBox;
-class TInputFormula;
-class TTruthTableForm;
-class THelp;
-class TReport;
-class TRepView;
 struct ReportLinks;
-
-/// The nine windows, reachable from one place.
-struct AppWindows {
-    TForm1* Form1 = nullptr;
-    TInputForm* InputForm = nullptr;
-    TOptions* Options = nullptr;
-    TAboutBox* AboutBox = nullptr;
-    TInputFormula* InputFormula = nullptr;
-    TTruthTableForm* TruthTableForm = nullptr;
-    THelp* Help = nullptr;
-    TReport* Report = nullptr;
-    TRepView* RepView = nullptr;
-};
 
 /// Creates the nine windows in their start-up order and owns them, with the map they edit and the
 /// settings. The settings are read when the options dialog is created and applied to the main
@@ -58,6 +37,9 @@ private:
     void TakeWindowSettings();
     void ApplySettings();
     void WriteSettings();
+    /// Writes the texts of the solutions dialog to the default language file, as the windows
+    /// that exist for the whole run write theirs when they are created.
+    void writeMinimumSolutionsTexts() const;
     void translate(QWidget* window);
     [[nodiscard]] ReportLinks reportLinks() const;
     void showReport(const QString& path) const;

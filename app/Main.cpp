@@ -2,14 +2,16 @@
 #include "app/Main.h"
 
 #include "app/AboutForm.h"
-#include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/MainAccessibility.h"
 #include "app/OptionsForm.h"
-#include "app/PlaOpen.h"
-#include "app/ResultCommands.h"
 #include "app/UpDown.h"
+#include "app/Windows.h"
+#include "app/commands/EditCommands.h"
+#include "app/commands/PlaOpen.h"
+#include "app/commands/ResultCommands.h"
 #include "app/vekLanguage.h"
+#include "app/views/CarnoGridView.h"
 #include "document/MapDocument.h"
 #include "document/Settings.h"
 #include "input/widgets/Input.h"
@@ -85,16 +87,6 @@ MapFormat saveFormat(const FileChoice& choice) {
     }
 }
 
-QAction* addCommand(QMenu* menu, const char* name, const char* caption,
-                    const QKeySequence& shortcut, const char* hint,
-                    const std::function<void()>& handler) {
-    QAction* action = namedAction(menu, name, caption, hint);
-    menu->addAction(action);
-    action->setShortcut(shortcut);
-    QObject::connect(action, &QAction::triggered, menu, [handler] { handler(); });
-    return action;
-}
-
 QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption, const char* hint) {
     QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QString::fromLatin1(name));
@@ -103,10 +95,6 @@ QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption, const ch
         menu->menuAction()->setToolTip(QString::fromUtf8(hint));
     menu->setToolTipsVisible(true);
     return menu;
-}
-
-void addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
 /// Comic Sans MS where it is installed; a plain sans-serif face where it is not, since the
@@ -190,7 +178,7 @@ TForm1::TForm1(const AppContext& context, MapDocument& document, const Settings&
     SetReportEnabled(false);
     ConnectPorts();
     SetDefaultNames();
-    setUpMainAccessibility(*this);
+    setUpMainAccessibility(*this, CarnoGrid1, TreeView);
     // The language comes before the map file, so that a map's variable count wins over the
     // count box's text in a language file.
     LoadLanguage();
@@ -253,7 +241,16 @@ void TForm1::CreateLayout() {
 }
 
 void TForm1::CreateResultCommands() {
-    m_commands = new ResultCommands(*this, m_context);
+    const MapLinks map{.window = this,
+                       .grid = &Grid(),
+                       .map = CarnoGrid1,
+                       .results = TreeView,
+                       .dialogs = m_context.dialogs,
+                       .messages = m_context.messages};
+    const auto translate = [context = m_context](QWidget* dialog) {
+        (new TvekLanguage(dialog, context))->ApplyCurrentLanguage();
+    };
+    m_commands = new ResultCommands({map, statusBar(), translate});
     m_commands->AddTo(menuBar()->findChild<QMenu*>(QStringLiteral("N10")),
                       menuBar()->findChild<QMenu*>(QStringLiteral("N11")), PopupMenu1, PopupMenu2);
 }
@@ -373,32 +370,13 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::CreateEditCommands(QMenu* map) {
-    WindowTexts* texts = WindowTexts::on(this);
-    texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
-    texts->add(QStringLiteral("PasteDoesNotFit"),
-               QStringLiteral("The pasted cells do not fit in the map."));
-    QAction* undo =
-        addCommand(map, ActionName::UndoMapChange, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
-                   "Undo the last change of the map", [this] { UndoMapChange(); });
-    QAction* redo =
-        addCommand(map, ActionName::RedoMapChange, "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y),
-                   "Redo the change undone last", [this] { RedoMapChange(); });
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    undo->setEnabled(false);
-    redo->setEnabled(false);
-    History().SetListener([this, undo, redo] {
-        undo->setEnabled(History().CanUndo());
-        redo->setEnabled(History().CanRedo());
+    WindowTexts::on(this)->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    auto* edits = new EditCommands({.window = this, .document = &m_document, .map = CarnoGrid1});
+    edits->AddTo(map);
+    History().SetListener([this, edits] {
+        edits->UpdateActions();
         UpdateTitle();
     });
-    addSeparator(map, ActionName::EditSeparator);
-    addCommand(map, ActionName::CopyCells, "Copy", QKeySequence(Qt::CTRL | Qt::Key_C),
-               "Copy the selected cells as text for a spreadsheet", [this] { CopyCells(); });
-    addCommand(map, ActionName::PasteCells, "Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-               "Paste cells copied from a spreadsheet at the current cell",
-               [this] { PasteCells(); });
-    addSeparator(map, ActionName::EditEndSeparator);
 }
 
 void TForm1::CreatePopupMenus() {

@@ -1,8 +1,8 @@
 // TForm1: the main window with the map, the tool panel, the result tree and every command.
 #pragma once
 
-#include "app/AppWindows.h"
 #include "app/QtPorts.h"
+#include "ui/AppContext.h"
 
 #include <QMainWindow>
 
@@ -10,6 +10,7 @@
 #include <string>
 
 class CarnoGridView;
+class EditCommands;
 class MapDocument;
 class MapHistory;
 class QLineEdit;
@@ -23,6 +24,7 @@ class QTreeWidgetItem;
 class ResultCommands;
 class TCarnoGrid;
 class UpDownControl;
+struct AppWindows;
 struct Settings;
 
 /// The single working window. It sequences calls into the map and the dialogs and keeps the
@@ -70,11 +72,6 @@ public:
     void N4Click();                          ///< Result font
     void N14Click();                         ///< Paste result to the formula dialog
     void ReportBtnClick();
-    // Commands: editing the map's cells
-    void UndoMapChange();
-    void RedoMapChange();
-    void CopyCells();  ///< Copy the selected cells as tab-separated text
-    void PasteCells(); ///< Paste tab-separated text at the current cell
 
     // Events of the controls
     void CarnoGrid1KeyDown(int key);
@@ -126,7 +123,6 @@ private:
     void RestoreControls();
     void UpdateTitle();
     void ShowResultLine();
-    void PasteBlock(const std::vector<std::vector<std::string>>& block);
     void FillFormulaVariables();
     [[nodiscard]] bool IsMenuKey(QObject* watched, QEvent* event) const;
     void SetReportEnabled(bool on);

@@ -1,16 +1,13 @@
-// The main window's editing comforts: undo and redo, copying and pasting cells, the title with
-// the file name, the question about unsaved changes, the result line and the tab order.
+// The main window's editing comforts: recording the map's changes, the title with the file
+// name, the question about unsaved changes, the result line and the tab order.
 #include "app/Main.h"
 
-#include "app/CarnoGridView.h"
-#include "app/MapClipboard.h"
 #include "app/UpDown.h"
+#include "app/views/CarnoGridView.h"
 #include "document/MapDocument.h"
 #include "document/Settings.h"
 #include "ui/WindowTexts.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -28,14 +25,6 @@ std::string textOf(const QObject* window, const char* id) {
 }
 
 } // namespace
-
-void TForm1::UndoMapChange() {
-    History().Undo();
-}
-
-void TForm1::RedoMapChange() {
-    History().Redo();
-}
 
 void TForm1::RecordMapChange() {
     History().Record();
@@ -58,50 +47,6 @@ void TForm1::UpdateTitle() {
     if (IsModified())
         title.prepend(QLatin1Char('*'));
     setWindowTitle(title);
-}
-
-void TForm1::CopyCells() {
-    const QRect area = CarnoGrid1->selectionRect();
-    if (area.isNull())
-        return;
-    QApplication::clipboard()->setText(cellsAsText(Grid(), area));
-}
-
-void TForm1::PasteCells() {
-    const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty())
-        return;
-    const auto block = cellsFromText(text);
-    if (!block) {
-        Grid().Message("Invalid data in cell.", MsgKind::Error, MsgButtons::Ok);
-        return;
-    }
-    PasteBlock(*block);
-}
-
-// One value fills the whole selection; a block goes to the selection's top-left cell and must
-// fit in the map, or nothing is written.
-void TForm1::PasteBlock(const CellBlock& block) {
-    const QRect selection = CarnoGrid1->selectionRect();
-    if (selection.isNull())
-        return;
-    const bool single = block.size() == 1 && block[0].size() == 1;
-    const QRect target = single ? selection
-                                : QRect(selection.topLeft(),
-                                        QSize(blockWidth(block), static_cast<int>(block.size())));
-    if (target.right() > Grid().DataCols() || target.bottom() > Grid().DataRows()) {
-        Grid().Message(textOf(this, "PasteDoesNotFit"), MsgKind::Error, MsgButtons::Ok);
-        return;
-    }
-    for (int row = target.top(); row <= target.bottom(); ++row) {
-        const auto& values = block[single ? 0 : static_cast<std::size_t>(row - target.top())];
-        for (int col = target.left(); col <= target.right(); ++col) {
-            const auto k = single ? 0 : static_cast<std::size_t>(col - target.left());
-            if (k < values.size())
-                Grid().SetCells(col, row, values[k]);
-        }
-    }
-    RecordMapChange();
 }
 
 bool TForm1::AskToSaveChanges() {

@@ -3,8 +3,8 @@
 // "Export Map Image...".
 #include "UiTestSupport.h"
 
-#include "app/GroupOutlines.h"
 #include "app/OptionsForm.h"
+#include "app/views/GroupOutlines.h"
 #include "interchange/MapImage.h"
 #include "interchange/Pla.h"
 #include "ui/ActionNames.h"

@@ -2,8 +2,8 @@
 // in-place editing, range selection and the term highlight.
 #pragma once
 
-#include "app/GroupOutlines.h"
-#include "app/MapMarks.h"
+#include "app/views/GroupOutlines.h"
+#include "app/views/MapMarks.h"
 #include "engine/CarnoGrid.h"
 
 #include <QAbstractItemDelegate>

@@ -1,5 +1,5 @@
 // Opening a PLA file in the window: a file of several outputs asks which one the map holds.
-#include "app/PlaOpen.h"
+#include "app/commands/PlaOpen.h"
 
 #include "ui/UserDialogs.h"
 

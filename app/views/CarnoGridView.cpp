@@ -1,5 +1,5 @@
 // The map grid: label headers, the width rules, editing, moving and sizing, the term highlight.
-#include "app/CarnoGridView.h"
+#include "app/views/CarnoGridView.h"
 
 #include "ui/GridHeader.h"
 #include "ui/LiveEditDelegate.h"
