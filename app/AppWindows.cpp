@@ -47,7 +47,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context)
     m_inputForm = std::make_unique<TInputForm>();
     m_windows.InputForm = m_inputForm.get();
     translate(m_inputForm.get());
-    ReadSettings();
+    readSettings();
     m_options = std::make_unique<TOptions>(m_context, m_settings, m_settingsFile);
     m_windows.Options = m_options.get();
     m_aboutBox = std::make_unique<TAboutBox>();
@@ -123,16 +123,16 @@ void LorvaneWindows::writeMinimumSolutionsTexts() const {
     TvekLanguage(&dialog, m_context).WriteDefaultTexts();
 }
 
-void LorvaneWindows::ReadSettings() {
+void LorvaneWindows::readSettings() {
     // Keys the file leaves out keep what the main window shows.
-    TakeWindowSettings();
+    takeWindowSettings();
     if (!m_settingsFile.Read(m_settings))
         return;
     m_form1->SaveCounter = 1;
-    ApplySettings();
+    applySettings();
 }
 
-void LorvaneWindows::TakeWindowSettings() {
+void LorvaneWindows::takeWindowSettings() {
     m_settings.productsColor = m_document.Grid().TermColor;
     m_settings.mapFont = m_form1->MapView()->font().family().toStdString();
     m_settings.resultFont = m_form1->ResultTree()->font().family().toStdString();
@@ -140,7 +140,7 @@ void LorvaneWindows::TakeWindowSettings() {
         m_settings.lastFolder = m_context.dialogs->startFolder().toStdString();
 }
 
-void LorvaneWindows::ApplySettings() {
+void LorvaneWindows::applySettings() {
     m_document.Grid().TermColor = m_settings.productsColor;
     setFontFamily(m_form1->MapView(), m_settings.mapFont);
     setFontFamily(m_form1->ResultTree(), m_settings.resultFont);
@@ -149,8 +149,8 @@ void LorvaneWindows::ApplySettings() {
     m_form1->ApplyMapSwitches();
 }
 
-void LorvaneWindows::WriteSettings() {
-    TakeWindowSettings();
+void LorvaneWindows::writeSettings() {
+    takeWindowSettings();
     if (const auto error = m_settingsFile.WriteOptions(m_settings))
         m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
 }
@@ -158,5 +158,5 @@ void LorvaneWindows::WriteSettings() {
 // The settings are written while every window still exists; the windows go in reverse
 // declaration order.
 LorvaneWindows::~LorvaneWindows() {
-    WriteSettings();
+    writeSettings();
 }

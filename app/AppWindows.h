@@ -32,11 +32,11 @@ public:
     void ChangeLanguage(const QString& file);
 
 private:
-    void ReadSettings();
+    void readSettings();
     /// The main window's products colour, fonts and the dialogs' start folder into the settings.
-    void TakeWindowSettings();
-    void ApplySettings();
-    void WriteSettings();
+    void takeWindowSettings();
+    void applySettings();
+    void writeSettings();
     /// Writes the texts of the solutions dialog to the default language file, as the windows
     /// that exist for the whole run write theirs when they are created.
     void writeMinimumSolutionsTexts() const;

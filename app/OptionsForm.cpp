@@ -184,7 +184,7 @@ QStringList TOptions::Languages() const {
     return languages;
 }
 
-void TOptions::Stored(const std::optional<std::string>& error) const {
+void TOptions::ShowWriteError(const std::optional<std::string>& error) const {
     if (error)
         m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
 }
@@ -236,7 +236,7 @@ void TOptions::Button1Click() {
 void TOptions::ComboBox1Change(const QString& text) {
     vekLanguage1->SelectLanguage(text);
     // Recorded before the file is read: a name of no file still becomes the current language.
-    Stored(m_file.WriteCurrentLanguage(
+    ShowWriteError(m_file.WriteCurrentLanguage(
         QFileInfo(vekLanguage1->LanguageFile).fileName().toStdString()));
     emit LanguageChanged(vekLanguage1->LanguageFile);
 }
@@ -244,7 +244,7 @@ void TOptions::ComboBox1Change(const QString& text) {
 bool TOptions::FormCloseQuery() {
     if (!NamesValid)
         return false;
-    Stored(m_file.WriteLanguages(m_settings));
+    ShowWriteError(m_file.WriteLanguages(m_settings));
     return true;
 }
 

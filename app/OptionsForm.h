@@ -67,7 +67,7 @@ private:
     QCheckBox* SwitchBox(const char* name, const char* caption, bool& on);
     void ShowLanguages();
     /// Shows the message of a store into the settings file that failed.
-    void Stored(const std::optional<std::string>& error) const;
+    void ShowWriteError(const std::optional<std::string>& error) const;
     [[nodiscard]] QLineEdit* NameBox(int i) const;
 
     AppContext m_context;
