@@ -112,8 +112,8 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
     AddTreeItems(resultPopup);
     m_steps = new StepsCommands(m_links.map);
     m_steps->AddTo(mapMenu, resultPopup);
-    m_print = new PrintCommands(m_links.map, *m_steps->View());
-    m_print->AddTo(fileMenu, findAction(fileMenu, "N19"));
+    auto* print = new PrintCommands(m_links.map, *m_steps->View());
+    print->AddTo(fileMenu, findAction(fileMenu, "N19"));
 }
 
 void ResultCommands::AddTreeItems(QMenu* resultPopup) {

@@ -7,7 +7,6 @@
 
 #include <QObject>
 
-class PrintCommands;
 class QAction;
 class QMenu;
 class QTreeWidget;
@@ -51,7 +50,6 @@ private:
     WindowTexts* m_texts; // the main window's
     QAction* m_showAllGroups = nullptr;
     StepsCommands* m_steps = nullptr;
-    PrintCommands* m_print = nullptr;
 };
 
 /// The map drawn as a PNG image at `scale` times the SVG's size, on white.
