@@ -4,33 +4,56 @@
 #include "app/AboutForm.h"
 #include "app/HelpForm.h"
 #include "app/Main.h"
-#include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
 #include "app/QtPorts.h"
+#include "app/commands/MinimumSolutions.h"
 #include "app/vekLanguage.h"
+#include "app/views/CarnoGridView.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
 #include "reports/widgets/RepViewForm.h"
 #include "reports/widgets/ReportForm.h"
 #include "ui/Accessibility.h"
+#include "ui/ProgramFiles.h"
+#include "ui/UserDialogs.h"
 
-LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
-    // The options dialog applies the settings to the main window while it is created, and the
-    // formula dialog validates against the main window's map: the order matters.
-    m_form1 = std::make_unique<TForm1>(m_context);
+#include <QFile>
+#include <QTreeWidget>
+
+namespace {
+
+std::string localName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+/// Sets the family of a widget's font, keeping its size and style.
+void setFontFamily(QWidget* widget, const std::string& family) {
+    QFont font = widget->font();
+    font.setFamily(QString::fromStdString(family));
+    widget->setFont(font);
+}
+
+} // namespace
+
+LorvaneWindows::LorvaneWindows(const AppContext& context)
+    : m_context(context), m_settingsFile(localName(programSettingsFile(context)),
+                                         localName(userSettingsFile(context))) {
+    // The settings read with the options dialog apply to the main window: the order matters.
+    m_form1 = std::make_unique<TForm1>(m_context, m_document, m_settings);
     m_windows.Form1 = m_form1.get();
     // The solutions dialog exists only while it is shown; its texts join the main window's.
-    writeMinimumSolutionsTexts(m_context);
+    writeMinimumSolutionsTexts();
     m_inputForm = std::make_unique<TInputForm>();
     m_windows.InputForm = m_inputForm.get();
     translate(m_inputForm.get());
-    m_options = std::make_unique<TOptions>(m_context, *m_form1);
+    readSettings();
+    m_options = std::make_unique<TOptions>(m_context, m_settings, m_settingsFile);
     m_windows.Options = m_options.get();
     m_aboutBox = std::make_unique<TAboutBox>();
     m_windows.AboutBox = m_aboutBox.get();
     translate(m_aboutBox.get());
-    m_inputFormula = std::make_unique<TInputFormula>(m_form1->Grid(), *m_context.messages);
+    m_inputFormula = std::make_unique<TInputFormula>(m_document.Grid(), *m_context.messages);
     m_windows.InputFormula = m_inputFormula.get();
     translate(m_inputFormula.get());
     m_truthTableForm = std::make_unique<TTruthTableForm>(m_context.messages);
@@ -38,7 +61,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context) : m_context(context) {
     translate(m_truthTableForm.get());
     m_help = std::make_unique<THelp>(m_context.programFolder);
     m_windows.Help = m_help.get();
-    m_report = std::make_unique<TReport>(m_context, m_form1->Grid(), reportLinks());
+    m_report = std::make_unique<TReport>(m_context, m_document.Grid(), reportLinks());
     m_windows.Report = m_report.get();
     translate(m_report.get());
     m_repView = std::make_unique<TRepView>(m_context);
@@ -95,5 +118,45 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
     }
 }
 
-// Members go in reverse declaration order: the options dialog before the main window.
-LorvaneWindows::~LorvaneWindows() = default;
+void LorvaneWindows::writeMinimumSolutionsTexts() const {
+    TMinSolutions dialog;
+    TvekLanguage(&dialog, m_context).WriteDefaultTexts();
+}
+
+void LorvaneWindows::readSettings() {
+    // Keys the file leaves out keep what the main window shows.
+    takeWindowSettings();
+    if (!m_settingsFile.Read(m_settings))
+        return;
+    m_form1->SaveCounter = 1;
+    applySettings();
+}
+
+void LorvaneWindows::takeWindowSettings() {
+    m_settings.productsColor = m_document.Grid().TermColor;
+    m_settings.mapFont = m_form1->MapView()->font().family().toStdString();
+    m_settings.resultFont = m_form1->ResultTree()->font().family().toStdString();
+    if (m_context.dialogs)
+        m_settings.lastFolder = m_context.dialogs->startFolder().toStdString();
+}
+
+void LorvaneWindows::applySettings() {
+    m_document.Grid().TermColor = m_settings.productsColor;
+    setFontFamily(m_form1->MapView(), m_settings.mapFont);
+    setFontFamily(m_form1->ResultTree(), m_settings.resultFont);
+    if (m_context.dialogs)
+        m_context.dialogs->setStartFolder(QString::fromStdString(m_settings.lastFolder));
+    m_form1->ApplyMapSwitches();
+}
+
+void LorvaneWindows::writeSettings() {
+    takeWindowSettings();
+    if (const auto error = m_settingsFile.WriteOptions(m_settings))
+        m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
+}
+
+// The settings are written while every window still exists; the windows go in reverse
+// declaration order.
+LorvaneWindows::~LorvaneWindows() {
+    writeSettings();
+}

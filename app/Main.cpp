@@ -2,21 +2,22 @@
 #include "app/Main.h"
 
 #include "app/AboutForm.h"
-#include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/MainAccessibility.h"
-#include "app/MapHistory.h"
 #include "app/OptionsForm.h"
-#include "app/PlaOpen.h"
-#include "app/ResultCommands.h"
 #include "app/UpDown.h"
+#include "app/Windows.h"
+#include "app/commands/EditCommands.h"
+#include "app/commands/PlaOpen.h"
+#include "app/commands/ResultCommands.h"
 #include "app/vekLanguage.h"
+#include "app/views/CarnoGridView.h"
+#include "document/MapDocument.h"
+#include "document/Settings.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
 #include "input/widgets/TruthTable.h"
-#include "interchange/Pla.h"
-#include "reports/MapFile.h"
 #include "reports/widgets/ReportForm.h"
 #include "ui/ActionNames.h"
 #include "ui/Actions.h"
@@ -30,7 +31,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -46,7 +46,6 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -73,33 +72,19 @@ constexpr int kOpenPlaFilter = 3;
 constexpr int kHtmlFilter = 2;
 constexpr int kAllFilesFilter = 3;
 constexpr int kSavePlaFilter = 4;
-// Enough of a file's start to tell a map file or a PLA text by their content.
-constexpr qint64 kSniffBytes = 4096;
 
-bool isPlaFile(const QString& path) {
-    return QFileInfo(path).suffix().compare(QLatin1String("pla"), Qt::CaseInsensitive) == 0;
-}
-
-/// Whether a text starts like a PLA file: its first line that is neither blank nor a comment
-/// is a keyword such as ".i".
-bool startsLikePla(const QByteArray& head) {
-    for (const QByteArray& line : head.split('\n')) {
-        const QByteArray text = line.trimmed();
-        if (text.isEmpty() || text.startsWith('#'))
-            continue;
-        return text.startsWith('.');
+/// The format of the save dialog's filter; "All Files" leaves it to the file name.
+MapFormat saveFormat(const FileChoice& choice) {
+    switch (choice.filterIndex) {
+    case kHtmlFilter:
+        return MapFormat::Html;
+    case kAllFilesFilter:
+        return formatOfFileName(QFile::encodeName(choice.path).toStdString());
+    case kSavePlaFilter:
+        return MapFormat::Pla;
+    default:
+        return MapFormat::Map;
     }
-    return false;
-}
-
-QAction* addCommand(QMenu* menu, const char* name, const char* caption,
-                    const QKeySequence& shortcut, const char* hint,
-                    const std::function<void()>& handler) {
-    QAction* action = namedAction(menu, name, caption, hint);
-    menu->addAction(action);
-    action->setShortcut(shortcut);
-    QObject::connect(action, &QAction::triggered, menu, [handler] { handler(); });
-    return action;
 }
 
 QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption, const char* hint) {
@@ -110,10 +95,6 @@ QMenu* addSubmenu(QMenu* parent, const char* name, const char* caption, const ch
         menu->menuAction()->setToolTip(QString::fromUtf8(hint));
     menu->setToolTipsVisible(true);
     return menu;
-}
-
-void addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
 /// Comic Sans MS where it is installed; a plain sans-serif face where it is not, since the
@@ -179,14 +160,15 @@ bool isEditingKey(const QKeyEvent& key) {
 
 } // namespace
 
-TForm1::TForm1(const AppContext& context, QWidget* parent)
-    : QMainWindow(parent), m_context(context), CarnoGrid1(new CarnoGridView),
-      TreeView(new QTreeWidget), ProgressBar(new QProgressBar), Edit1(new QLineEdit),
+TForm1::TForm1(const AppContext& context, MapDocument& document, const Settings& settings,
+               QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_document(document), m_settings(settings),
+      CarnoGrid1(new CarnoGridView(document.Grid())), TreeView(new QTreeWidget),
+      ProgressBar(new QProgressBar), Edit1(new QLineEdit),
       UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), Edit2(new QLineEdit),
       Splitter1(nullptr), m_resultSide(nullptr), PopupMenu1(nullptr), PopupMenu2(nullptr),
       m_treePort(TreeView), m_progressPort(ProgressBar) {
-    m_history = new MapHistory(
-        Grid(), [this](const MapCells& cells) { RestoreMap(cells); }, this);
+    m_document.SetRestoredListener([this] { RestoreControls(); });
     SetUpWindow();
     CreateMenus();
     CreateLayout();
@@ -196,12 +178,12 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     SetReportEnabled(false);
     ConnectPorts();
     SetDefaultNames();
-    setUpMainAccessibility(*this);
+    setUpMainAccessibility(*this, CarnoGrid1, TreeView);
     // The language comes before the map file, so that a map's variable count wins over the
     // count box's text in a language file.
     LoadLanguage();
     OpenInitialMap();
-    m_history->Reset(); // what start-up did is no step to undo
+    History().Reset(); // what start-up did is no step to undo
     UpdateTitle();
     FitMapPane();
     CentreOnScreen();
@@ -214,13 +196,19 @@ TForm1::~TForm1() {
     QCoreApplication::instance()->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    History().SetListener(nullptr);
+    m_document.SetRestoredListener(nullptr);
     Grid().SetTreeView(nullptr);
     Grid().SetProgress(nullptr);
     Grid().SetMessageBox(nullptr);
 }
 
 TCarnoGrid& TForm1::Grid() {
-    return CarnoGrid1->grid();
+    return m_document.Grid();
+}
+
+MapHistory& TForm1::History() const {
+    return m_document.History();
 }
 
 void TForm1::SetUpWindow() {
@@ -253,7 +241,16 @@ void TForm1::CreateLayout() {
 }
 
 void TForm1::CreateResultCommands() {
-    m_commands = new ResultCommands(*this, m_context);
+    const MapLinks map{.window = this,
+                       .grid = &Grid(),
+                       .map = CarnoGrid1,
+                       .results = TreeView,
+                       .dialogs = m_context.dialogs,
+                       .messages = m_context.messages};
+    const auto translate = [context = m_context](QWidget* dialog) {
+        (new TvekLanguage(dialog, context))->ApplyCurrentLanguage();
+    };
+    m_commands = new ResultCommands({map, statusBar(), translate});
     m_commands->AddTo(menuBar()->findChild<QMenu*>(QStringLiteral("N10")),
                       menuBar()->findChild<QMenu*>(QStringLiteral("N11")), PopupMenu1, PopupMenu2);
 }
@@ -373,29 +370,13 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::CreateEditCommands(QMenu* map) {
-    WindowTexts* texts = WindowTexts::on(this);
-    texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
-    texts->add(QStringLiteral("PasteDoesNotFit"),
-               QStringLiteral("The pasted cells do not fit in the map."));
-    QAction* undo =
-        addCommand(map, ActionName::UndoMapChange, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
-                   "Undo the last change of the map", [this] { UndoMapChange(); });
-    QAction* redo =
-        addCommand(map, ActionName::RedoMapChange, "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y),
-                   "Redo the change undone last", [this] { RedoMapChange(); });
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    undo->setEnabled(false);
-    redo->setEnabled(false);
-    connect(&m_history->Stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(&m_history->Stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    addSeparator(map, ActionName::EditSeparator);
-    addCommand(map, ActionName::CopyCells, "Copy", QKeySequence(Qt::CTRL | Qt::Key_C),
-               "Copy the selected cells as text for a spreadsheet", [this] { CopyCells(); });
-    addCommand(map, ActionName::PasteCells, "Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-               "Paste cells copied from a spreadsheet at the current cell",
-               [this] { PasteCells(); });
-    addSeparator(map, ActionName::EditEndSeparator);
+    WindowTexts::on(this)->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    auto* edits = new EditCommands({.window = this, .document = &m_document, .map = CarnoGrid1});
+    edits->AddTo(map);
+    History().SetListener([this, edits] {
+        edits->UpdateActions();
+        UpdateTitle();
+    });
 }
 
 void TForm1::CreatePopupMenus() {
@@ -560,7 +541,6 @@ void TForm1::ConnectGrid() {
     connect(results, &QAbstractItemModel::rowsInserted, this, &TForm1::ShowResultLine);
     connect(results, &QAbstractItemModel::rowsRemoved, this, &TForm1::ShowResultLine);
     connect(results, &QAbstractItemModel::modelReset, this, &TForm1::ShowResultLine);
-    connect(m_history, &MapHistory::modifiedChanged, this, &TForm1::UpdateTitle);
     SetTabOrder();
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     UpDown1->setChanging(
@@ -663,9 +643,8 @@ void TForm1::TreeViewChange(QTreeWidgetItem* node) {
 }
 
 void TForm1::N25Click() {
-    const bool pos = m_windows && m_windows->Options->IsPOS();
-    const bool exact = m_windows && m_windows->Options->ExactMinimum();
-    const AnalyzeOutcome outcome = Grid().Analyze(pos ? gmKNF : gmDNF, exact);
+    const bool exact = m_settings.exactMinimum;
+    const AnalyzeOutcome outcome = Grid().Analyze(m_settings.glueMethod, exact);
     RecordMapChange(); // the empty cells it filled
     ProgressBar->setValue(0);
     markTermLines(TreeView);
@@ -726,31 +705,12 @@ void TForm1::N28Click() {
 }
 
 void TForm1::LoadMap(const QString& path, bool plaExpected) {
-    bool isMap = false;
-    if (!LoadByContent(path, plaExpected, isMap))
+    if (!m_document.Load(QFile::encodeName(path).toStdString(), plaExpected,
+                         plaOutputChooser(*m_context.dialogs, this)))
         return;
     UpDown1->setPosition(Grid().GetVariableCount());
     BuildMapHint(); // a PLA file may have named the variables
-    m_fileName = path;
-    m_fileIsMap = isMap;
-    m_history->Reset();
     UpdateTitle();
-}
-
-// The content decides, never the name: a map file starts with its signature, a PLA text with
-// a keyword. Anything else goes to the map reader, which says it is no map file, unless the
-// user asked for a PLA file, whose reader says what is wrong with it.
-bool TForm1::LoadByContent(const QString& path, bool plaExpected, bool& isMap) {
-    QByteArray head;
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        head = probe.read(kSniffBytes);
-    const std::string file = QFile::encodeName(path).toStdString();
-    const bool map = looksLikeMapFile(std::string_view(head.constData(), head.size()));
-    isMap = map || !(startsLikePla(head) || plaExpected || isPlaFile(path));
-    if (isMap)
-        return Grid().LoadFromFile(file);
-    return openPlaFile(Grid(), file, *m_context.dialogs, this);
 }
 
 void TForm1::N18Click() {
@@ -762,34 +722,15 @@ void TForm1::N18Click() {
         LoadMap(choice->path, choice->filterIndex == kOpenPlaFilter);
 }
 
-bool TForm1::SaveMap(const QString& path, int filterIndex) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool html = filterIndex == kHtmlFilter ||
-                      (filterIndex == kAllFilesFilter &&
-                       (suffix == QLatin1String("htm") || suffix == QLatin1String("html")));
-    const bool pla =
-        filterIndex == kSavePlaFilter || (filterIndex == kAllFilesFilter && isPlaFile(path));
-    const std::string file = QFile::encodeName(path).toStdString();
-    if (html)
-        Grid().SaveToHTMLFile(file);
-    else if (pla)
-        saveMapPla(Grid(), file);
-    else
-        return Grid().SaveToFile(file);
-    return false;
-}
-
 void TForm1::N5Click() {
     const QString name = QStringLiteral("Map%1").arg(SaveCounter);
     const auto choice =
         m_context.dialogs->saveFile(this, QStringLiteral("Save As..."),
                                     QString::fromLatin1(kSaveFilter), QStringLiteral("lvn"), name);
-    if (choice) {
-        const bool replace = mayReplace(*m_context.messages, choice->path);
-        Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
-        if (replace && SaveMap(choice->path, choice->filterIndex))
-            MapSaved(choice->path);
-    }
+    if (choice && mayReplace(*m_context.messages, choice->path) &&
+        m_document.Save(QFile::encodeName(choice->path).toStdString(), saveFormat(*choice),
+                        m_settings.bitSave))
+        UpdateTitle();
     SaveCounter = static_cast<std::uint8_t>(SaveCounter + 1);
 }
 
@@ -807,13 +748,13 @@ void TForm1::N13Click() {
     for (int i = 1; i <= 8; ++i)
         Grid().SetVariableName(i, options->TakenName(i));
     BuildMapHint();
-    ApplyMapSwitches(options->DrawFocusOn(), options->MovableOn(), options->SizingOn());
+    ApplyMapSwitches();
 }
 
-void TForm1::ApplyMapSwitches(bool drawFocus, bool movable, bool sizing) {
-    CarnoGrid1->setFillCursor(drawFocus);
-    CarnoGrid1->setMovable(movable);
-    CarnoGrid1->setResizable(sizing);
+void TForm1::ApplyMapSwitches() {
+    CarnoGrid1->setFillCursor(m_settings.drawFocus);
+    CarnoGrid1->setMovable(m_settings.movableColRow);
+    CarnoGrid1->setResizable(m_settings.sizingColRow);
 }
 
 void TForm1::N26Click() {
@@ -854,7 +795,7 @@ void TForm1::ReportBtnClick() {
 bool TForm1::FormCloseQuery() {
     if (IsModified())
         return AskToSaveChanges();
-    if (!m_windows || !m_windows->Options->AskExit())
+    if (!m_settings.askExit)
         return true;
     return m_context.messages->Show("Do you really want to quit?", MsgKind::Information,
                                     MsgButtons::YesNo) == MsgAnswer::Yes;

@@ -1,8 +1,8 @@
 // TForm1: the main window with the map, the tool panel, the result tree and every command.
 #pragma once
 
-#include "app/AppWindows.h"
 #include "app/QtPorts.h"
+#include "ui/AppContext.h"
 
 #include <QMainWindow>
 
@@ -10,6 +10,8 @@
 #include <string>
 
 class CarnoGridView;
+class EditCommands;
+class MapDocument;
 class MapHistory;
 class QLineEdit;
 class QMenu;
@@ -22,7 +24,8 @@ class QTreeWidgetItem;
 class ResultCommands;
 class TCarnoGrid;
 class UpDownControl;
-struct MapCells;
+struct AppWindows;
+struct Settings;
 
 /// The single working window. It sequences calls into the map and the dialogs and keeps the
 /// Report command in step with the map; it minimizes and formats nothing itself. Handlers are
@@ -30,7 +33,9 @@ struct MapCells;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(const AppContext& context, QWidget* parent = nullptr);
+    /// The window shows and edits `document` and follows `settings`; both outlive it.
+    TForm1(const AppContext& context, MapDocument& document, const Settings& settings,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     /// Gives the window the other windows, once they all exist.
@@ -42,9 +47,7 @@ public:
     [[nodiscard]] const QString& ProgramFolder() const { return m_context.programFolder; }
     [[nodiscard]] QString MapHint() const;
     /// The undo history of the map's cells.
-    [[nodiscard]] MapHistory& History() const { return *m_history; }
-    /// The file the map was last opened from or saved to; empty for a new map.
-    [[nodiscard]] const QString& FileName() const { return m_fileName; }
+    [[nodiscard]] MapHistory& History() const;
     /// Whether the map has changes that no file holds.
     [[nodiscard]] bool IsModified() const;
 
@@ -69,11 +72,6 @@ public:
     void N4Click();                          ///< Result font
     void N14Click();                         ///< Paste result to the formula dialog
     void ReportBtnClick();
-    // Commands: editing the map's cells
-    void UndoMapChange();
-    void RedoMapChange();
-    void CopyCells();  ///< Copy the selected cells as tab-separated text
-    void PasteCells(); ///< Paste tab-separated text at the current cell
 
     // Events of the controls
     void CarnoGrid1KeyDown(int key);
@@ -82,8 +80,8 @@ public:
     void UpDown1ChangingEx(int requested, bool& allow);
     /// Rebuilds the map hint from the variable count and names.
     void BuildMapHint();
-    /// Applies the three map switches of the options dialog to the grid.
-    void ApplyMapSwitches(bool drawFocus, bool movable, bool sizing);
+    /// Applies the three map switches of the settings to the map view.
+    void ApplyMapSwitches();
     /// Gives the map pane the room the whole map needs, growing the window within the screen
     /// when the map does not fit.
     void FitMapPane();
@@ -116,25 +114,23 @@ private:
     void CreateEditCommands(QMenu* map);
     void SetTabOrder();
     void LoadMap(const QString& path, bool plaExpected = false);
-    [[nodiscard]] bool LoadByContent(const QString& path, bool plaExpected, bool& isMap);
-    /// Writes the map in the chosen format; true when it went to a map file.
-    bool SaveMap(const QString& path, int filterIndex);
     /// Asks "Save changes?" for a modified map; true when the caller may go on.
     [[nodiscard]] bool AskToSaveChanges();
     /// Saves to the map file in use, or through the save dialog; true when saved.
     [[nodiscard]] bool SaveChanges();
-    void MapSaved(const QString& path);
     void RecordMapChange();
-    void RestoreMap(const MapCells& cells);
+    /// Brings the count box and the hint in step with a map an undo or redo put back.
+    void RestoreControls();
     void UpdateTitle();
     void ShowResultLine();
-    void PasteBlock(const std::vector<std::vector<std::string>>& block);
     void FillFormulaVariables();
     [[nodiscard]] bool IsMenuKey(QObject* watched, QEvent* event) const;
     void SetReportEnabled(bool on);
     [[nodiscard]] bool FormCloseQuery();
 
     AppContext m_context;
+    MapDocument& m_document;
+    const Settings& m_settings;
     const AppWindows* m_windows = nullptr;
 
     // Created first: the ports below refer to them.
@@ -151,9 +147,6 @@ private:
     QMenu* PopupMenu2;
 
     ResultCommands* m_commands = nullptr; // owned as a child of the window
-    MapHistory* m_history = nullptr;      // owned as a child of the window
-    QString m_fileName;
-    bool m_fileIsMap = false; // whether m_fileName holds the map file format
     QtResultTree m_treePort;
     QtProgressBar m_progressPort;
 };

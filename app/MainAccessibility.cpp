@@ -2,9 +2,8 @@
 // tree and the count arrows.
 #include "app/MainAccessibility.h"
 
-#include "app/CarnoGridView.h"
-#include "app/Main.h"
 #include "app/UpDown.h"
+#include "app/views/CarnoGridView.h"
 #include "ui/WindowTexts.h"
 
 #include <QLabel>
@@ -21,9 +20,9 @@ void addTexts(WindowTexts& texts) {
     texts.add(QStringLiteral("FewerVariables"), QStringLiteral("One variable fewer"));
 }
 
-void applyTexts(TForm1& form, const WindowTexts& texts) {
-    form.MapView()->setCellDescription(texts.text(QStringLiteral("CellDescription")));
-    if (auto* arrows = form.findChild<UpDownControl*>(QStringLiteral("UpDown1"))) {
+void applyTexts(QWidget& window, CarnoGridView* map, const WindowTexts& texts) {
+    map->setCellDescription(texts.text(QStringLiteral("CellDescription")));
+    if (auto* arrows = window.findChild<UpDownControl*>(QStringLiteral("UpDown1"))) {
         arrows->upButton()->setAccessibleName(texts.text(QStringLiteral("MoreVariables")));
         arrows->downButton()->setAccessibleName(texts.text(QStringLiteral("FewerVariables")));
     }
@@ -31,14 +30,14 @@ void applyTexts(TForm1& form, const WindowTexts& texts) {
 
 } // namespace
 
-void setUpMainAccessibility(TForm1& form) {
-    if (auto* label = form.findChild<QLabel*>(QStringLiteral("CountLabel")))
-        label->setBuddy(form.findChild<QLineEdit*>(QStringLiteral("Edit1")));
-    form.MapView()->setAccessibleName(QStringLiteral("Karnaugh map"));
-    form.ResultTree()->setAccessibleName(QStringLiteral("Result"));
-    WindowTexts* texts = WindowTexts::on(&form);
+void setUpMainAccessibility(QWidget& window, CarnoGridView* map, QTreeWidget* results) {
+    if (auto* label = window.findChild<QLabel*>(QStringLiteral("CountLabel")))
+        label->setBuddy(window.findChild<QLineEdit*>(QStringLiteral("Edit1")));
+    map->setAccessibleName(QStringLiteral("Karnaugh map"));
+    results->setAccessibleName(QStringLiteral("Result"));
+    WindowTexts* texts = WindowTexts::on(&window);
     addTexts(*texts);
-    applyTexts(form, *texts);
-    QObject::connect(texts, &WindowTexts::changed, &form,
-                     [&form, texts] { applyTexts(form, *texts); });
+    applyTexts(window, map, *texts);
+    QObject::connect(texts, &WindowTexts::changed, &window,
+                     [&window, map, texts] { applyTexts(window, map, *texts); });
 }

@@ -1,16 +1,13 @@
-// The main window's editing comforts: undo and redo, copying and pasting cells, the title with
-// the file name, the question about unsaved changes, the result line and the tab order.
+// The main window's editing comforts: recording the map's changes, the title with the file
+// name, the question about unsaved changes, the result line and the tab order.
 #include "app/Main.h"
 
-#include "app/CarnoGridView.h"
-#include "app/MapClipboard.h"
-#include "app/MapHistory.h"
-#include "app/OptionsForm.h"
 #include "app/UpDown.h"
+#include "app/views/CarnoGridView.h"
+#include "document/MapDocument.h"
+#include "document/Settings.h"
 #include "ui/WindowTexts.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -29,80 +26,27 @@ std::string textOf(const QObject* window, const char* id) {
 
 } // namespace
 
-void TForm1::UndoMapChange() {
-    m_history->Undo();
-}
-
-void TForm1::RedoMapChange() {
-    m_history->Redo();
-}
-
 void TForm1::RecordMapChange() {
-    m_history->Record();
+    History().Record();
 }
 
 // An undone or redone step may change the count: the box, the hint and the pane follow.
-void TForm1::RestoreMap(const MapCells& cells) {
-    Grid().Restore(cells);
+void TForm1::RestoreControls() {
     UpDown1->setPosition(Grid().GetVariableCount());
     BuildMapHint();
 }
 
 bool TForm1::IsModified() const {
-    return m_history->IsModified();
+    return m_document.IsModified();
 }
 
 void TForm1::UpdateTitle() {
     QString title = kProgramName;
-    if (!m_fileName.isEmpty())
-        title = QFileInfo(m_fileName).fileName() + kTitleDash + title;
+    if (const std::string& file = m_document.FileName(); !file.empty())
+        title = QFileInfo(QFile::decodeName(file.c_str())).fileName() + kTitleDash + title;
     if (IsModified())
         title.prepend(QLatin1Char('*'));
     setWindowTitle(title);
-}
-
-void TForm1::CopyCells() {
-    const QRect area = CarnoGrid1->selectionRect();
-    if (area.isNull())
-        return;
-    QApplication::clipboard()->setText(cellsAsText(Grid(), area));
-}
-
-void TForm1::PasteCells() {
-    const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty())
-        return;
-    const auto block = cellsFromText(text);
-    if (!block) {
-        Grid().Message("Invalid data in cell.", MsgKind::Error, MsgButtons::Ok);
-        return;
-    }
-    PasteBlock(*block);
-}
-
-// One value fills the whole selection; a block goes to the selection's top-left cell and must
-// fit in the map, or nothing is written.
-void TForm1::PasteBlock(const CellBlock& block) {
-    const QRect selection = CarnoGrid1->selectionRect();
-    if (selection.isNull())
-        return;
-    const bool single = block.size() == 1 && block[0].size() == 1;
-    const QRect target = single ? selection
-                                : QRect(selection.topLeft(),
-                                        QSize(blockWidth(block), static_cast<int>(block.size())));
-    if (target.right() > Grid().DataCols() || target.bottom() > Grid().DataRows()) {
-        Grid().Message(textOf(this, "PasteDoesNotFit"), MsgKind::Error, MsgButtons::Ok);
-        return;
-    }
-    for (int row = target.top(); row <= target.bottom(); ++row) {
-        const auto& values = block[single ? 0 : static_cast<std::size_t>(row - target.top())];
-        for (int col = target.left(); col <= target.right(); ++col) {
-            const auto k = single ? 0 : static_cast<std::size_t>(col - target.left());
-            if (k < values.size())
-                Grid().SetCells(col, row, values[k]);
-        }
-    }
-    RecordMapChange();
 }
 
 bool TForm1::AskToSaveChanges() {
@@ -120,22 +64,12 @@ bool TForm1::AskToSaveChanges() {
 }
 
 bool TForm1::SaveChanges() {
-    if (!m_fileIsMap || m_fileName.isEmpty()) {
+    if (!m_document.FileIsMap() || m_document.FileName().empty()) {
         N5Click();
         return !IsModified();
     }
-    Grid().BitSave = m_windows && m_windows->Options->UseBitSave();
-    if (!Grid().SaveToFile(QFile::encodeName(m_fileName).toStdString()))
-        return false;
-    MapSaved(m_fileName);
-    return true;
-}
-
-void TForm1::MapSaved(const QString& path) {
-    m_fileName = path;
-    m_fileIsMap = true;
-    m_history->MarkSaved();
-    UpdateTitle();
+    const std::string file = m_document.FileName();
+    return m_document.Save(file, MapFormat::Map, m_settings.bitSave);
 }
 
 // The whole result stays readable: the root line is shown in a field that can be scrolled,

@@ -1,20 +1,14 @@
-// The options dialog: its pages, the name checks, languages, and the settings file.
+// The options dialog: its pages, the settings it shows and sets, the name checks and languages.
 #include "app/OptionsForm.h"
 
-#include "app/CarnoGridView.h"
-#include "app/Main.h"
 #include "app/vekLanguage.h"
+#include "document/Settings.h"
 #include "engine/Ports.h"
-#include "input/StringParcer.h"
 #include "input/VariableNames.h"
-#include "input/widgets/Input.h"
-#include "support/IniFile.h"
 #include "support/ProgramPath.h"
-#include "ui/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,10 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <charconv>
 
 namespace {
 
@@ -34,25 +25,6 @@ constexpr int kClientWidth = 284;
 constexpr int kClientHeight = 219;
 constexpr int kFunctionPage = 1;
 constexpr int kNameBoxWidth = 58;
-constexpr std::uint32_t kLargestColor = 0xFFFFFF;
-
-const char* const kOptions = "Options";
-const char* const kLanguage = "Language";
-
-std::string boolText(bool on) {
-    return on ? "true" : "false";
-}
-
-bool sameKey(const std::string& a, const char* b) {
-    return QString::fromStdString(a).compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
-}
-
-QCheckBox* checkBox(const char* name, const char* caption, bool checked) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption));
-    box->setObjectName(QString::fromLatin1(name));
-    box->setChecked(checked);
-    return box;
-}
 
 QWidget* page(const char* name) {
     auto* widget = new QWidget;
@@ -60,38 +32,24 @@ QWidget* page(const char* name) {
     return widget;
 }
 
-/// The colour of a "ProductsColor" value: a whole number naming a colour, else nothing.
-std::optional<std::uint32_t> parseColor(const std::string& value) {
-    long long number = 0;
-    const char* end = value.data() + value.size();
-    const auto result = std::from_chars(value.data(), end, number);
-    if (result.ec != std::errc() || result.ptr != end || number < 0 || number > kLargestColor)
-        return std::nullopt;
-    return static_cast<std::uint32_t>(number);
-}
-
 } // namespace
 
-TOptions::TOptions(const AppContext& context, TForm1& form1, QWidget* parent)
-    : QDialog(parent), m_context(context), m_form1(form1) {
+TOptions::TOptions(const AppContext& context, Settings& settings, SettingsFile& file,
+                   QWidget* parent)
+    : QDialog(parent), m_context(context), m_settings(settings), m_file(file) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Options"));
     CreatePages();
     vekLanguage1 = new TvekLanguage(this, m_context);
     vekLanguage1->InitLanguage();
     ComboBox1->setEditText(vekLanguage1->CurrentLanguageName);
-    // Only the user's choices switch the language, not the text set above.
+    ShowLanguages();
+    // Only the user's choices switch the language, not the texts set above.
     connect(ComboBox1, &QComboBox::textActivated, this, &TOptions::ComboBox1Change);
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TOptions::ComboBox1Change);
     // At least the client size the pages are laid out for; larger where the fonts need it.
     PageControl1->setMinimumSize(kClientWidth - 12, kClientHeight - 50);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    ChooseSettingsPath();
-    ReadSettings();
-}
-
-TOptions::~TOptions() {
-    WriteOptions();
 }
 
 void TOptions::CreatePages() {
@@ -119,11 +77,11 @@ QWidget* TOptions::CreateMapPage() {
     QWidget* sheet = page("TabSheet1");
     auto* group = new QGroupBox(QStringLiteral(" Map Settings"));
     group->setObjectName(QStringLiteral("GroupBox"));
-    MoveColRow = checkBox("MoveColRow", "Movable cols && Rows ", false);
-    ColRowSizing = checkBox("ColRowSizing", "Resizing cols && Rows", false);
-    DrawFocus = checkBox("DrawFocus", "Fill Cursor", true);
-    BitSave = checkBox("BitSave", "Use bit save", false);
-    askbox = checkBox("askbox", "Ask before exit", true);
+    MoveColRow = SwitchBox("MoveColRow", "Movable cols && Rows ", m_settings.movableColRow);
+    ColRowSizing = SwitchBox("ColRowSizing", "Resizing cols && Rows", m_settings.sizingColRow);
+    DrawFocus = SwitchBox("DrawFocus", "Fill Cursor", m_settings.drawFocus);
+    BitSave = SwitchBox("BitSave", "Use bit save", m_settings.bitSave);
+    askbox = SwitchBox("askbox", "Ask before exit", m_settings.askExit);
     auto* boxes = new QVBoxLayout(group);
     for (QCheckBox* box : {MoveColRow, ColRowSizing, DrawFocus, BitSave, askbox})
         boxes->addWidget(box);
@@ -156,15 +114,17 @@ QWidget* TOptions::CreateFunctionPage() {
     RadioButton1 = new QRadioButton(QStringLiteral("SOP"));
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setToolTip(QStringLiteral("Analyze \"1\""));
-    RadioButton1->setChecked(true);
     RadioButton2 = new QRadioButton(QStringLiteral("POS"));
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     RadioButton2->setToolTip(QStringLiteral("Analyze \"0\""));
+    (m_settings.glueMethod == gmKNF ? RadioButton2 : RadioButton1)->setChecked(true);
+    connect(RadioButton2, &QRadioButton::toggled, this,
+            [this](bool pos) { m_settings.glueMethod = pos ? gmKNF : gmDNF; });
     auto* radios = new QHBoxLayout(kind);
     radios->addWidget(RadioButton1);
     radios->addWidget(RadioButton2);
     radios->addStretch(1);
-    ExactMin = checkBox("ExactMin", "Exact minimum", false);
+    ExactMin = SwitchBox("ExactMin", "Exact minimum", m_settings.exactMinimum);
     ExactMin->setToolTip(QStringLiteral("Analyze finds a cover with the fewest terms"));
 
     auto* layout = new QVBoxLayout(sheet);
@@ -204,30 +164,29 @@ QWidget* TOptions::CreateLanguagePage() {
     return sheet;
 }
 
-bool TOptions::IsPOS() const {
-    return RadioButton2->isChecked();
+QCheckBox* TOptions::SwitchBox(const char* name, const char* caption, bool& on) {
+    auto* box = new QCheckBox(QString::fromUtf8(caption));
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(on);
+    connect(box, &QCheckBox::toggled, this, [&on](bool checked) { on = checked; });
+    return box;
 }
-bool TOptions::UseBitSave() const {
-    return BitSave->isChecked();
-}
-bool TOptions::AskExit() const {
-    return askbox->isChecked();
-}
-bool TOptions::ExactMinimum() const {
-    return ExactMin->isChecked();
-}
-bool TOptions::DrawFocusOn() const {
-    return DrawFocus->isChecked();
-}
-bool TOptions::MovableOn() const {
-    return MoveColRow->isChecked();
-}
-bool TOptions::SizingOn() const {
-    return ColRowSizing->isChecked();
+
+void TOptions::ShowLanguages() {
+    for (const QString& language : Languages())
+        ComboBox1->addItem(language);
 }
 
 QStringList TOptions::Languages() const {
-    return comboItems(ComboBox1);
+    QStringList languages;
+    for (const std::string& language : m_settings.languages)
+        languages << QString::fromStdString(language);
+    return languages;
+}
+
+void TOptions::ShowWriteError(const std::optional<std::string>& error) const {
+    if (error)
+        m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
 }
 
 QLineEdit* TOptions::NameBox(int i) const {
@@ -268,6 +227,7 @@ void TOptions::Button1Click() {
                                                 "Languages\\" + language.toStdString() + ".lng");
     if (!QFileInfo(QString::fromStdString(file)).isFile())
         return;
+    m_settings.languages.push_back(language.toStdString());
     ComboBox1->addItem(language);
     m_context.messages->Show("Language: \"" + language.toStdString() + "\" installed successfully.",
                              MsgKind::Information, MsgButtons::Ok);
@@ -276,16 +236,15 @@ void TOptions::Button1Click() {
 void TOptions::ComboBox1Change(const QString& text) {
     vekLanguage1->SelectLanguage(text);
     // Recorded before the file is read: a name of no file still becomes the current language.
-    WriteSection(kLanguage, {{"CurrentLanguage",
-                              QFileInfo(vekLanguage1->LanguageFile).fileName().toStdString()}});
+    ShowWriteError(m_file.WriteCurrentLanguage(
+        QFileInfo(vekLanguage1->LanguageFile).fileName().toStdString()));
     emit LanguageChanged(vekLanguage1->LanguageFile);
 }
 
 bool TOptions::FormCloseQuery() {
     if (!NamesValid)
         return false;
-    WriteSection(kLanguage,
-                 {{"SupportedLanguages", Languages().join(QLatin1Char(',')).toStdString()}});
+    ShowWriteError(m_file.WriteLanguages(m_settings));
     return true;
 }
 
@@ -293,124 +252,4 @@ void TOptions::done(int result) {
     if (!FormCloseQuery())
         return;
     QDialog::done(result);
-}
-
-QString TOptions::ProgramIni() const {
-    const QString folder =
-        m_context.settingsFolder.isEmpty() ? m_context.programFolder : m_context.settingsFolder;
-    return QDir(folder).filePath(m_context.settingsFileName);
-}
-
-void TOptions::ChooseSettingsPath() {
-    const QString programIni = ProgramIni();
-    const QFileInfo folder(QFileInfo(programIni).absolutePath());
-    const QFileInfo file(programIni);
-    const bool writable =
-        folder.isDir() && folder.isWritable() && (!file.exists() || file.isWritable());
-    if (writable || m_context.userConfigFolder.isEmpty()) {
-        m_settingsPath = programIni;
-        return;
-    }
-    m_settingsPath = QDir(m_context.userConfigFolder).filePath(m_context.settingsFileName);
-}
-
-void TOptions::ReadSettings() {
-    QString path = m_settingsPath;
-    // Settings kept per user fall back to those installed beside the program.
-    if (!QFileInfo::exists(path))
-        path = ProgramIni();
-    if (!QFileInfo(path).isFile())
-        return;
-    ReadLanguages(path.toStdString());
-    m_form1.SaveCounter = 1;
-    ReadOptions(path.toStdString());
-    m_form1.ApplyMapSwitches(DrawFocusOn(), MovableOn(), SizingOn());
-}
-
-void TOptions::ReadLanguages(const std::string& path) {
-    for (const auto& [key, value] : IniFile(path).readSectionValues(kLanguage)) {
-        if (key != "SupportedLanguages")
-            continue;
-        TStringParcer parser;
-        parser.Text = value;
-        parser.Parse(',');
-        for (const std::string& item : parser.Items)
-            ComboBox1->addItem(QString::fromStdString(item));
-    }
-}
-
-void TOptions::ReadOptions(const std::string& path) {
-    for (const auto& [key, value] : IniFile(path).readSectionValues(kOptions))
-        ApplyOption(key, value);
-}
-
-void TOptions::ApplyOption(const std::string& key, const std::string& value) {
-    const bool on = value == "true";
-    if (sameKey(key, "MovableColRow"))
-        MoveColRow->setChecked(on);
-    else if (sameKey(key, "SizingColRow"))
-        ColRowSizing->setChecked(on);
-    else if (sameKey(key, "DrawFocus"))
-        DrawFocus->setChecked(on);
-    else if (sameKey(key, "BitSave"))
-        BitSave->setChecked(on);
-    else if (sameKey(key, "AskExit"))
-        askbox->setChecked(on);
-    else if (sameKey(key, "GlueMethod"))
-        (value == "SOP" ? RadioButton1 : RadioButton2)->setChecked(true);
-    else if (sameKey(key, "ExactMinimum"))
-        ExactMin->setChecked(on);
-    else if (sameKey(key, "ProductsColor")) {
-        // A value that names no colour leaves the products colour as it was.
-        if (const auto color = parseColor(value))
-            m_form1.Grid().TermColor = *color;
-    } else if (sameKey(key, "MapFont")) {
-        QFont font = m_form1.MapView()->font();
-        font.setFamily(QString::fromStdString(value));
-        m_form1.MapView()->setFont(font);
-    } else if (sameKey(key, "LastFolder")) {
-        if (m_context.dialogs)
-            m_context.dialogs->setStartFolder(QString::fromStdString(value));
-    } else if (sameKey(key, "ResultFont")) {
-        QFont font = m_form1.ResultTree()->font();
-        font.setFamily(QString::fromStdString(value));
-        m_form1.ResultTree()->setFont(font);
-    }
-}
-
-void TOptions::WriteOptions() {
-    const TCarnoGrid& grid = m_form1.Grid();
-    std::vector<std::pair<std::string, std::string>> values = {
-        {"MovableColRow", boolText(MovableOn())},
-        {"SizingColRow", boolText(SizingOn())},
-        {"DrawFocus", boolText(DrawFocusOn())},
-        {"BitSave", boolText(UseBitSave())},
-        {"AskExit", boolText(AskExit())},
-        {"GlueMethod", IsPOS() ? "POS" : "SOP"},
-        {"ExactMinimum", boolText(ExactMinimum())},
-        {"ProductsColor", std::to_string(grid.TermColor)},
-        {"MapFont", m_form1.MapView()->font().family().toStdString()},
-        {"ResultFont", m_form1.ResultTree()->font().family().toStdString()}};
-    // The folder the file dialogs open in, once one has been used.
-    if (m_context.dialogs && !m_context.dialogs->startFolder().isEmpty())
-        values.emplace_back("LastFolder", m_context.dialogs->startFolder().toStdString());
-    WriteSection(kOptions, values);
-}
-
-void TOptions::WriteSection(const std::string& section,
-                            const std::vector<std::pair<std::string, std::string>>& values) {
-    const QString userIni = QDir(m_context.userConfigFolder).filePath(m_context.settingsFileName);
-    const auto write = [&] {
-        if (m_settingsPath == userIni)
-            QDir().mkpath(m_context.userConfigFolder);
-        return IniFile(m_settingsPath.toStdString()).writeValues(section, values);
-    };
-    auto error = write();
-    if (error && !m_context.userConfigFolder.isEmpty() && m_settingsPath != userIni) {
-        // The program folder refused the file: keep the settings per user instead.
-        m_settingsPath = userIni;
-        error = write();
-    }
-    if (error)
-        m_context.messages->Show(*error, MsgKind::Error, MsgButtons::Ok);
 }

@@ -1,15 +1,14 @@
-// TOptions: the options dialog, which holds the settings while the program runs and reads and
-// writes the settings file.
+// TOptions: the options dialog, which edits the settings, the variable names and the languages.
 #pragma once
 
-#include "app/AppWindows.h"
+#include "ui/AppContext.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
+#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -17,26 +16,22 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class SettingsFile;
 class TvekLanguage;
+struct Settings;
 
-/// Created once at start, third of the windows: it reads the settings file and applies it to
-/// the main window, and writes section "Options" when it is destroyed at the end of the run.
-/// Other windows look the settings up here while the program runs.
+/// Created once at start, third of the windows, over the settings read by then. Its check boxes
+/// and radio buttons show the settings and set them as they are clicked; the languages it adds
+/// join the settings' list, which it stores in the settings file when it closes, and a
+/// language chosen is stored at once.
 class TOptions : public QDialog {
     Q_OBJECT
 public:
-    TOptions(const AppContext& context, TForm1& form1, QWidget* parent = nullptr);
-    ~TOptions() override;
+    /// The dialog edits `settings` and stores the languages in `file`; both outlive it.
+    TOptions(const AppContext& context, Settings& settings, SettingsFile& file,
+             QWidget* parent = nullptr);
 
-    // Settings as the other windows read them.
-    [[nodiscard]] bool IsPOS() const;
-    [[nodiscard]] bool UseBitSave() const;
-    [[nodiscard]] bool AskExit() const;
-    /// "Exact minimum": Analyze uses the exact minimizer instead of the gluing analysis.
-    [[nodiscard]] bool ExactMinimum() const;
-    [[nodiscard]] bool DrawFocusOn() const;
-    [[nodiscard]] bool MovableOn() const;
-    [[nodiscard]] bool SizingOn() const;
+    /// The languages added, as the language list of the settings holds them.
     [[nodiscard]] QStringList Languages() const;
 
     /// Presets the eight name boxes (variables 1 to 8).
@@ -46,18 +41,12 @@ public:
     /// The name variable `i` (1..8) takes from its box: upper case, at most ten characters.
     [[nodiscard]] std::string TakenName(int i) const;
 
-    /// The file settings are written to: the program folder's, or the per-user one when the
-    /// program folder cannot be written.
-    [[nodiscard]] const QString& SettingsPath() const { return m_settingsPath; }
-
     void BitBtn1Click(); ///< Ok: validate the names, then ask to close
     void Button1Click(); ///< Add language
     /// The language combo box's text changed by the user: record the new language and switch.
     void ComboBox1Change(const QString& text);
     /// Whether the dialog may close; stores the language list when it may.
     [[nodiscard]] bool FormCloseQuery();
-    /// Writes the keys of section "Options".
-    void WriteOptions();
 
     /// Cleared when the program starts, set by every Ok whose names are all valid.
     bool NamesValid = false;
@@ -74,20 +63,16 @@ private:
     QWidget* CreateMapPage();
     QWidget* CreateFunctionPage();
     QWidget* CreateLanguagePage();
-    /// The settings file in the program folder (or the folder set for settings).
-    [[nodiscard]] QString ProgramIni() const;
-    void ChooseSettingsPath();
-    void ReadSettings();
-    void ReadLanguages(const std::string& path);
-    void ReadOptions(const std::string& path);
-    void ApplyOption(const std::string& key, const std::string& value);
-    void WriteSection(const std::string& section,
-                      const std::vector<std::pair<std::string, std::string>>& values);
+    /// A check box that shows and sets the switch `on` of the settings.
+    QCheckBox* SwitchBox(const char* name, const char* caption, bool& on);
+    void ShowLanguages();
+    /// Shows the message of a store into the settings file that failed.
+    void ShowWriteError(const std::optional<std::string>& error) const;
     [[nodiscard]] QLineEdit* NameBox(int i) const;
 
     AppContext m_context;
-    TForm1& m_form1;
-    QString m_settingsPath;
+    Settings& m_settings;
+    SettingsFile& m_file;
 
     QTabWidget* PageControl1;
     QCheckBox* MoveColRow;

@@ -1,7 +1,8 @@
 // What the desktop program and the screenshot tour both do before their event loop.
 #pragma once
 
-#include "app/AppWindows.h"
+#include "app/Windows.h"
+#include "ui/AppContext.h"
 
 /// Names the application, which also names the user's settings and data folders, and lets
 /// only the main window end it.

@@ -321,12 +321,10 @@ QString TvekLanguage::DefaultLanguageFile(const AppContext& context) {
 }
 
 QString TvekLanguage::SettingsFileToRead(const AppContext& context) {
-    const QString folder =
-        context.settingsFolder.isEmpty() ? context.programFolder : context.settingsFolder;
-    const QString programIni = QDir(folder).filePath(context.settingsFileName);
+    const QString programIni = programSettingsFile(context);
     if (context.userConfigFolder.isEmpty() || canWriteFile(programIni))
         return programIni;
-    const QString userIni = QDir(context.userConfigFolder).filePath(context.settingsFileName);
+    const QString userIni = userSettingsFile(context);
     return QFileInfo::exists(userIni) ? userIni : programIni;
 }
 

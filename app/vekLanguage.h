@@ -2,7 +2,7 @@
 // applies a language file to a window.
 #pragma once
 
-#include "app/AppWindows.h"
+#include "ui/AppContext.h"
 
 #include <QObject>
 #include <QString>

@@ -4,14 +4,16 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConsolePorts.h"
-#include "engine/CarnoGrid.h"
+#include "document/MapDocument.h"
 
 #include <iosfwd>
 #include <string>
 
 /// The map and the console ports a command works with.
 struct CliContext {
-    TCarnoGrid grid;
+    MapDocument document;
+    /// The document's map, which every command works on.
+    TCarnoGrid& grid = document.Grid();
     ConsoleMessageBox messages;
     ConsoleTree tree;
     ConsoleProgress progress;

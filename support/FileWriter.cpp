@@ -389,3 +389,7 @@ std::optional<std::string> writeRefusal(const std::string& path) {
         return cannotWrite(path, errno);
     return std::nullopt;
 }
+
+bool accessAllowsWriting(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}

@@ -31,3 +31,7 @@
 /// The message writeFileAtomically would give before writing anything at `path` (a read-only
 /// target, a folder the user may not write, a link to nothing), or nothing when it would try.
 [[nodiscard]] std::optional<std::string> writeRefusal(const std::string& path);
+
+/// Whether the system's access check lets this process write the file or folder `path`, which
+/// must exist. Unlike writeRefusal it lets root write what has no write permission bits.
+[[nodiscard]] bool accessAllowsWriting(const std::string& path);

@@ -4,6 +4,7 @@
 #include "support/FileWriter.h"
 #include "support/ProgramPath.h"
 
+#include <QDir>
 #include <QFile>
 
 QString programFile(const QString& programFolder, const QString& relative) {
@@ -14,4 +15,16 @@ QString programFile(const QString& programFolder, const QString& relative) {
 
 bool canWriteFile(const QString& path) {
     return !writeRefusal(QFile::encodeName(path).toStdString());
+}
+
+QString programSettingsFile(const AppContext& context) {
+    const QString folder =
+        context.settingsFolder.isEmpty() ? context.programFolder : context.settingsFolder;
+    return QDir(folder).filePath(context.settingsFileName);
+}
+
+QString userSettingsFile(const AppContext& context) {
+    if (context.userConfigFolder.isEmpty())
+        return {};
+    return QDir(context.userConfigFolder).filePath(context.settingsFileName);
 }

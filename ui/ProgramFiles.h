@@ -1,6 +1,8 @@
 // Finding the program's data files and checking where files can be written.
 #pragma once
 
+#include "ui/AppContext.h"
+
 #include <QString>
 
 /// The path of the data file `relative` ("help\\index.htm") below `programFolder`, found
@@ -10,3 +12,7 @@
 /// read-only (by its mode bits, also for root), and a file to create or replace lies in a
 /// folder the user may write.
 [[nodiscard]] bool canWriteFile(const QString& path);
+/// The settings file in the program folder, or in the folder set for settings.
+[[nodiscard]] QString programSettingsFile(const AppContext& context);
+/// The settings file in the user's configuration folder; empty when there is no such folder.
+[[nodiscard]] QString userSettingsFile(const AppContext& context);

@@ -120,3 +120,13 @@ bool mayReplace(IMessageBox& messages, const QString& path) {
            messages.Show("This file already exist, replace ?", MsgKind::Warning,
                          MsgButtons::YesNo) == MsgAnswer::Yes;
 }
+
+std::optional<QString> chooseExportFile(IUserDialogs& dialogs, IMessageBox& messages,
+                                        QWidget* parent, const QString& title, const char* filter,
+                                        const QString& suffix) {
+    const auto choice =
+        dialogs.saveFile(parent, title, QString::fromLatin1(filter), suffix, QStringLiteral("Map"));
+    if (!choice || !mayReplace(messages, choice->path))
+        return std::nullopt;
+    return choice->path;
+}

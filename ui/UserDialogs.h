@@ -70,3 +70,10 @@ public:
 /// Whether a file chosen to be written may be: it does not exist yet, or the user answers Yes
 /// to "This file already exist, replace ?".
 [[nodiscard]] bool mayReplace(IMessageBox& messages, const QString& path);
+
+/// The file an export goes to, chosen in the save dialog over `parent` ("Map" proposed) and,
+/// when it exists, confirmed by "This file already exist, replace ?"; nothing when cancelled or
+/// declined.
+[[nodiscard]] std::optional<QString> chooseExportFile(IUserDialogs& dialogs, IMessageBox& messages,
+                                                      QWidget* parent, const QString& title,
+                                                      const char* filter, const QString& suffix);

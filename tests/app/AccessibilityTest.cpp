@@ -5,8 +5,8 @@
 
 #include "app/AboutForm.h"
 #include "app/HelpForm.h"
-#include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
+#include "app/commands/MinimumSolutions.h"
 #include "app/vekLanguage.h"
 #include "engine/ExactMap.h"
 #include "input/widgets/Input.h"

@@ -48,7 +48,8 @@ struct AnalysedMap {
 
     FakeTree tree;
     FakeMessageBox messages;
-    CarnoGridView view;
+    TCarnoGrid grid;
+    CarnoGridView view{grid};
 };
 
 } // namespace
@@ -72,7 +73,8 @@ private slots:
         QFETCH(int, variables);
         QFETCH(QStringList, rows);
         QFETCH(QStringList, columns);
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         QCOMPARE(view.objectName(), QStringLiteral("CarnoGrid1"));
         view.grid().SetVariableCount(variables);
         QCOMPARE(labels(view, Qt::Vertical), rows);
@@ -80,7 +82,8 @@ private slots:
     }
 
     void fontIsShownAtMostAt10Points() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         QFont font = view.font();
         font.setPointSize(14);
         view.setFont(font);
@@ -100,7 +103,8 @@ private slots:
 
     void widthRulesFitTheLabels() {
         QFETCH(int, variables);
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.grid().SetVariableCount(variables);
         const QFontMetrics metrics(view.font());
         const int row = metrics.horizontalAdvance(QString::fromStdString(view.grid().RowLabel(1)));
@@ -119,7 +123,8 @@ private slots:
     }
 
     void widerFontWidensTheColumns() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.grid().SetVariableCount(8);
         const int before = view.defaultColumnWidth();
         QFont font = view.font();
@@ -133,7 +138,8 @@ private slots:
     }
 
     void editorWritesIntoTheMapWhileTyping() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.show();
         view.setCurrentIndex(view.model()->index(1, 2));
         QTest::keyClick(&view, Qt::Key_1, Qt::NoModifier);
@@ -150,7 +156,8 @@ private slots:
     // Typed values are entered with the arrow keys, as in a spreadsheet; an editor opened with
     // F2 keeps Left and Right for its caret.
     void arrowKeysEnterATypedValue() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.show();
         view.setCurrentIndex(view.model()->index(0, 0));
         auto typeAndMove = [&view](Qt::Key value, Qt::Key arrow, Qt::KeyboardModifiers modifiers) {
@@ -176,7 +183,8 @@ private slots:
     }
 
     void movingAColumnMovesValuesButNotLabels() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.setMovable(true);
         QVERIFY(view.movable());
         for (int c = 1; c <= 4; ++c)
@@ -194,7 +202,8 @@ private slots:
     }
 
     void switchesTurnMovingAndSizingOnAndOff() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         QVERIFY(!view.movable());
         QVERIFY(!view.resizable());
         view.setResizable(true);
@@ -205,7 +214,8 @@ private slots:
     }
 
     void fillCursorPaintsTheFocusedCellAsSelected() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.resize(200, 200);
         view.show();
         view.setCurrentIndex(view.model()->index(0, 0));
@@ -328,7 +338,8 @@ private slots:
     }
 
     void labelsAreDrawnInTheMapFont() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         QFont font(QStringLiteral("Serif"));
         font.setPointSize(6);
         view.setFont(font);
@@ -339,7 +350,8 @@ private slots:
     }
 
     void wholeSizeHoldsEveryCellAndLabel() {
-        CarnoGridView view;
+        TCarnoGrid grid;
+        CarnoGridView view(grid);
         view.grid().SetVariableCount(5);
         QSignalSpy changed(&view, &CarnoGridView::mapSizeChanged);
         view.grid().SetVariableCount(6);

@@ -3,9 +3,9 @@
 // boxes, outlines of a discarded result and maps opened by their content.
 #include "UiTestSupport.h"
 
-#include "app/MapHistory.h"
-#include "app/MinimumSolutions.h"
 #include "app/UpDown.h"
+#include "app/commands/MinimumSolutions.h"
+#include "document/MapHistory.h"
 #include "engine/ExactMap.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
@@ -131,7 +131,7 @@ void change(UiApp& ui, const QString& kind) {
     } else if (kind == QLatin1String("paste")) {
         QApplication::clipboard()->setText(QStringLiteral("1\t*\n0\t1\n"));
         goTo(ui, 3, 3);
-        form->PasteCells();
+        action(ui, ActionName::PasteCells)->trigger();
     }
 }
 
@@ -221,18 +221,18 @@ private slots:
         ui.set({3}, "*");
         ui.set({4}, "0");
         selectCells(ui, QRect(1, 1, 3, 2));
-        ui.form()->CopyCells();
+        action(ui, ActionName::CopyCells)->trigger();
         const QString text = QApplication::clipboard()->text();
         QCOMPARE(text, QStringLiteral("1\t1\t*\n0\t\t\n"));
         goTo(ui, 2, 3);
-        ui.form()->PasteCells();
+        action(ui, ActionName::PasteCells)->trigger();
         for (int r = 0; r < 2; ++r)
             for (int c = 0; c < 3; ++c)
                 QCOMPARE(ui.grid().Cells(2 + c, 3 + r), ui.grid().Cells(1 + c, 1 + r));
         // Windows line ends and spaces around values, as spreadsheets may give them.
         QApplication::clipboard()->setText(QStringLiteral(" * \t0\r\n1\t \r\n"));
         goTo(ui, 1, 1);
-        ui.form()->PasteCells();
+        action(ui, ActionName::PasteCells)->trigger();
         QCOMPARE(ui.grid().Cells(1, 1), std::string("*"));
         QCOMPARE(ui.grid().Cells(2, 1), std::string("0"));
         QCOMPARE(ui.grid().Cells(1, 2), std::string("1"));
@@ -240,7 +240,7 @@ private slots:
         // One value fills the whole selection.
         QApplication::clipboard()->setText(QStringLiteral("0\n"));
         selectCells(ui, QRect(3, 1, 2, 2));
-        ui.form()->PasteCells();
+        action(ui, ActionName::PasteCells)->trigger();
         for (int c = 3; c <= 4; ++c)
             for (int r = 1; r <= 2; ++r)
                 QCOMPARE(ui.grid().Cells(c, r), std::string("0"));
@@ -268,7 +268,7 @@ private slots:
         const int steps = ui.form()->History().Count();
         QApplication::clipboard()->setText(text);
         goTo(ui, col, 1);
-        ui.form()->PasteCells();
+        action(ui, ActionName::PasteCells)->trigger();
         QCOMPARE(shownTexts(ui.messages), QStringList{message});
         QCOMPARE(ui.messages.shown[0].kind, MsgKind::Error);
         QVERIFY(ui.grid().Snapshot() == before);

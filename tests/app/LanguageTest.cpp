@@ -3,8 +3,8 @@
 #include "UiTestSupport.h"
 
 #include "app/AboutForm.h"
-#include "app/MinimumSolutions.h"
 #include "app/OptionsForm.h"
+#include "app/commands/MinimumSolutions.h"
 #include "app/vekLanguage.h"
 #include "engine/ExactMap.h"
 #include "input/widgets/Input.h"

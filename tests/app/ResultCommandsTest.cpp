@@ -3,8 +3,8 @@
 // "Export Map Image...".
 #include "UiTestSupport.h"
 
-#include "app/GroupOutlines.h"
 #include "app/OptionsForm.h"
+#include "app/views/GroupOutlines.h"
 #include "interchange/MapImage.h"
 #include "interchange/Pla.h"
 #include "ui/ActionNames.h"
@@ -116,7 +116,7 @@ private slots:
         ui.stop();
         QVERIFY(ui.readFile(QStringLiteral("lorvane.ini")).contains("ExactMinimum=true\r\n"));
         ui.start();
-        QVERIFY(ui.w().Options->ExactMinimum());
+        QVERIFY(ui.app->settings().exactMinimum);
         loadHardMap(ui);
         ui.form()->N25Click();
         QCOMPARE(termLines(ui), 4);

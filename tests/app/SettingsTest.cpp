@@ -42,7 +42,7 @@ private slots:
         const Switches s = switchesOf(ui);
         QVERIFY(!s.movable && !s.sizing && s.drawFocus && !s.bitSave && s.askExit && !s.pos);
         QVERIFY(child<QRadioButton>(ui.w().Options, "RadioButton1")->isChecked());
-        QVERIFY(!ui.w().Options->ExactMinimum());
+        QVERIFY(!ui.app->settings().exactMinimum);
         QVERIFY(ui.w().Options->Languages().isEmpty());
         QCOMPARE(ui.form()->SaveCounter, 0);
         QCOMPARE(ui.grid().TermColor, 0U);
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(!ui.map()->resizable());
         QVERIFY(!ui.map()->fillCursor());
         QCOMPARE(ui.form()->SaveCounter, 1);
-        QVERIFY(ui.w().Options->ExactMinimum());
+        QVERIFY(ui.app->settings().exactMinimum);
         ui.form()->N25Click();
         QCOMPARE(ui.grid().GlueMethod, gmKNF);
     }
@@ -175,7 +175,7 @@ private slots:
         context.messages = &ui.messages;
         context.dialogs = &ui.dialogs;
         ui.start(context);
-        QCOMPARE(ui.w().Options->SettingsPath(),
+        QCOMPARE(QString::fromStdString(ui.app->settingsFile().Path()),
                  QDir(context.userConfigFolder).filePath(QStringLiteral("lorvane.ini")));
         child<QCheckBox>(ui.w().Options, "BitSave")->setChecked(true);
         ui.stop();

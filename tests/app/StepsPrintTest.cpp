@@ -2,9 +2,9 @@
 // print, print preview and PDF export.
 #include "UiTestSupport.h"
 
-#include "app/PrintMap.h"
-#include "app/ResultCommands.h"
-#include "app/StepsView.h"
+#include "app/commands/PrintMap.h"
+#include "app/commands/ResultCommands.h"
+#include "app/commands/StepsView.h"
 #include "interchange/MapImage.h"
 #include "reports/Report.h"
 #include "reports/widgets/ReportForm.h"

@@ -4,8 +4,8 @@
 
 #include "TestSupport.h"
 #include "app/AppWindows.h"
-#include "app/CarnoGridView.h"
 #include "app/Main.h"
+#include "app/views/CarnoGridView.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>

@@ -4,15 +4,15 @@
 
 #include "app/AboutForm.h"
 #include "app/AppWindows.h"
-#include "app/CarnoGridView.h"
 #include "app/HelpForm.h"
 #include "app/Main.h"
 #include "app/MapAnimation.h"
-#include "app/MapHistory.h"
 #include "app/OptionsForm.h"
 #include "app/QtPorts.h"
-#include "app/ResultCommands.h"
-#include "app/StepsView.h"
+#include "app/commands/ResultCommands.h"
+#include "app/commands/StepsView.h"
+#include "app/views/CarnoGridView.h"
+#include "document/MapHistory.h"
 #include "input/widgets/Input.h"
 #include "input/widgets/Input_Formula.h"
 #include "input/widgets/TTableForm.h"
@@ -609,7 +609,7 @@ void addEditingSteps(Tour& t) {
         onModal([](QWidget* box) { answer(box, QMessageBox::Ok); });
         form->FillWith("1");
         t.shot(form, QStringLiteral("54-filled-with-ones"));
-        form->UndoMapChange();
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::UndoMapChange))->trigger();
         t.shot(form, QStringLiteral("55-undo-after-fill"));
     });
     t.add([&t, form] {
@@ -618,7 +618,7 @@ void addEditingSteps(Tour& t) {
         CarnoGridView* map = form->MapView();
         map->setFocus();
         map->setCurrentIndex(map->model()->index(1, 0));
-        form->PasteCells();
+        form->findChild<QAction*>(QString::fromLatin1(ActionName::PasteCells))->trigger();
         selectCells(map, 1, 0, 2, 3);
         t.shot(form, QStringLiteral("56-paste-from-spreadsheet"));
     });

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "engine/CarnoGrid.h"
-#include "ui/AppContext.h"
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,12 +64,9 @@ private:
     QPushButton* CloseBtn;
 };
 
-/// Writes the texts of the solutions dialog to the default language file, as the windows
-/// that exist for the whole run write theirs when they are created.
-void writeMinimumSolutionsTexts(const AppContext& context);
-
 /// Lists the minimum covers of the map (under its GlueMethod, empty cells counting as
 /// non-target) and replaces the result by the one the user shows. False when the map was
 /// refused or the user closed the dialog without a choice; the result is unchanged then. The
-/// dialog speaks the current language of `context`.
-bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& context);
+/// dialog, over `parent`, speaks the language that `translate` gives it.
+bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid,
+                           const std::function<void(QWidget* dialog)>& translate);

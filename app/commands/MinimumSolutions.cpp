@@ -1,8 +1,7 @@
 // The minimum covers of the map in the window: status-bar hints after Analyze and the dialog
 // that shows any minimum solution in place of the result.
-#include "app/MinimumSolutions.h"
+#include "app/commands/MinimumSolutions.h"
 
-#include "app/vekLanguage.h"
 #include "engine/ExactMap.h"
 #include "ui/WindowTexts.h"
 
@@ -249,12 +248,8 @@ int TMinSolutions::Chosen() const {
     return m_list->currentRow();
 }
 
-void writeMinimumSolutionsTexts(const AppContext& context) {
-    TMinSolutions dialog;
-    TvekLanguage(&dialog, context).WriteDefaultTexts();
-}
-
-bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& context) {
+bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid,
+                           const std::function<void(QWidget* dialog)>& translate) {
     if (!grid.ValidateCells())
         return false;
     ExactOptions options;
@@ -273,7 +268,7 @@ bool chooseMinimumSolution(QWidget* parent, TCarnoGrid& grid, const AppContext& 
     for (std::size_t k = 0; k < terms.size(); ++k)
         marked << (terms[k].empty() ? QString() : markedCover(terms[k], differs[k], separator));
     TMinSolutions dialog(parent);
-    (new TvekLanguage(&dialog, context))->ApplyCurrentLanguage();
+    translate(&dialog);
     dialog.SetSolutions(texts, result, marked);
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen() < 0)
         return false;

@@ -2,8 +2,8 @@
 // in-place editing, range selection and the term highlight.
 #pragma once
 
-#include "app/GroupOutlines.h"
-#include "app/MapMarks.h"
+#include "app/views/GroupOutlines.h"
+#include "app/views/MapMarks.h"
 #include "engine/CarnoGrid.h"
 
 #include <QAbstractItemDelegate>
@@ -50,13 +50,14 @@ private:
     int m_cols = 0;
 };
 
-/// The map as the user sees it. It owns the map model and is its view (IMapView): every change
-/// of the map repaints it, and a highlighted term is view state that the next change of the
-/// map or of its font drops; scrolling and resizing paint it again where its cells are.
+/// The map as the user sees it. It observes a map that lives longer than it, as the map's
+/// view (IMapView): every change of the map repaints it, and a highlighted term is view state
+/// that the next change of the map or of its font drops; scrolling and resizing paint it again
+/// where its cells are.
 class CarnoGridView : public QTableView, public IMapView {
     Q_OBJECT
 public:
-    explicit CarnoGridView(QWidget* parent = nullptr);
+    explicit CarnoGridView(TCarnoGrid& grid, QWidget* parent = nullptr);
     ~CarnoGridView() override;
 
     [[nodiscard]] TCarnoGrid& grid() { return m_grid; }
@@ -137,7 +138,7 @@ private:
     void moveValues(Qt::Orientation orientation, int from, int to);
     void undoSectionMove(Qt::Orientation orientation, int logical, int oldVisual, int newVisual);
 
-    TCarnoGrid m_grid;
+    TCarnoGrid& m_grid;
     CarnoGridModel* m_model;
     QStyledItemDelegate* m_delegate;
     std::vector<CellPos> m_highlight;

@@ -1,6 +1,6 @@
 // Outlines of every result term on the on-screen map: pieces from the map image's geometry,
 // laid out in the view's cells and painted as translucent rounded rectangles.
-#include "app/GroupOutlines.h"
+#include "app/views/GroupOutlines.h"
 
 #include "interchange/MapImage.h"
 #include "interchange/Notation.h"

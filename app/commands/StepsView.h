@@ -2,7 +2,7 @@
 // cells on the map when selected; and the commands that open it and number the map's cells.
 #pragma once
 
-#include "app/AppWindows.h"
+#include "app/commands/CommandLinks.h"
 #include "engine/Steps.h"
 #include "interchange/StepsText.h"
 
@@ -18,14 +18,14 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class WindowTexts;
 
-/// A window of its own beside the main window (component "StepsView" of Form1, so that the
-/// language files reach its texts). It lists the steps section by section; the current line's
-/// cells are painted on the map, an essential term's own cells and a chart row's cell marked
+/// A window of its own beside the main window of its links (component "StepsView" of Form1, so
+/// that the language files reach its texts). It lists the steps section by section; the current
+/// line's cells are painted on the map, an essential term's own cells and a chart row's cell marked
 /// apart. Its sentences are entries "Steps..." of the main window's text table.
 class TStepsView : public QWidget {
     Q_OBJECT
 public:
-    explicit TStepsView(TForm1& form);
+    explicit TStepsView(const MapLinks& links);
 
     /// Shows the view with the steps of the result on show, and brings it to the front.
     void ShowSteps();
@@ -55,8 +55,9 @@ private:
     void MapChanged();
     [[nodiscard]] QString Phrase(const char* name) const;
     [[nodiscard]] QString MapSignature() const;
+    [[nodiscard]] const TCarnoGrid& Grid() const { return *m_links.grid; }
 
-    TForm1& m_form;
+    MapLinks m_links;
     WindowTexts* m_texts;
     StepsSource m_source = StepsSource::Gluing;
     QString m_listed;       ///< the map and result the list was made for
@@ -68,11 +69,11 @@ private:
 };
 
 /// The commands "Steps..." (Map menu and the result tree's popup) and "Show Minterm Numbers"
-/// (Map menu). Owns the Steps view through the main window.
+/// (Map menu). Owns the Steps view through the window of its links.
 class StepsCommands : public QObject {
     Q_OBJECT
 public:
-    explicit StepsCommands(TForm1& form);
+    explicit StepsCommands(const MapLinks& links);
 
     void AddTo(QMenu* mapMenu, QMenu* resultPopup);
 
@@ -82,6 +83,6 @@ public:
     [[nodiscard]] TStepsView* View() const { return m_view; }
 
 private:
-    TForm1& m_form;
+    CarnoGridView* m_map;
     TStepsView* m_view;
 };

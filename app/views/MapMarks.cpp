@@ -1,5 +1,5 @@
 // Painting a step's cells and the minterm numbers over the on-screen map.
-#include "app/MapMarks.h"
+#include "app/views/MapMarks.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // Copying cells out as tab-separated text and reading such text back as cell values.
-#include "app/MapClipboard.h"
+#include "app/commands/MapClipboard.h"
 
 #include <QStringList>
 

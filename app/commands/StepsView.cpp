@@ -1,9 +1,8 @@
 // The Steps view and its commands: the steps of the result on show, painted on the map line by
 // line, and the minterm numbers of the map.
-#include "app/StepsView.h"
+#include "app/commands/StepsView.h"
 
-#include "app/CarnoGridView.h"
-#include "app/Main.h"
+#include "app/views/CarnoGridView.h"
 #include "engine/ResultCheck.h"
 #include "interchange/Notation.h"
 #include "ui/ActionNames.h"
@@ -131,18 +130,18 @@ private:
 
 } // namespace
 
-TStepsView::TStepsView(TForm1& form)
-    : QWidget(&form, Qt::Window), m_form(form), m_texts(WindowTexts::on(&form)),
+TStepsView::TStepsView(const MapLinks& links)
+    : QWidget(links.window, Qt::Window), m_links(links), m_texts(WindowTexts::on(links.window)),
       StepsNote(new QLabel), StepsList(new QTreeWidget),
       StepsRefresh(new QPushButton(QStringLiteral("&Refresh"))),
       StepsClose(new QPushButton(QStringLiteral("&Close"))) {
     setObjectName(QStringLiteral("StepsView"));
     CreatePhrases();
     CreateLayout();
-    QAbstractItemModel* map = m_form.MapView()->model();
+    QAbstractItemModel* map = m_links.map->model();
     connect(map, &QAbstractItemModel::dataChanged, this, &TStepsView::MapChanged);
     connect(map, &QAbstractItemModel::modelReset, this, &TStepsView::MapChanged);
-    QAbstractItemModel* tree = m_form.ResultTree()->model();
+    QAbstractItemModel* tree = m_links.results->model();
     connect(tree, &QAbstractItemModel::rowsInserted, this, &TStepsView::MapChanged);
     connect(tree, &QAbstractItemModel::modelReset, this, &TStepsView::MapChanged);
 }
@@ -217,8 +216,8 @@ void TStepsView::SetSource(StepsSource source) {
 }
 
 std::optional<Steps> TStepsView::ShownSteps() const {
-    const TCarnoGrid& grid = m_form.Grid();
-    if (m_form.ResultTree()->topLevelItemCount() == 0 || !grid.CellsValid() || !resultCubes(grid) ||
+    const TCarnoGrid& grid = Grid();
+    if (m_links.results->topLevelItemCount() == 0 || !grid.CellsValid() || !resultCubes(grid) ||
         !resultFault(grid, grid.ResultTerms()).empty())
         return std::nullopt;
     return explainResult(grid, grid.ResultTerms(), m_source);
@@ -226,9 +225,9 @@ std::optional<Steps> TStepsView::ShownSteps() const {
 
 void TStepsView::ShowSteps() {
     if (!isVisible()) {
-        const QRect main = m_form.frameGeometry();
+        const QRect main = m_links.window->frameGeometry();
         QPoint at(main.right() + kGapToMainWindow, main.top());
-        if (const QScreen* screen = m_form.screen())
+        if (const QScreen* screen = m_links.window->screen())
             at.setX(std::min(at.x(), screen->availableGeometry().right() - width()));
         move(at);
     }
@@ -240,10 +239,10 @@ void TStepsView::ShowSteps() {
 }
 
 QString TStepsView::MapSignature() const {
-    const TCarnoGrid& grid = m_form.Grid();
+    const TCarnoGrid& grid = Grid();
     QString signature = QString::number(grid.GetVariableCount()) +
                         QString::number(grid.GlueMethod) +
-                        QString::number(m_form.ResultTree()->topLevelItemCount()) +
+                        QString::number(m_links.results->topLevelItemCount()) +
                         QString::fromStdString(grid.ResultText);
     for (const std::string& name : grid.VariableNames())
         signature += QLatin1Char(',') + QString::fromStdString(name);
@@ -273,7 +272,7 @@ void TStepsView::Rebuild() {
     setWindowTitle(Phrase("StepsTitle"));
     m_listed = MapSignature();
     StepsList->clear();
-    m_form.MapView()->setStepMarks({});
+    m_links.map->setStepMarks({});
     const std::optional<Steps> steps = ShownSteps();
     if (!steps) {
         ShowNote(Phrase("StepsNoResult"));
@@ -310,12 +309,12 @@ void TStepsView::FillList(const Steps& steps) {
 
 void TStepsView::PaintStep(QTreeWidgetItem* item) {
     if (!item || !item->parent()) {
-        m_form.MapView()->setStepMarks({});
+        m_links.map->setStepMarks({});
         return;
     }
-    const TCarnoGrid& grid = m_form.Grid();
-    m_form.MapView()->setStepMarks({cellsOf(grid, item->data(0, kCellsRole)),
-                                    cellsOf(grid, item->data(0, kMarkedRole)), markColor(grid)});
+    const TCarnoGrid& grid = Grid();
+    m_links.map->setStepMarks({cellsOf(grid, item->data(0, kCellsRole)),
+                               cellsOf(grid, item->data(0, kMarkedRole)), markColor(grid)});
 }
 
 void TStepsView::keyPressEvent(QKeyEvent* event) {
@@ -330,12 +329,12 @@ void TStepsView::keyPressEvent(QKeyEvent* event) {
 // system hides (minimized) keeps them.
 void TStepsView::hideEvent(QHideEvent* event) {
     if (!event->spontaneous())
-        m_form.MapView()->setStepMarks({});
+        m_links.map->setStepMarks({});
     QWidget::hideEvent(event);
 }
 
-StepsCommands::StepsCommands(TForm1& form)
-    : QObject(&form), m_form(form), m_view(new TStepsView(form)) {}
+StepsCommands::StepsCommands(const MapLinks& links)
+    : QObject(links.window), m_map(links.map), m_view(new TStepsView(links)) {}
 
 void StepsCommands::AddTo(QMenu* mapMenu, QMenu* resultPopup) {
     QAction* steps = namedAction(mapMenu, ActionName::ShowSteps, "Steps...",
@@ -355,5 +354,5 @@ void StepsCommands::ShowSteps() {
 }
 
 void StepsCommands::ShowMintermNumbers(bool on) {
-    m_form.MapView()->setShowMinterms(on);
+    m_map->setShowMinterms(on);
 }

@@ -2,18 +2,16 @@
 // map, the minimum solutions, the result in other notations, the map as an image.
 #pragma once
 
-#include "app/AppWindows.h"
+#include "app/commands/CommandLinks.h"
 #include "interchange/Notation.h"
 
 #include <QObject>
 
-#include <optional>
-
-class PrintCommands;
 class QAction;
 class QMenu;
 class QTreeWidget;
 class StepsCommands;
+class TCarnoGrid;
 class WindowTexts;
 
 /// Gives every term line (level 1) of the result tree the term image.
@@ -22,11 +20,11 @@ void markTermLines(QTreeWidget* tree);
 /// The commands added to the main window's menus: "Show All Groups" (Map menu and the map's
 /// popup), "Minimum Solutions..." and "Copy Result As" (the result tree's popup), "Export Map
 /// Image..." (File menu), and with them the steps (StepsCommands) and printing (PrintCommands).
-/// Owned by the main window.
+/// Owned by the window of its links.
 class ResultCommands : public QObject {
     Q_OBJECT
 public:
-    ResultCommands(TForm1& form, const AppContext& context);
+    explicit ResultCommands(ResultLinks links);
 
     /// Adds the commands to the menus; the File menu gets its item before "Exit".
     void AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMenu* resultPopup);
@@ -40,30 +38,19 @@ public:
     void ExportMapImage();
     void CopyResultAs(Notation notation);
 
-    [[nodiscard]] QAction* ShowAllGroupsAction() const { return m_showAllGroups; }
-    [[nodiscard]] StepsCommands* Steps() const { return m_steps; }
-    [[nodiscard]] PrintCommands* Printing() const { return m_print; }
-
 private:
     void AddTreeItems(QMenu* resultPopup);
     /// With Show All Groups on, each term line shows its outline's colour; else the term image.
     void UpdateLegend();
     void WriteImage(const QString& path);
     [[nodiscard]] bool HasResult() const;
+    [[nodiscard]] TCarnoGrid& Grid() const { return *m_links.map.grid; }
 
-    TForm1& m_form;
-    AppContext m_context;
+    ResultLinks m_links;
     WindowTexts* m_texts; // the main window's
     QAction* m_showAllGroups = nullptr;
     StepsCommands* m_steps = nullptr;
-    PrintCommands* m_print = nullptr;
 };
-
-/// The file an export goes to, chosen in the save dialog ("Map" proposed) and, when it exists,
-/// confirmed by "This file already exist, replace ?"; nothing when cancelled or declined.
-[[nodiscard]] std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
-                                                      const QString& title, const char* filter,
-                                                      const QString& suffix);
 
 /// The map drawn as a PNG image at `scale` times the SVG's size, on white.
 [[nodiscard]] QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale);

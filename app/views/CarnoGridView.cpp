@@ -1,5 +1,5 @@
 // The map grid: label headers, the width rules, editing, moving and sizing, the term highlight.
-#include "app/CarnoGridView.h"
+#include "app/views/CarnoGridView.h"
 
 #include "ui/GridHeader.h"
 #include "ui/LiveEditDelegate.h"
@@ -149,8 +149,8 @@ void CarnoGridModel::refresh() {
     emit headerDataChanged(Qt::Vertical, 0, m_rows - 1);
 }
 
-CarnoGridView::CarnoGridView(QWidget* parent)
-    : QTableView(parent), m_model(new CarnoGridModel(m_grid, this)),
+CarnoGridView::CarnoGridView(TCarnoGrid& grid, QWidget* parent)
+    : QTableView(parent), m_grid(grid), m_model(new CarnoGridModel(m_grid, this)),
       m_delegate(new MapCellDelegate(this)) {
     setObjectName(QStringLiteral("CarnoGrid1"));
     auto silver = [](int) { return kFixedColor; };

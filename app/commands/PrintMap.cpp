@@ -1,11 +1,8 @@
 // Print, print preview and PDF export of the map's printable pages.
-#include "app/PrintMap.h"
+#include "app/commands/PrintMap.h"
 
-#include "app/CarnoGridView.h"
-#include "app/Main.h"
-#include "app/QtPorts.h"
-#include "app/ResultCommands.h"
-#include "app/StepsView.h"
+#include "app/commands/StepsView.h"
+#include "app/views/CarnoGridView.h"
 #include "interchange/PrintPage.h"
 #include "support/FileWriter.h"
 #include "ui/ActionNames.h"
@@ -21,7 +18,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSvgRenderer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -75,8 +71,8 @@ QByteArray pdfOfPages(const std::vector<std::string>& pages) {
     return bytes;
 }
 
-PrintCommands::PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps)
-    : QObject(&form), m_form(form), m_context(context), m_steps(steps) {}
+PrintCommands::PrintCommands(const MapLinks& links, const TStepsView& steps)
+    : QObject(links.window), m_links(links), m_steps(steps) {}
 
 void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
     QAction* print =
@@ -101,8 +97,8 @@ void PrintCommands::AddTo(QMenu* fileMenu, QAction* before) {
 
 std::vector<std::string> PrintCommands::Pages() const {
     PrintRequest request;
-    request.picture.groups = m_form.MapView()->showAllGroups();
-    request.picture.minterms = m_form.MapView()->showMinterms();
+    request.picture.groups = m_links.map->showAllGroups();
+    request.picture.minterms = m_links.map->showMinterms();
     const std::optional<Steps> steps = m_steps.ShownSteps();
     // The result line goes with a result that belongs to the map, as the steps do.
     if (steps)
@@ -110,17 +106,17 @@ std::vector<std::string> PrintCommands::Pages() const {
     if (steps && m_printSteps && m_printSteps->isChecked())
         request.steps = &*steps;
     request.phrases = m_steps.Phrases();
-    return printPages(m_form.Grid(), request);
+    return printPages(*m_links.grid, request);
 }
 
 void PrintCommands::Print() {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
-    if (!m_context.dialogs->setUpPrinter(&m_form, printer))
+    if (!m_links.dialogs->setUpPrinter(m_links.window, printer))
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        m_form.Grid().Message("The printer could not be started.", MsgKind::Error, MsgButtons::Ok);
+        m_links.grid->Message("The printer could not be started.", MsgKind::Error, MsgButtons::Ok);
         return;
     }
     paintPages(painter, printer, Pages());
@@ -129,7 +125,7 @@ void PrintCommands::Print() {
 void PrintCommands::PrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
-    QPrintPreviewDialog preview(&printer, &m_form);
+    QPrintPreviewDialog preview(&printer, m_links.window);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     const std::vector<std::string> pages = Pages();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&pages](QPrinter* target) {
@@ -140,8 +136,9 @@ void PrintCommands::PrintPreview() {
 }
 
 void PrintCommands::ExportPdf() {
-    if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export PDF"),
-                                           kPdfFilter, QStringLiteral("pdf")))
+    if (const auto path =
+            chooseExportFile(*m_links.dialogs, *m_links.messages, m_links.window,
+                             QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf")))
         WritePdf(*path);
 }
 
@@ -149,5 +146,5 @@ void PrintCommands::WritePdf(const QString& path) const {
     const QByteArray pdf = pdfOfPages(Pages());
     if (const auto error =
             writeFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString()))
-        m_form.Grid().Message(*error, MsgKind::Error, MsgButtons::Ok);
+        m_links.grid->Message(*error, MsgKind::Error, MsgButtons::Ok);
 }

@@ -2,7 +2,7 @@
 // Qt's print support.
 #pragma once
 
-#include "app/AppWindows.h"
+#include "app/commands/CommandLinks.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -30,7 +30,8 @@ void paintPages(QPainter& painter, QPagedPaintDevice& device,
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    PrintCommands(TForm1& form, const AppContext& context, const TStepsView& steps);
+    /// Prints the map of `links` with the steps that `steps` lists.
+    PrintCommands(const MapLinks& links, const TStepsView& steps);
 
     /// Adds the commands to the File menu, before `before`.
     void AddTo(QMenu* fileMenu, QAction* before);
@@ -45,8 +46,7 @@ public:
 private:
     void WritePdf(const QString& path) const;
 
-    TForm1& m_form;
-    AppContext m_context;
+    MapLinks m_links;
     const TStepsView& m_steps;
     QAction* m_printSteps = nullptr;
 };

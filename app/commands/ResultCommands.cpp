@@ -1,12 +1,11 @@
 // The result and map commands of the main window: all groups on the map, the minimum
 // solutions, "Copy Result As" and "Export Map Image...".
-#include "app/ResultCommands.h"
+#include "app/commands/ResultCommands.h"
 
-#include "app/CarnoGridView.h"
-#include "app/Main.h"
-#include "app/MinimumSolutions.h"
-#include "app/PrintMap.h"
-#include "app/StepsView.h"
+#include "app/commands/MinimumSolutions.h"
+#include "app/commands/PrintMap.h"
+#include "app/commands/StepsView.h"
+#include "app/views/CarnoGridView.h"
 #include "interchange/MapImage.h"
 #include "support/FileWriter.h"
 #include "ui/ActionNames.h"
@@ -86,13 +85,14 @@ QByteArray mapPng(const TCarnoGrid& grid, bool withGroups, double scale) {
     return bytes;
 }
 
-ResultCommands::ResultCommands(TForm1& form, const AppContext& context)
-    : QObject(&form), m_form(form), m_context(context), m_texts(WindowTexts::on(&form)) {
+ResultCommands::ResultCommands(ResultLinks links)
+    : QObject(links.map.window), m_links(std::move(links)),
+      m_texts(WindowTexts::on(m_links.map.window)) {
     addCoverHintTexts(*m_texts);
     // What the status bar says belongs to the result shown: it goes with it. The bar is the
     // receiver, so that the tree emptied while the window is destroyed reaches nothing gone.
-    QStatusBar* bar = form.statusBar();
-    connect(form.ResultTree()->model(), &QAbstractItemModel::modelReset, bar,
+    QStatusBar* bar = m_links.statusBar;
+    connect(m_links.map.results->model(), &QAbstractItemModel::modelReset, bar,
             [bar] { bar->clearMessage(); });
 }
 
@@ -106,18 +106,18 @@ void ResultCommands::AddTo(QMenu* fileMenu, QMenu* mapMenu, QMenu* mapPopup, QMe
                                   "Draw every term of the result on the map");
     m_showAllGroups->setCheckable(true);
     connect(m_showAllGroups, &QAction::toggled, this, [this](bool on) { ShowAllGroups(on); });
-    mapMenu->addSeparator()->setObjectName(QString::fromLatin1(ActionName::GroupsSeparator));
+    addSeparator(mapMenu, ActionName::GroupsSeparator);
     mapMenu->addAction(m_showAllGroups);
     mapPopup->addAction(m_showAllGroups);
     AddTreeItems(resultPopup);
-    m_steps = new StepsCommands(m_form);
+    m_steps = new StepsCommands(m_links.map);
     m_steps->AddTo(mapMenu, resultPopup);
-    m_print = new PrintCommands(m_form, m_context, *m_steps->View());
-    m_print->AddTo(fileMenu, findAction(fileMenu, "N19"));
+    auto* print = new PrintCommands(m_links.map, *m_steps->View());
+    print->AddTo(fileMenu, findAction(fileMenu, "N19"));
 }
 
 void ResultCommands::AddTreeItems(QMenu* resultPopup) {
-    resultPopup->addSeparator()->setObjectName(QString::fromLatin1(ActionName::SolutionsSeparator));
+    addSeparator(resultPopup, ActionName::SolutionsSeparator);
     QAction* solutions =
         namedAction(resultPopup, ActionName::MinimumSolutions, "Minimum Solutions...");
     connect(solutions, &QAction::triggered, this, [this] { MinimumSolutions(); });
@@ -139,7 +139,7 @@ void ResultCommands::AddTreeItems(QMenu* resultPopup) {
 }
 
 bool ResultCommands::HasResult() const {
-    return m_form.ResultTree()->topLevelItemCount() > 0;
+    return m_links.map.results->topLevelItemCount() > 0;
 }
 
 void ResultCommands::AfterAnalyze(bool exact, bool proven) {
@@ -147,21 +147,21 @@ void ResultCommands::AfterAnalyze(bool exact, bool proven) {
     if (exact)
         text = exactResultHint(proven, *m_texts);
     else if (HasResult())
-        text = minimumCoverHint(m_form.Grid(), *m_texts);
-    m_form.statusBar()->showMessage(text);
+        text = minimumCoverHint(Grid(), *m_texts);
+    m_links.statusBar->showMessage(text);
     m_steps->View()->SetSource(exact ? StepsSource::Exact : StepsSource::Gluing);
     UpdateLegend();
 }
 
 void ResultCommands::ShowAllGroups(bool on) {
-    m_form.MapView()->setShowAllGroups(on);
+    m_links.map.map->setShowAllGroups(on);
     UpdateLegend();
 }
 
 void ResultCommands::UpdateLegend() {
-    QTreeWidget* tree = m_form.ResultTree();
+    QTreeWidget* tree = m_links.map.results;
     markTermLines(tree);
-    const bool legend = m_showAllGroups->isChecked() && !m_form.MapView()->groupOutlines().empty();
+    const bool legend = m_showAllGroups->isChecked() && !m_links.map.map->groupOutlines().empty();
     QTreeWidgetItem* root = tree->topLevelItem(0);
     if (!legend || !root)
         return;
@@ -170,12 +170,11 @@ void ResultCommands::UpdateLegend() {
 }
 
 void ResultCommands::MinimumSolutions() {
-    if (!chooseMinimumSolution(&m_form, m_form.Grid(), m_context))
+    if (!chooseMinimumSolution(m_links.map.window, Grid(), m_links.translate))
         return;
-    QTreeWidget* tree = m_form.ResultTree();
-    tree->clear();
-    m_form.Grid().ShowResultTree();
-    m_form.Grid().Repaint();
+    m_links.map.results->clear();
+    Grid().ShowResultTree();
+    Grid().Repaint();
     m_steps->View()->SetSource(StepsSource::Shown);
     UpdateLegend();
 }
@@ -183,28 +182,20 @@ void ResultCommands::MinimumSolutions() {
 void ResultCommands::CopyResultAs(Notation notation) {
     if (!HasResult())
         return;
-    if (const auto text = resultAs(m_form.Grid(), notation))
+    if (const auto text = resultAs(Grid(), notation))
         QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
-std::optional<QString> chooseExportFile(TForm1& form, const AppContext& context,
-                                        const QString& title, const char* filter,
-                                        const QString& suffix) {
-    const auto choice = context.dialogs->saveFile(&form, title, QString::fromLatin1(filter), suffix,
-                                                  QStringLiteral("Map"));
-    if (!choice || !mayReplace(*context.messages, choice->path))
-        return std::nullopt;
-    return choice->path;
-}
-
 void ResultCommands::ExportMapImage() {
-    if (const auto path = chooseExportFile(m_form, m_context, QStringLiteral("Export Map Image"),
-                                           kImageFilter, QStringLiteral("svg")))
+    const MapLinks& map = m_links.map;
+    if (const auto path = chooseExportFile(*map.dialogs, *map.messages, map.window,
+                                           QStringLiteral("Export Map Image"), kImageFilter,
+                                           QStringLiteral("svg")))
         WriteImage(*path);
 }
 
 void ResultCommands::WriteImage(const QString& path) {
-    const TCarnoGrid& grid = m_form.Grid();
+    const TCarnoGrid& grid = Grid();
     const bool withGroups = m_showAllGroups->isChecked();
     const std::string file = QFile::encodeName(path).toStdString();
     if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
