@@ -2,11 +2,11 @@
 #include "app/Main.h"
 
 #include "app/AboutForm.h"
+#include "app/AppWindows.h"
 #include "app/HelpForm.h"
 #include "app/MainAccessibility.h"
 #include "app/OptionsForm.h"
 #include "app/UpDown.h"
-#include "app/Windows.h"
 #include "app/commands/EditCommands.h"
 #include "app/commands/PlaOpen.h"
 #include "app/commands/ResultCommands.h"

@@ -1,6 +1,6 @@
 // Start of the desktop program: the nine windows, then the event loop until the main window
 // closes.
-#include "app/AppWindows.h"
+#include "app/LorvaneWindows.h"
 #include "app/QtPorts.h"
 #include "app/Startup.h"
 #include "ui/UserDialogs.h"

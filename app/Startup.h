@@ -1,7 +1,7 @@
 // What the desktop program and the screenshot tour both do before their event loop.
 #pragma once
 
-#include "app/Windows.h"
+#include "app/AppWindows.h"
 #include "ui/AppContext.h"
 
 /// Names the application, which also names the user's settings and data folders, and lets

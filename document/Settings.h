@@ -2,7 +2,7 @@
 // runs.
 #pragma once
 
-#include "engine/CarnoGrid.h"
+#include "engine/function/GlueMethod.h"
 #include "support/IniFile.h"
 
 #include <cstdint>

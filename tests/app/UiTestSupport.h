@@ -3,7 +3,7 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "app/AppWindows.h"
+#include "app/LorvaneWindows.h"
 #include "app/Main.h"
 #include "app/views/CarnoGridView.h"
 #include "ui/UserDialogs.h"

@@ -3,8 +3,8 @@
 #include "tools/tour/ScreenshotTour.h"
 
 #include "app/AboutForm.h"
-#include "app/AppWindows.h"
 #include "app/HelpForm.h"
+#include "app/LorvaneWindows.h"
 #include "app/Main.h"
 #include "app/MapAnimation.h"
 #include "app/OptionsForm.h"

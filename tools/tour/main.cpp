@@ -1,6 +1,6 @@
 // Start of the screenshot tour: the program's windows, driven by a script that saves a picture
 // of each.
-#include "app/AppWindows.h"
+#include "app/LorvaneWindows.h"
 #include "app/QtPorts.h"
 #include "app/Startup.h"
 #include "tools/tour/ScreenshotTour.h"

@@ -1,5 +1,5 @@
 // Creating the nine windows in their start-up order.
-#include "app/AppWindows.h"
+#include "app/LorvaneWindows.h"
 
 #include "app/AboutForm.h"
 #include "app/HelpForm.h"
