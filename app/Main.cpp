@@ -166,8 +166,8 @@ TForm1::TForm1(const AppContext& context, MapDocument& document, const Settings&
       CarnoGrid1(new CarnoGridView(document.Grid())), TreeView(new QTreeWidget),
       ProgressBar(new QProgressBar), Edit1(new QLineEdit),
       UpDown1(new UpDownControl(Edit1, nullptr)), ReportBtn(new QPushButton), Edit2(new QLineEdit),
-      Splitter1(nullptr), m_resultSide(nullptr), PopupMenu1(nullptr), PopupMenu2(nullptr),
-      m_treePort(TreeView), m_progressPort(ProgressBar) {
+      m_resultNote(new QLabel), Splitter1(nullptr), m_resultSide(nullptr), PopupMenu1(nullptr),
+      PopupMenu2(nullptr), m_treePort(TreeView), m_progressPort(ProgressBar) {
     m_document.SetRestoredListener([this] { RestoreControls(); });
     SetUpWindow();
     CreateMenus();
@@ -246,7 +246,8 @@ void TForm1::CreateResultCommands() {
                        .map = CarnoGrid1,
                        .results = TreeView,
                        .dialogs = m_context.dialogs,
-                       .messages = m_context.messages};
+                       .messages = m_context.messages,
+                       .resultIsCurrent = [this] { return m_document.ResultIsCurrent(); }};
     const auto translate = [context = m_context](QWidget* dialog) {
         (new TvekLanguage(dialog, context))->ApplyCurrentLanguage();
     };
@@ -265,8 +266,7 @@ void TForm1::ConnectPorts() {
 void TForm1::SetDefaultNames() {
     UpDown1->setRange(2, 8);
     UpDown1->setPosition(4);
-    for (int i = 1; i <= 8; ++i)
-        Grid().SetVariableName(i, std::string(1, static_cast<char>('A' + i - 1)));
+    m_document.SetOptionNames({"A", "B", "C", "D", "E", "F", "G", "H"});
     BuildMapHint();
 }
 
@@ -370,7 +370,10 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::CreateEditCommands(QMenu* map) {
-    WindowTexts::on(this)->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    WindowTexts* texts = WindowTexts::on(this);
+    texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    texts->add(QStringLiteral("StaleResult"),
+               QStringLiteral("The result on show belongs to an earlier map: analyze again (F5)."));
     auto* edits = new EditCommands({.window = this, .document = &m_document, .map = CarnoGrid1});
     edits->AddTo(map);
     History().SetListener([this, edits] {
@@ -499,6 +502,11 @@ QWidget* TForm1::CreateResultArea() {
     TreeView->header()->setStretchLastSection(false);
     TreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TreeView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_resultNote->setObjectName(QStringLiteral("ResultNote"));
+    m_resultNote->setText(
+        QStringLiteral("The map has changed since this result was found: analyze again (F5)."));
+    m_resultNote->setWordWrap(true);
+    m_resultNote->setHidden(true);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setReadOnly(true);
     Edit2->setToolTip(QStringLiteral("The whole result: select it to copy it"));
@@ -513,6 +521,7 @@ QWidget* TForm1::CreateResultArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
     layout->addWidget(TreeView, 1);
+    layout->addWidget(m_resultNote);
     layout->addWidget(Edit2);
     layout->addWidget(ProgressBar);
     return area;
@@ -537,6 +546,10 @@ void TForm1::ConnectGrid() {
     QCoreApplication::instance()->installEventFilter(this);
     connect(CarnoGrid1, &CarnoGridView::cellsEdited, this, &TForm1::RecordMapChange);
     connect(CarnoGrid1, &CarnoGridView::mapSizeChanged, this, &TForm1::FitMapPane);
+    // Whatever changes the map, a result of an earlier map is marked as such at once.
+    QAbstractItemModel* map = CarnoGrid1->model();
+    connect(map, &QAbstractItemModel::dataChanged, this, &TForm1::UpdateResultState);
+    connect(map, &QAbstractItemModel::modelReset, this, &TForm1::UpdateResultState);
     QAbstractItemModel* results = TreeView->model();
     connect(results, &QAbstractItemModel::rowsInserted, this, &TForm1::ShowResultLine);
     connect(results, &QAbstractItemModel::rowsRemoved, this, &TForm1::ShowResultLine);
@@ -597,6 +610,7 @@ void TForm1::BuildMapHint() {
         hint += QString::fromStdString(grid.VariableName(i)) + QLatin1Char(' ');
     }
     CarnoGrid1->setHint(hint);
+    UpdateResultState(); // the names and the count are part of what a result was made from
 }
 
 void TForm1::Edit1Change(const QString& text) {
@@ -635,7 +649,7 @@ void TForm1::CarnoGrid1KeyDown(int key) {
 }
 
 void TForm1::TreeViewChange(QTreeWidgetItem* node) {
-    if (node && node->parent()) {
+    if (node && node->parent() && !m_resultStale) {
         Grid().SelectTerm(node->parent()->indexOfChild(node));
         return;
     }
@@ -646,14 +660,19 @@ void TForm1::N25Click() {
     const bool exact = m_settings.exactMinimum;
     const AnalyzeOutcome outcome = Grid().Analyze(m_settings.glueMethod, exact);
     RecordMapChange(); // the empty cells it filled
+    m_document.NoteAnalysis(outcome.accepted);
+    UpdateResultState();
     ProgressBar->setValue(0);
     markTermLines(TreeView);
-    SetReportEnabled(true);
+    // A refused map has no result to report.
+    SetReportEnabled(outcome.accepted);
     m_commands->AfterAnalyze(exact, outcome.proven);
 }
 
 void TForm1::FillWith(const std::string& value) {
     Grid().FillCard(value);
+    m_document.RestoreOptionNames(); // a PLA file's names went with its map
+    BuildMapHint();
     RecordMapChange();
     SetReportEnabled(false);
 }
@@ -745,8 +764,10 @@ void TForm1::N13Click() {
         names[static_cast<std::size_t>(i - 1)] = QString::fromStdString(Grid().VariableName(i));
     options->SetNames(names);
     options->exec();
+    std::array<std::string, 8> taken;
     for (int i = 1; i <= 8; ++i)
-        Grid().SetVariableName(i, options->TakenName(i));
+        taken[static_cast<std::size_t>(i - 1)] = options->TakenName(i);
+    m_document.SetOptionNames(taken);
     BuildMapHint();
     ApplyMapSwitches();
 }
@@ -787,6 +808,12 @@ void TForm1::N17Click() {
 }
 
 void TForm1::ReportBtnClick() {
+    if (m_resultStale) {
+        m_context.messages->Show(
+            WindowTexts::of(this)->text(QStringLiteral("StaleResult")).toStdString(),
+            MsgKind::Information, MsgButtons::Ok);
+        return;
+    }
     m_windows->Report->exec();
 }
 

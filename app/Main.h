@@ -13,6 +13,7 @@ class CarnoGridView;
 class EditCommands;
 class MapDocument;
 class MapHistory;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
@@ -123,6 +124,8 @@ private:
     void RestoreControls();
     void UpdateTitle();
     void ShowResultLine();
+    /// Marks a result on show that no longer belongs to the map, or unmarks it.
+    void UpdateResultState();
     void FillFormulaVariables();
     [[nodiscard]] bool IsMenuKey(QObject* watched, QEvent* event) const;
     void SetReportEnabled(bool on);
@@ -140,7 +143,9 @@ private:
     QLineEdit* Edit1;
     UpDownControl* UpDown1;
     QPushButton* ReportBtn;
-    QLineEdit* Edit2; // the whole result line, read-only
+    QLineEdit* Edit2;     // the whole result line, read-only
+    QLabel* m_resultNote; // says when the result on show belongs to an earlier map
+    bool m_resultStale = false;
     QSplitter* Splitter1;
     QWidget* m_resultSide;
     QMenu* PopupMenu1;

@@ -10,9 +10,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -78,7 +81,30 @@ void TForm1::ShowResultLine() {
     QTreeWidgetItem* root = TreeView->topLevelItem(0);
     Edit2->setText(root ? root->text(0) : QString());
     Edit2->setCursorPosition(0);
-    CarnoGrid1->setResultShown(root != nullptr);
+    UpdateResultState();
+}
+
+// A result that no longer belongs to the map stays on show, greyed, with a note that screen
+// readers read too; its outlines and its highlight go.
+void TForm1::UpdateResultState() {
+    const bool shown = TreeView->topLevelItemCount() > 0;
+    const bool stale = shown && !m_document.ResultIsCurrent();
+    const QBrush text = stale ? palette().brush(QPalette::Disabled, QPalette::Text) : QBrush();
+    for (QTreeWidgetItemIterator it(TreeView); *it; ++it)
+        (*it)->setForeground(0, text);
+    QPalette line = Edit2->palette();
+    line.setBrush(QPalette::Text,
+                  palette().brush(stale ? QPalette::Disabled : QPalette::Active, QPalette::Text));
+    Edit2->setPalette(line);
+    m_resultNote->setVisible(stale);
+    TreeView->setAccessibleDescription(stale ? m_resultNote->text() : QString());
+    const bool becameStale = stale && !m_resultStale;
+    m_resultStale = stale;
+    CarnoGrid1->setResultShown(shown && !stale);
+    if (!becameStale)
+        return;
+    CarnoGrid1->Repaint();       // drops the highlight of a term
+    statusBar()->clearMessage(); // what it said was said of that result
 }
 
 // Tab leaves the map for the count box, Report and the results, and comes back round.

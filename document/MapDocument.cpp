@@ -66,6 +66,9 @@ bool MapDocument::Load(const std::string& path, bool plaExpected,
                                                  formatOfFileName(path) == MapFormat::Pla);
     if (pla ? !LoadPla(path, chooseOutput) : !m_grid.LoadFromFile(path))
         return false;
+    if (!pla)
+        RestoreOptionNames();
+    m_resultSource.reset();
     m_fileName = path;
     m_fileIsMap = !pla;
     m_history.Reset();
@@ -85,8 +88,35 @@ bool MapDocument::LoadPla(const std::string& path, const OutputChooser& chooseOu
     }
     if (!output)
         return false;
+    // The file's names, when it has usable ones, replace the options' names for its map only.
+    RestoreOptionNames();
     applyPla(m_grid, plaOutput(*function, *output));
     return true;
+}
+
+MapDocument::ResultSource MapDocument::CurrentSource() const {
+    return {m_grid.Snapshot(), m_grid.VariableNames()};
+}
+
+void MapDocument::NoteAnalysis(bool accepted) {
+    if (accepted)
+        m_resultSource = CurrentSource();
+    else
+        m_resultSource.reset();
+}
+
+bool MapDocument::ResultIsCurrent() const {
+    return m_resultSource && *m_resultSource == CurrentSource();
+}
+
+void MapDocument::SetOptionNames(const std::array<std::string, 8>& names) {
+    m_optionNames = names;
+    RestoreOptionNames();
+}
+
+void MapDocument::RestoreOptionNames() {
+    for (std::size_t i = 0; i < m_optionNames.size(); ++i)
+        m_grid.SetVariableName(static_cast<int>(i) + 1, m_optionNames[i]);
 }
 
 bool MapDocument::Save(const std::string& path, MapFormat format, bool bitPlanes) {

@@ -5,6 +5,7 @@
 #include "document/MapHistory.h"
 #include "engine/CarnoGrid.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -61,6 +62,20 @@ public:
     /// file becomes the document's and a new history starts; true then.
     bool Load(const std::string& path, bool plaExpected, const OutputChooser& chooseOutput);
 
+    /// After an Analyze: the result of an accepted map belongs to the map as it is now; a
+    /// refused map leaves no result.
+    void NoteAnalysis(bool accepted);
+    /// Whether the last result belongs to the map as it is now: the map was analyzed and
+    /// neither its cells nor its variable names changed since (an undo back to the analyzed
+    /// cells makes it current again). A load starts without a result.
+    [[nodiscard]] bool ResultIsCurrent() const;
+
+    /// The names the options give variables 1..8; they are the map's names now. A PLA file's
+    /// names belong to its map only: every load and whole-map fill starts from these again.
+    void SetOptionNames(const std::array<std::string, 8>& names);
+    /// Gives the map the names of the options again.
+    void RestoreOptionNames();
+
     /// Writes the map to `path` in `format`; a map file with bit planes when `bitPlanes`. A
     /// map file written becomes the document's file and the map counts as saved; true then. A
     /// page or a PLA file is no copy of the map: false, and the map stays as modified as it was.
@@ -70,8 +85,18 @@ private:
     bool LoadPla(const std::string& path, const OutputChooser& chooseOutput);
     void Restore(const MapCells& cells);
 
+    /// What a result is computed from: the cells and the names its text is written with.
+    struct ResultSource {
+        MapCells cells;
+        std::vector<std::string> names;
+        bool operator==(const ResultSource&) const = default;
+    };
+    [[nodiscard]] ResultSource CurrentSource() const;
+
     TCarnoGrid m_grid;
     MapHistory m_history;
+    std::optional<ResultSource> m_resultSource;
+    std::array<std::string, 8> m_optionNames{"A", "B", "C", "D", "E", "F", "G", "H"};
     std::function<void()> m_restored;
     std::string m_fileName;
     bool m_fileIsMap = false;

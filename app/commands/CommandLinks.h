@@ -24,7 +24,13 @@ struct MapLinks {
     IUserDialogs* dialogs = nullptr;
     /// Asks before an export replaces a file.
     IMessageBox* messages = nullptr;
+    /// Whether the result on show belongs to the map as it is now.
+    std::function<bool()> resultIsCurrent;
 };
+
+/// When the result tree shows a result that belongs to an earlier map, says so (the main
+/// window's text "StaleResult") and returns true: the command must not use it.
+bool refuseStaleResult(const MapLinks& links);
 
 /// What the result commands work on besides the map.
 struct ResultLinks {

@@ -110,6 +110,8 @@ std::vector<std::string> PrintCommands::Pages() const {
 }
 
 void PrintCommands::Print() {
+    if (refuseStaleResult(m_links))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     if (!m_links.dialogs->setUpPrinter(m_links.window, printer))
@@ -123,6 +125,8 @@ void PrintCommands::Print() {
 }
 
 void PrintCommands::PrintPreview() {
+    if (refuseStaleResult(m_links))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     QPrintPreviewDialog preview(&printer, m_links.window);
@@ -136,6 +140,8 @@ void PrintCommands::PrintPreview() {
 }
 
 void PrintCommands::ExportPdf() {
+    if (refuseStaleResult(m_links))
+        return;
     if (const auto path =
             chooseExportFile(*m_links.dialogs, *m_links.messages, m_links.window,
                              QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf")))

@@ -170,6 +170,8 @@ void ResultCommands::UpdateLegend() {
 }
 
 void ResultCommands::MinimumSolutions() {
+    if (refuseStaleResult(m_links.map))
+        return;
     if (!chooseMinimumSolution(m_links.map.window, Grid(), m_links.translate))
         return;
     m_links.map.results->clear();
@@ -180,7 +182,7 @@ void ResultCommands::MinimumSolutions() {
 }
 
 void ResultCommands::CopyResultAs(Notation notation) {
-    if (!HasResult())
+    if (!HasResult() || refuseStaleResult(m_links.map))
         return;
     if (const auto text = resultAs(Grid(), notation))
         QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
@@ -188,6 +190,8 @@ void ResultCommands::CopyResultAs(Notation notation) {
 
 void ResultCommands::ExportMapImage() {
     const MapLinks& map = m_links.map;
+    if (refuseStaleResult(map))
+        return;
     if (const auto path = chooseExportFile(*map.dialogs, *map.messages, map.window,
                                            QStringLiteral("Export Map Image"), kImageFilter,
                                            QStringLiteral("svg")))

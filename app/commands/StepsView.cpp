@@ -217,8 +217,8 @@ void TStepsView::SetSource(StepsSource source) {
 
 std::optional<Steps> TStepsView::ShownSteps() const {
     const TCarnoGrid& grid = Grid();
-    if (m_links.results->topLevelItemCount() == 0 || !grid.CellsValid() || !resultCubes(grid) ||
-        !resultFault(grid, grid.ResultTerms()).empty())
+    if (m_links.results->topLevelItemCount() == 0 || !m_links.resultIsCurrent() ||
+        !grid.CellsValid() || !resultCubes(grid) || !resultFault(grid, grid.ResultTerms()).empty())
         return std::nullopt;
     return explainResult(grid, grid.ResultTerms(), m_source);
 }

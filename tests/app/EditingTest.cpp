@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -514,7 +515,55 @@ private slots:
             ui.form()->N18Click();
         }
         QVERIFY(ui.messages.answers.empty());
-        QCOMPARE(ui.map()->groupOutlines().empty(), !kept);
+        // A result kept on show over a changed map is marked, and outlines nothing.
+        QCOMPARE(ui.form()->ResultTree()->topLevelItemCount() > 0, kept);
+        QCOMPARE(child<QLabel>(ui.form(), "ResultNote")->isVisibleTo(ui.form()), kept);
+        QVERIFY(ui.map()->groupOutlines().empty());
+    }
+
+    void aResultOfAnEarlierMapIsMarkedAndNotUsed() {
+        UiApp ui;
+        ui.setVariables(8);
+        ui.set({1, 2, 3, 200}, "1");
+        ui.form()->N25Click();
+        action(ui, ActionName::ShowAllGroups)->setChecked(true);
+        QVERIFY(!ui.map()->groupOutlines().empty());
+        auto* note = child<QLabel>(ui.form(), "ResultNote");
+        QVERIFY(!note->isVisibleTo(ui.form()));
+        ui.setVariables(4); // typed into the count box: no question, the result stays on show
+        QVERIFY(ui.form()->ResultTree()->topLevelItemCount() > 0);
+        QVERIFY(note->isVisibleTo(ui.form()));
+        QCOMPARE(ui.form()->ResultTree()->accessibleDescription(), note->text());
+        QVERIFY(ui.map()->groupOutlines().empty());
+        ui.messages.shown.clear();
+        ui.form()->ReportBtnClick();
+        action(ui, ActionName::CopyResultAsPlain)->trigger();
+        action(ui, ActionName::ExportPdf)->trigger();
+        action(ui, ActionName::MinimumSolutions)->trigger();
+        const QString stale =
+            QStringLiteral("The result on show belongs to an earlier map: analyze again (F5).");
+        QCOMPARE(shownTexts(ui.messages), QStringList(4, stale));
+        QVERIFY(ui.dialogs.saveCalls.empty());
+        QVERIFY(!QFile::exists(ui.path(QStringLiteral("Reports/report.htm"))));
+        ui.setVariables(8); // back to the map the result was made from
+        QVERIFY(!note->isVisibleTo(ui.form()));
+        QVERIFY(!ui.map()->groupOutlines().empty());
+    }
+
+    void namesOfAPlaFileGoWithItsMap() {
+        UiApp ui;
+        ui.writeFile(QStringLiteral("named.pla"), ".i 3\n.o 1\n.ilb x y z\n1-- 1\n.e\n");
+        TestMap eight(8);
+        eight.Set({1}, "1");
+        QVERIFY(eight.grid.SaveToFile(ui.path(QStringLiteral("eight.lvn")).toStdString()));
+        ui.dialogs.openAnswers = {FileChoice{ui.path(QStringLiteral("named.pla")), 1},
+                                  FileChoice{ui.path(QStringLiteral("eight.lvn")), 1}};
+        ui.form()->N18Click();
+        QCOMPARE(ui.grid().VariableName(1), std::string("X"));
+        ui.form()->N18Click();
+        QCOMPARE(ui.grid().VariableNames(),
+                 (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H"}));
+        QCOMPARE(ui.grid().ValidateFormulaString("B*|E"), 0);
     }
 
     void openDecidesByTheContent_data() {

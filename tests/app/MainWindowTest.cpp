@@ -300,14 +300,18 @@ private slots:
         QCOMPARE(treeLines(ui).size(), 1 + static_cast<int>(ui.grid().ResultTerms().size()));
     }
 
-    void analyzeOfRefusedMapStillEnablesReport() {
+    void analyzeOfRefusedMapLeavesNoReport() {
         UiApp ui;
+        ui.set({3}, "1");
+        ui.form()->N25Click();
+        QVERIFY(reportBtn(ui)->isEnabled());
         ui.set({3}, "x");
+        ui.messages.shown.clear();
         ui.form()->N25Click();
         QCOMPARE(shownTexts(ui.messages), QStringList{"Invalid data in cell."});
         QCOMPARE(ui.messages.shown[0].kind, MsgKind::Error);
         QCOMPARE(tree(ui)->topLevelItemCount(), 0);
-        QVERIFY(reportBtn(ui)->isEnabled());
+        QVERIFY(!reportBtn(ui)->isEnabled());
     }
 
     void progressBarAdvancesDuringAnalysis() {

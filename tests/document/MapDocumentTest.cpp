@@ -209,3 +209,38 @@ TEST_F(MapDocumentTest, SavedMarksFollowUndoAndALoadStartsAFreshHistory) {
 }
 
 } // namespace
+
+TEST_F(MapDocumentTest, AResultBelongsToTheMapItWasMadeFrom) {
+    m_doc.Set(3, "1");
+    m_doc.document.NoteAnalysis(m_doc.grid().Analyze(gmDNF).accepted);
+    m_doc.history().Record();
+    EXPECT_TRUE(m_doc.document.ResultIsCurrent());
+    m_doc.Set(5, "1");
+    m_doc.history().Record();
+    EXPECT_FALSE(m_doc.document.ResultIsCurrent()) << "a cell changed";
+    m_doc.history().Undo();
+    EXPECT_TRUE(m_doc.document.ResultIsCurrent()) << "undone back to the analyzed cells";
+    m_doc.grid().SetVariableName(2, "X");
+    EXPECT_FALSE(m_doc.document.ResultIsCurrent()) << "the result's text names B";
+    m_doc.grid().SetVariableName(2, "B");
+    m_doc.grid().SetVariableCount(3);
+    EXPECT_FALSE(m_doc.document.ResultIsCurrent()) << "another variable count";
+    m_doc.grid().SetVariableCount(4);
+    ASSERT_TRUE(m_doc.document.ResultIsCurrent());
+    ASSERT_TRUE(m_doc.Load(MapFile("same.lvn", 4)));
+    EXPECT_FALSE(m_doc.document.ResultIsCurrent()) << "a load starts without a result";
+    m_doc.Set(0, "x");
+    m_doc.document.NoteAnalysis(m_doc.grid().Analyze(gmDNF).accepted);
+    EXPECT_FALSE(m_doc.document.ResultIsCurrent()) << "a refused map leaves no result";
+}
+
+TEST_F(MapDocumentTest, APlaFilesNamesGoWithItsMap) {
+    m_doc.document.SetOptionNames({"P", "Q", "R", "S", "T", "U", "V", "W"});
+    ASSERT_TRUE(m_doc.Load(Write("named.pla", ".i 3\n.o 1\n.ilb x y z\n1-- 1\n.e\n")));
+    EXPECT_EQ(m_doc.grid().VariableNames(), (std::vector<std::string>{"X", "Y", "Z"}));
+    ASSERT_TRUE(m_doc.Load(MapFile("eight.lvn", 8)));
+    EXPECT_EQ(m_doc.grid().VariableNames(),
+              (std::vector<std::string>{"P", "Q", "R", "S", "T", "U", "V", "W"}));
+    ASSERT_TRUE(m_doc.Load(Write("unnamed.pla", ".i 2\n.o 1\n11 1\n.e\n")));
+    EXPECT_EQ(m_doc.grid().VariableNames(), (std::vector<std::string>{"P", "Q"}));
+}
