@@ -16,7 +16,9 @@
 #include "reports/widgets/ReportForm.h"
 #include "ui/Accessibility.h"
 #include "ui/ProgramFiles.h"
+#include "ui/QtTranslations.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowTexts.h"
 
 #include <QFile>
 #include <QTreeWidget>
@@ -42,6 +44,7 @@ LorvaneWindows::LorvaneWindows(const AppContext& context)
     // The settings read with the options dialog apply to the main window: the order matters.
     m_form1 = std::make_unique<TForm1>(m_context, m_document, m_settings);
     m_windows.Form1 = m_form1.get();
+    useQtLanguage();
     // The solutions dialog exists only while it is shown; its texts join the main window's.
     writeMinimumSolutionsTexts();
     m_inputForm = std::make_unique<TInputForm>();
@@ -116,6 +119,11 @@ void LorvaneWindows::ChangeLanguage(const QString& file) {
             keep = names;
         TvekLanguage::ApplyTexts(window, file, keep);
     }
+    useQtLanguage();
+}
+
+void LorvaneWindows::useQtLanguage() const {
+    useQtTranslations(WindowTexts::of(m_form1.get())->text(QStringLiteral("Locale")));
 }
 
 void LorvaneWindows::writeMinimumSolutionsTexts() const {

@@ -43,6 +43,8 @@ private:
     void translate(QWidget* window);
     [[nodiscard]] ReportLinks reportLinks() const;
     void showReport(const QString& path) const;
+    /// Qt's own texts follow the language of the main window.
+    void useQtLanguage() const;
 
     AppContext m_context;
     Settings m_settings;

@@ -372,6 +372,8 @@ void TForm1::CreateMenus() {
 void TForm1::CreateEditCommands(QMenu* map) {
     WindowTexts* texts = WindowTexts::on(this);
     texts->add(QStringLiteral("SaveChanges"), QStringLiteral("Save changes?"));
+    // The language of Qt's own texts: a translation names its locale here.
+    texts->add(QStringLiteral("Locale"), QStringLiteral("en"));
     texts->add(QStringLiteral("StaleResult"),
                QStringLiteral("The result on show belongs to an earlier map: analyze again (F5)."));
     auto* edits = new EditCommands({.window = this, .document = &m_document, .map = CarnoGrid1});

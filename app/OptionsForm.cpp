@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -172,9 +175,25 @@ QCheckBox* TOptions::SwitchBox(const char* name, const char* caption, bool& on) 
     return box;
 }
 
+// The languages the program ships join the list the settings keep, so that they need not be
+// added by hand.
 void TOptions::ShowLanguages() {
+    const QString folder = QString::fromStdString(
+        resolveProgramPath(m_context.programFolder.toStdString(), "Languages"));
+    const QStringList shipped =
+        QDir(folder).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
+    for (const QString& file : shipped)
+        if (!IsListed(QFileInfo(file).completeBaseName()))
+            m_settings.languages.push_back(QFileInfo(file).completeBaseName().toStdString());
     for (const QString& language : Languages())
         ComboBox1->addItem(language);
+}
+
+bool TOptions::IsListed(const QString& language) const {
+    const QStringList languages = Languages();
+    return std::any_of(languages.begin(), languages.end(), [&language](const QString& item) {
+        return item.compare(language, Qt::CaseInsensitive) == 0;
+    });
 }
 
 QStringList TOptions::Languages() const {
@@ -220,9 +239,8 @@ std::string TOptions::TakenName(int i) const {
 
 void TOptions::Button1Click() {
     const QString language = Edit1->text();
-    for (const QString& item : Languages())
-        if (item.compare(language, Qt::CaseInsensitive) == 0)
-            return;
+    if (IsListed(language))
+        return;
     const std::string file = resolveProgramPath(m_context.programFolder.toStdString(),
                                                 "Languages\\" + language.toStdString() + ".lng");
     if (!QFileInfo(QString::fromStdString(file)).isFile())

@@ -66,6 +66,8 @@ private:
     /// A check box that shows and sets the switch `on` of the settings.
     QCheckBox* SwitchBox(const char* name, const char* caption, bool& on);
     void ShowLanguages();
+    /// Whether the language list holds `language`, in any letter case.
+    [[nodiscard]] bool IsListed(const QString& language) const;
     /// Shows the message of a store into the settings file that failed.
     void ShowWriteError(const std::optional<std::string>& error) const;
     [[nodiscard]] QLineEdit* NameBox(int i) const;

@@ -49,6 +49,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # lorvane-cli writes PDF pages through rsvg-convert when it is installed.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS librsvg2-bin)
+# Qt's own dialog texts (buttons, file dialogs) in German and Russian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 # `make package_source` would otherwise pack build folders and the git store as well.
 set(CPACK_SOURCE_GENERATOR TXZ)

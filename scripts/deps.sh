@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev hyperfine
   clang libclang-rt-14-dev clang-format
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   librsvg2-bin
   xvfb xauth
   dbus-daemon at-spi2-core python3-pyatspi xdotool

@@ -10,6 +10,7 @@
 #include "input/widgets/Input.h"
 #include "reports/widgets/RepViewForm.h"
 #include "reports/widgets/ReportForm.h"
+#include "ui/QtTranslations.h"
 #include "ui/WindowTexts.h"
 
 #include <QAction>
@@ -384,6 +385,16 @@ private slots:
         QCOMPARE(child<QCheckBox>(ui.w().Options, "MoveColRow")->text(),
                  QStringLiteral("Spalten && Zeilen verschiebbar "));
         QCOMPARE(ui.grid().GetVariableCount(), 4);
+        // A shipped language is listed without being added by hand.
+        auto* list = child<QComboBox>(ui.w().Options, "ComboBox1");
+        QCOMPARE(list->findText(QStringLiteral("German")), 0);
+        QCOMPARE(list->findText(QStringLiteral("Russian")), -1); // not in this program folder
+        // Qt's own buttons and dialogs speak the language too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Discard"),
+                 QStringLiteral("Verwerfen"));
+        useQtTranslations(QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Discard"),
+                 QStringLiteral("Discard"));
     }
 };
 
