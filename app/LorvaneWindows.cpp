@@ -74,8 +74,10 @@ LorvaneWindows::LorvaneWindows(const AppContext& context)
     for (QWidget* window : std::initializer_list<QWidget*>{
              m_form1.get(), m_inputForm.get(), m_options.get(), m_aboutBox.get(),
              m_inputFormula.get(), m_truthTableForm.get(), m_help.get(), m_report.get(),
-             m_repView.get()})
+             m_repView.get()}) {
         nameControlsByHints(window);
+        pressFocusedButtonsOnEnter(window);
+    }
     QObject::connect(m_options.get(), &TOptions::LanguageChanged, m_options.get(),
                      [this](const QString& file) { ChangeLanguage(file); });
 }

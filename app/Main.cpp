@@ -495,6 +495,10 @@ QWidget* TForm1::CreateResultArea() {
     font.setPixelSize(13);
     font.setBold(true);
     TreeView->setFont(font);
+    // The focus shows on the frame, so that it is seen also while the tree is empty.
+    TreeView->setStyleSheet(
+        QStringLiteral("QTreeView { border: 1px solid palette(mid); }"
+                       "QTreeView:focus { border: 2px solid palette(highlight); }"));
     // The selected term stays visible while the map has the focus.
     QPalette palette = TreeView->palette();
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText})

@@ -1,4 +1,4 @@
-// Names for screen readers: controls that show no text of their own read their hint.
+// Keyboard and screen-reader comforts: names from hints, Enter on the focused button.
 #pragma once
 
 class QWidget;
@@ -7,3 +7,7 @@ class QWidget;
 /// a label) its hint as its name, and keeps the name in step with the hint when a language
 /// changes it. Controls named by their text, their label or a name of their own keep it.
 void nameControlsByHints(QWidget* window);
+
+/// Lets Enter press every push button of `window` that has the focus, also the buttons that
+/// are no default button, so that Enter typed in a box or a table does not close the dialog.
+void pressFocusedButtonsOnEnter(QWidget* window);

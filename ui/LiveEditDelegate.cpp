@@ -19,3 +19,10 @@ QWidget* LiveEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     }
     return editor;
 }
+
+void LiveEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const auto* line = qobject_cast<const QLineEdit*>(editor);
+    if (line && line->text() == index.data(Qt::EditRole).toString())
+        return;
+    QStyledItemDelegate::setEditorData(editor, index);
+}

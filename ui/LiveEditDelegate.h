@@ -13,6 +13,10 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    /// Leaves an editor alone that already shows the cell's text: the text it wrote into the
+    /// cell comes back as a change of the model, and setting it again would wipe the editor's
+    /// own undo steps (Ctrl+Z while typing).
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
 protected:
     QAbstractItemView* m_view;

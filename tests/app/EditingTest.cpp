@@ -385,6 +385,14 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), result->text());
         QCOMPARE(ui.at(0), std::string("1"));
         QCOMPARE(ui.at(2), std::string("0"));
+        // Ctrl+Z while typing in a cell undoes the typing, as in any text box.
+        ui.map()->setFocus();
+        goTo(ui, 1, 1);
+        QTest::keyClick(ui.map(), '*');
+        QVERIFY(ui.map()->isEditing());
+        QCOMPARE(ui.at(0), std::string("*"));
+        QTest::keyClick(focused(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ui.at(0), std::string("1"));
     }
 
     void tabLeavesTheMapAndComesBackRound() {
@@ -428,7 +436,9 @@ private slots:
             }
             QTest::keyClick(focused(), Qt::Key_Tab);
             focusAfterTab = focused()->objectName();
-            clickOk(dialog);
+            QTest::keyClick(focused(), Qt::Key_Return); // Enter presses the focused OK
+            if (dialog->isVisible())
+                rejectDialog(dialog);
         });
         ui.form()->N28Click();
         QVERIFY(tableHasKeys);
