@@ -336,6 +336,9 @@ void TForm1::CreateMenus() {
     file->setObjectName(QStringLiteral("N10"));
     file->setToolTipsVisible(true);
     addCommand(file, "N18", "Open Map...", Qt::Key_F3, "Open Map", [this] { N18Click(); });
+    // Ctrl+S fills the map from sets.
+    addCommand(file, ActionName::SaveMap, "Save", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+               "Save the map to its file", [this] { (void)SaveChanges(); });
     addCommand(file, "N5", "Save as...", {}, "Save map", [this] { N5Click(); });
     addCommand(file, "N19", "Exit", Qt::CTRL | Qt::Key_F4, "Exit program", [this] { N19Click(); });
 

@@ -5,6 +5,7 @@
 namespace ActionName {
 
 // File menu
+inline constexpr char SaveMap[] = "SaveMap";
 inline constexpr char ExportMapImage[] = "ExportMapImage";
 inline constexpr char Print[] = "Print";
 inline constexpr char PrintPreview[] = "PrintPreview";

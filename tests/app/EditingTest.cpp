@@ -340,6 +340,27 @@ private slots:
         QCOMPARE(reread.At(5), std::string("1"));
     }
 
+    void saveWritesTheOpenedFileAndAsksForANewOne() {
+        UiApp ui;
+        ui.set({1}, "1");
+        const QString file = ui.path(QStringLiteral("new.lvn"));
+        ui.dialogs.saveAnswers = {FileChoice{file, 1}};
+        action(ui, ActionName::SaveMap)->trigger();
+        QCOMPARE(ui.dialogs.saveCalls.size(), 1);
+        QVERIFY(!ui.form()->IsModified());
+        ui.set({2}, "1");
+        ui.form()->History().Record();
+        QVERIFY(ui.form()->IsModified());
+        action(ui, ActionName::SaveMap)->trigger();
+        QCOMPARE(ui.dialogs.saveCalls.size(), 1); // the file it has
+        QVERIFY(!ui.form()->IsModified());
+        TestMap reread(2);
+        QVERIFY(reread.grid.LoadFromFile(file.toStdString()));
+        QCOMPARE(reread.At(2), std::string("1"));
+        QCOMPARE(action(ui, ActionName::SaveMap)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    }
+
     void openAsksAboutUnsavedChangesFirst() {
         UiApp ui;
         ui.form()->FillWith("1");
