@@ -2,6 +2,7 @@
 #include "app/commands/PrintMap.h"
 
 #include "app/commands/StepsView.h"
+#include "app/commands/SvgPage.h"
 #include "app/views/CarnoGridView.h"
 #include "interchange/PrintPage.h"
 #include "support/FileWriter.h"
@@ -17,19 +18,11 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSvgRenderer>
 
 namespace {
 
 const char* const kPdfFilter = "PDF Document|*.pdf|All Files|*.*";
 constexpr int kPdfResolution = 300;
-
-/// The largest rectangle of the page's shape inside `area`, centred in it.
-QRectF fitted(const QSizeF& page, const QRectF& area) {
-    const double scale = std::min(area.width() / page.width(), area.height() / page.height());
-    const QSizeF size = page * scale;
-    return {area.center() - QPointF(size.width() / 2, size.height() / 2), size};
-}
 
 /// A printer set up for the pages: A4, the paper's whole area (the pages keep their margins).
 void preparePrinter(QPrinter& printer) {
@@ -49,8 +42,7 @@ void paintPages(QPainter& painter, QPagedPaintDevice& device,
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0)
             device.newPage();
-        QSvgRenderer renderer(QByteArray::fromStdString(pages[i]));
-        renderer.render(&painter, fitted(renderer.viewBoxF().size(), area));
+        drawSvgPage(painter, pages[i], area);
     }
 }
 

@@ -173,6 +173,14 @@ private slots:
         QCOMPARE(ui.dialogs.saveCalls.back().defaultSuffix, QStringLiteral("pdf"));
         QCOMPARE(fileStart(path), QByteArray("%PDF"));
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".part")));
+        // The labels and the result are text in embedded fonts, not curves: a reader can
+        // search and copy them.
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.contains("/FontFile2"));
+        QVERIFY(bytes.contains("/ToUnicode"));
+        pdf.close();
         // Replacing asks first; "No" keeps the file.
         QFile(path).resize(4);
         ui.messages.answers.push_back(MsgAnswer::No);
