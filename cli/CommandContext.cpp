@@ -1,12 +1,14 @@
 // What every command works with: the map built from the map options, and its analysis.
 #include "cli/CommandContext.h"
 
+#include "input/Sets.h"
 #include "input/VariableNames.h"
 #include "interchange/Pla.h"
 #include "support/TextUtil.h"
 
 #include <array>
 #include <iostream>
+#include <tuple>
 
 namespace {
 
@@ -51,6 +53,45 @@ bool loadMapFile(CliContext& ctx, const std::string& path) {
     return false;
 }
 
+/// Reads the set list an option gives into `minterms`. A refused list shows the sets dialog's
+/// message for a character it does not take (exit status 1) or names the field in a usage
+/// error (exit status 2); returns that status, or 0.
+int readSetOption(const CliContext& ctx, std::string_view option, const std::string& text,
+                  MintermBits& minterms) {
+    auto read = readSetList(text, ctx.grid.GetVariableCount());
+    const auto* problem = std::get_if<SetListProblem>(&read);
+    if (!problem) {
+        minterms = std::get<MintermBits>(read);
+        return 0;
+    }
+    if (!problem->invalidSymbol)
+        return usage("--" + std::string(option) + ": " + problem->text);
+    ctx.grid.Message("Invalid symbol in string.", MsgKind::Information, MsgButtons::Ok);
+    return 1;
+}
+
+/// Fills the cells --ones, --zeros and --dc name, in that order, so that a later set wins
+/// where they overlap; nothing is filled when a list is refused. Returns the exit status to
+/// end with, or 0.
+int applySets(CliContext& ctx, const CliOptions& options) {
+    const std::tuple<std::string_view, const std::optional<std::string>*, const char*> sets[] = {
+        {"ones", &options.ones, "1"},
+        {"zeros", &options.zeros, "0"},
+        {"dc", &options.dontCares, "*"}};
+    std::vector<std::pair<MintermBits, const char*>> fills;
+    for (const auto& [option, text, value] : sets) {
+        if (!*text)
+            continue;
+        MintermBits minterms;
+        if (const int status = readSetOption(ctx, option, **text, minterms))
+            return status;
+        fills.emplace_back(minterms, value);
+    }
+    for (const auto& [minterms, value] : fills)
+        fillMinterms(ctx.grid, minterms, value);
+    return 0;
+}
+
 } // namespace
 
 int usageError(const std::string& error) {
@@ -81,9 +122,8 @@ int buildMap(CliContext& ctx, const CliOptions& options) {
     if (options.names)
         if (const int status = applyNames(ctx, *options.names))
             return status;
-    if (!grid.ApplySets(options.ones.value_or(""), options.zeros.value_or(""),
-                        options.dontCares.value_or("")))
-        return 1;
+    if (const int status = applySets(ctx, options))
+        return status;
     if (options.formula) {
         if (const int position = grid.ValidateFormulaString(*options.formula)) {
             grid.Message(TCarnoGrid::FormulaMessage(position), MsgKind::Error, MsgButtons::Ok);
