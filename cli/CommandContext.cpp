@@ -19,19 +19,24 @@ int usage(const std::string& error) {
 }
 
 /// Sets the names of --names and refuses them as the options dialog does; returns the exit
-/// status to end with (2 for an empty field or more than eight names), or 0.
+/// status to end with (2 for an empty field or more than eight names, 1 for names the dialog
+/// refuses), or 0.
 int applyNames(CliContext& ctx, const std::string& list) {
     const std::vector<std::string> fields = fieldsOf(list, ',');
     if (fields.size() > 8)
         return usage("--names gives " + std::to_string(fields.size()) +
                      " names; a map has at most 8");
-    for (std::size_t i = 0; i < fields.size(); ++i)
+    std::vector<std::string> given;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].empty())
             return usage("--names has an empty name at place " + std::to_string(i + 1));
-    std::array<std::string, 8> names;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = i < fields.size() ? variableNameOf(fields[i])
-                                     : ctx.grid.VariableName(static_cast<int>(i) + 1);
+        given.push_back(variableNameOf(fields[i]));
+    }
+    std::array<std::string, 8> current;
+    for (std::size_t i = 0; i < current.size(); ++i)
+        current[i] = ctx.grid.VariableName(static_cast<int>(i) + 1);
+    const std::array<std::string, 8> names =
+        namesWithGiven(given, current, ctx.grid.GetVariableCount());
     const std::vector<std::string> messages = variableNameMessages(names);
     for (const std::string& message : messages)
         ctx.grid.Message(message, MsgKind::Error, MsgButtons::Ok);

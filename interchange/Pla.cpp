@@ -474,6 +474,8 @@ std::string variableNamesProblem(const std::vector<std::string>& names) {
         for (char ch : name)
             if (ch == '+' || ch == '*' || ch == '|' || ch == '#' || isBlank(ch) || ch == '\n')
                 return inQuotes(name) + " holds " + inQuotes(std::string(1, ch)) + ".";
+        if (const auto problem = formulaNameProblem(name))
+            return inQuotes(name) + " " + *problem;
         if (!seen.insert(name).second)
             return inQuotes(name) + " is named twice.";
     }

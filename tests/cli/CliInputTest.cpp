@@ -65,4 +65,34 @@ INSTANTIATE_TEST_SUITE_P(
         SetRefusal{"--ones 1,3,", "--ones: field 3 is empty"},
         SetRefusal{"--ones ' '", "--ones: field 1 is empty"}));
 
+// --- names ----------------------------------------------------------------------------------
+
+TEST(CliNames, NamesAFormulaCannotUseAreRefused) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"'A+B,C'", "error: Variable: \"A+B\"\nholds \"+\", an operator of formulas.\n"},
+        {"'A,|C'", "error: Variable: \"|C\"\nholds \"|\", an operator of formulas.\n"},
+        {"'A*,C'", "error: Variable: \"A*\"\nholds \"*\", an operator of formulas.\n"},
+        {"'A,1'", "error: Variable: \"1\"\nis only digits: it would read as a number.\n"},
+        {"'a b,C'", "error: Variable: \"A B\"\nholds a space, which formulas leave out.\n"},
+    };
+    for (const auto& [names, error] : cases) {
+        const CliRun run = RunCli(std::string("analyze --vars 2 --ones 3 --names ") + names);
+        EXPECT_EQ(run.status, 1) << names;
+        EXPECT_EQ(run.err, error) << names;
+        EXPECT_EQ(run.out, "") << names;
+    }
+    EXPECT_EQ(RunCli("analyze --vars 2 --ones 3 --names 'A1,_2'").status, 0);
+}
+
+TEST(CliNames, NamesForFewerVariablesNeverClashWithHiddenOnes) {
+    const CliRun two = RunCli("show --vars 2 --names X,C --ones 3");
+    EXPECT_EQ(two.status, 0) << two.err;
+    EXPECT_EQ(two.out.substr(0, two.out.find('\n')), "X\\C 0 1");
+    EXPECT_EQ(RunCli("expr --vars 2 --names H,A --ones 2").out, "H*|A\n");
+    // A variable in use keeps its name: here C names the third variable.
+    const CliRun four = RunCli("show --vars 4 --names X,C");
+    EXPECT_EQ(four.status, 1);
+    EXPECT_EQ(four.err, "error: Variable: \"C\"\nis redeclarated.\n");
+}
+
 } // namespace
