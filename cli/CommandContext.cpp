@@ -13,7 +13,7 @@
 namespace {
 
 int usage(const std::string& error) {
-    std::cerr << "lorvane-cli: " << error << '\n'
+    std::cerr << "lorvane-cli: " << consoleText(error) << '\n'
               << "usage: lorvane-cli COMMAND [ARGS] [MAP OPTIONS]  (lorvane-cli --help)\n";
     return 2;
 }

@@ -6,8 +6,15 @@
 #include "support/Utf8.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
+
+std::string hexEscape(const char* format, unsigned code) {
+    char text[8];
+    std::snprintf(text, sizeof text, format, code);
+    return text;
+}
 
 std::string nameLine(std::string_view name) {
     return "Variable: \"" + visibleText(name) + "\"\r\n";
@@ -69,6 +76,23 @@ std::string visibleText(std::string_view text) {
         at += ch.length;
     }
     return visible;
+}
+
+std::string escapedText(std::string_view text, Backslash backslash) {
+    std::string escaped;
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Char ch = firstUtf8Char(text.substr(at));
+        if (!ch.valid)
+            escaped += hexEscape("\\x%02X", static_cast<unsigned char>(text[at]));
+        else if (isControlCharacter(ch.code))
+            escaped += hexEscape(ch.code < 0x80 ? "\\x%02X" : "\\u%04X", ch.code);
+        else if (text[at] == '\\' && backslash == Backslash::Escaped)
+            escaped += "\\\\";
+        else
+            escaped += text.substr(at, ch.length);
+        at += ch.length;
+    }
+    return escaped;
 }
 
 std::vector<std::string> variableNameMessages(const std::array<std::string, 8>& names) {

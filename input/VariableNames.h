@@ -32,6 +32,16 @@ inline constexpr std::string_view kNameCharacterProblem = "holds a character tha
 /// "?", so that a message never carries them.
 [[nodiscard]] std::string visibleText(std::string_view text);
 
+/// Whether escapedText writes a backslash as "\\" (for text of a file, so that an escape is
+/// never mistaken for one) or keeps it (for a text whose escapes were already written).
+enum class Backslash { Escaped, Kept };
+
+/// `text` for a message or a terminal: control characters and bytes that are not UTF-8
+/// written as escapes ("\x1B", "\u0085", "\xFF"), so that a terminal shows them and none of
+/// them acts on it.
+[[nodiscard]] std::string escapedText(std::string_view text,
+                                      Backslash backslash = Backslash::Escaped);
+
 /// The messages the options dialog shows for the eight names (variables 1 to 8), in its
 /// order: "Variable can not bee NULL" for each empty name, then one for each name with a
 /// character that is not allowed, then one for each name a formula cannot use

@@ -95,4 +95,28 @@ TEST(CliNames, NamesForFewerVariablesNeverClashWithHiddenOnes) {
     EXPECT_EQ(four.err, "error: Variable: \"C\"\nis redeclarated.\n");
 }
 
+// --- file text and messages on the terminal -------------------------------------------------
+
+TEST_F(CliFiles, ControlCharactersOfAPlaFileAreShownEscaped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {".i 2\n.o 1\n.typ\x1B[31m fd\n",
+         "error: Invalid PLA file, line 3: the keyword \".typ\\x1B[31m\" is not understood.\n"},
+        {".i \x07\n", "error: Invalid PLA file, line 1: .i expects a number, not \"\\x07\".\n"},
+        {".i 2\n.type f\xC2\x9B\n",
+         "error: Invalid PLA file, line 2: the type \"f\\u009B\" is not understood; f, fd, fr, "
+         "fdr, r or dr are.\n"},
+        {".i 2\n0\x1B 1\n", "error: Invalid PLA file, line 2: the cube \"0\\x1B1\" holds "
+                            "\"\\x1B\" among its inputs; inputs are 0, 1 or - (also written "
+                            "2).\n"},
+        {".i 2\n.o 1\n.ob q\\\x1B\n",
+         "error: The PLA file has no output \"x\"; its outputs are q\\\\\\x1B.\n"},
+    };
+    for (const auto& [text, error] : cases) {
+        const std::string file = Write("c.pla", text);
+        const CliRun run = RunCli("sets --pla " + file + " --pla-output x");
+        EXPECT_EQ(run.status, 1) << text;
+        EXPECT_EQ(run.err, error) << text;
+    }
+}
+
 } // namespace

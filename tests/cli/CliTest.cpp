@@ -44,7 +44,7 @@ TEST(Cli, RefusedInputExitsWithStatusOne) {
 
     const CliRun formula = RunCli("analyze --vars 3 --formula 'A+ Q'");
     EXPECT_EQ(formula.status, 1);
-    EXPECT_EQ(formula.err, "error: Unknown variable in line.\r\nPosition: 3.\n");
+    EXPECT_EQ(formula.err, "error: Unknown variable in line.\nPosition: 3.\n");
 }
 
 TEST(Cli, UsageErrorsExitWithStatusTwo) {
@@ -363,10 +363,10 @@ TEST(CliStrict, ExactAndPosMeanTheSameForEveryCommandThatAnalyzes) {
 TEST(CliStrict, NamesAreRefusedAsTheOptionsDialogRefusesThem) {
     const CliRun twice = RunCli("show --vars 2 --names x,x");
     EXPECT_EQ(twice.status, 1);
-    EXPECT_EQ(twice.err, "error: Variable: \"X\"\r\nis redeclarated.\n");
+    EXPECT_EQ(twice.err, "error: Variable: \"X\"\nis redeclarated.\n");
     const CliRun control = RunCli("show --vars 2 --names \"$(printf 'a\\nb')\",q");
     EXPECT_EQ(control.status, 1);
-    EXPECT_EQ(control.err, "error: Variable: \"A?B\"\r\nholds a character that is not allowed.\n");
+    EXPECT_EQ(control.err, "error: Variable: \"A?B\"\nholds a character that is not allowed.\n");
     // Ten characters, not ten bytes: twelve two-byte letters keep ten.
     const CliRun cut =
         RunCli("show --vars 2 --names "

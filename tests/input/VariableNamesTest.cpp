@@ -57,4 +57,10 @@ TEST(VariableNames, HiddenNamesGiveWayToGivenOnes) {
     EXPECT_EQ(namesWithGiven({"X", "C"}, defaults, 4),
               (std::array<std::string, 8>{"X", "C", "C", "D", "E", "F", "G", "H"}));
 }
+
+TEST(VariableNames, EscapedTextShowsWhatWouldActOnATerminal) {
+    EXPECT_EQ(escapedText("a\x1B[1m\\\xC2\x85\xFF\xC3\xA4"), "a\\x1B[1m\\\\\\u0085\\xFF\xC3\xA4");
+    EXPECT_EQ(escapedText("a\\b\t", Backslash::Kept), "a\\b\\x09");
+}
+
 } // namespace
