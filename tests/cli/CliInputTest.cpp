@@ -9,6 +9,14 @@
 
 namespace {
 
+/// `text` as one shell word.
+std::string ShellWord(const std::string& text) {
+    std::string word = "'";
+    for (char ch : text)
+        word += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return word + "'";
+}
+
 // --- set lists ------------------------------------------------------------------------------
 
 TEST(CliSets, ListsOfAnyLengthAreTaken) {
@@ -93,6 +101,35 @@ TEST(CliNames, NamesForFewerVariablesNeverClashWithHiddenOnes) {
     const CliRun four = RunCli("show --vars 4 --names X,C");
     EXPECT_EQ(four.status, 1);
     EXPECT_EQ(four.err, "error: Variable: \"C\"\nis redeclarated.\n");
+}
+
+// --- Verilog escaped names ------------------------------------------------------------------
+
+TEST(CliVerilog, EscapedNamesCompileOrAreRefused) {
+    const bool haveCompiler = std::system("iverilog -V >/dev/null 2>&1") == 0;
+    ScratchFolder folder("cli-verilog");
+    for (const std::string name : {"A`B", "`DEFINE", "1A", "A\\B", "A/B", "A//B", "(A", "A[0]",
+                                   "A\"B", "A'B", "A;B", "#A", "$A", "A-B", "A)B"}) {
+        const CliRun run = RunCli("expr --notation verilog-module --vars 2 --ones 1,2 --names " +
+                                  ShellWord(name + ",Q"));
+        if (name.find('`') != std::string::npos) {
+            EXPECT_EQ(run.status, 1) << name;
+            EXPECT_EQ(run.err, "information: Analyze Complete.\nerror: The variable name \"" +
+                                   name +
+                                   "\" cannot be written in Verilog: a backtick starts a "
+                                   "compiler directive, also in an escaped identifier. Rename "
+                                   "the variable.\n");
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
+        if (!haveCompiler)
+            continue;
+        const std::string source = folder.Path("m.v");
+        std::ofstream(source) << run.out;
+        const std::string compile = "iverilog -o " + ShellWord(folder.Path("m.out")) + " " +
+                                    ShellWord(source) + " >/dev/null 2>&1";
+        EXPECT_EQ(std::system(compile.c_str()), 0) << name << ":\n" << run.out;
+    }
 }
 
 // --- file text and messages on the terminal -------------------------------------------------
