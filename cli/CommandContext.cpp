@@ -7,6 +7,8 @@
 #include "support/TextUtil.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <tuple>
 
@@ -54,7 +56,8 @@ bool loadMapFile(CliContext& ctx, const std::string& path) {
     if (ctx.grid.LoadFromFile(path))
         return true;
     if (ctx.messages.Shown() == shownBefore)
-        ctx.grid.Message("Cannot open map file \"" + path + "\".", MsgKind::Error, MsgButtons::Ok);
+        ctx.grid.Message("Cannot open map file \"" + path + "\": " + std::strerror(ENOENT),
+                         MsgKind::Error, MsgButtons::Ok);
     return false;
 }
 

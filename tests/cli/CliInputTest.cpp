@@ -156,4 +156,33 @@ TEST_F(CliFiles, ControlCharactersOfAPlaFileAreShownEscaped) {
     }
 }
 
+TEST_F(CliFiles, FailureMessagesNameTheFileAndTheReason) {
+    const std::string other = Write("other.lvn", "GIF89a");
+    Write("l.lvn", "old");
+    const std::pair<std::string, std::string> cases[] = {
+        {"analyze --map " + other,
+         "error: File type mistmatch. (\"" + Path("other.lvn") + "\" is no map file)\n"},
+        {"analyze --map " + Quoted("missing.lvn"), "error: Cannot open map file \"" +
+                                                       Path("missing.lvn") +
+                                                       "\": No such file or directory\n"},
+        {"save " + Quoted("l.lvn") + " --vars 2 --cell 2,1=abc",
+         "error: File write error (\"" + Path("l.lvn") +
+             "\": minterm 1 holds \"abc\"; a map file stores empty, 0, 1, * and the numbers 3 to "
+             "255)\n"},
+        {"save " + Quoted("l.lvn") + " --bit-save --vars 2 --cell 1,2='7'",
+         "error: File write error (\"" + Path("l.lvn") +
+             "\": minterm 2 holds \"7\"; a map file in bit form stores empty, 0, 1 and *)\n"},
+        {"save " + Quoted("l.lvn") + " --vars 2 --cell \"1,1=$(printf 'x\\033y')\"",
+         "error: File write error (\"" + Path("l.lvn") +
+             "\": minterm 0 holds \"x\\x1By\"; a map file stores empty, 0, 1, * and the numbers 3 "
+             "to 255)\n"},
+    };
+    for (const auto& [args, error] : cases) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_EQ(run.err, error) << args;
+    }
+    EXPECT_EQ(Read("l.lvn"), "old");
+}
+
 } // namespace
