@@ -185,4 +185,57 @@ TEST_F(CliFiles, FailureMessagesNameTheFileAndTheReason) {
     EXPECT_EQ(Read("l.lvn"), "old");
 }
 
+// --- option values and help -----------------------------------------------------------------
+
+TEST(CliOptions, EmptyValuesAreUsageErrors) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"analyze --pla x.pla --pla-output ''", "--pla-output"},
+        {"expr --notation verilog --output ''", "--output"},
+        {"minimize x.pla -o ''", "--output"},
+        {"show --map=", "--map"},
+        {"show --names ''", "--names"},
+        {"show --ones ''", "--ones"},
+        {"show --formula ''", "--formula"},
+        {"expr --notation ''", "--notation"},
+    };
+    for (const auto& [args, option] : cases) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.err.rfind(
+                      std::string("lorvane-cli: ") + option + " expects a value; it is empty\n", 0),
+                  0U)
+            << args << ": " << run.err;
+    }
+}
+
+TEST(CliOptions, CommandHelpPrintsThatCommandsUsage) {
+    const std::pair<const char*, const char*> commands[] = {
+        {"analyze", "usage: lorvane-cli analyze [--pos] [--exact] [--levels] [--all] [--verify] "
+                    "[MAP OPTIONS]\n\n  analyze [--pos]"},
+        {"show", "usage: lorvane-cli show [MAP OPTIONS]\n\n  show                 print the map"},
+        {"save", "usage: lorvane-cli save FILE [--bit-save] [MAP OPTIONS]\n\n  save FILE"},
+        {"minimize", "usage: lorvane-cli minimize [FILE|-] [--exact] [--pos] [-o OUT] [--stats]\n"
+                     "\n  minimize [FILE|-]"},
+    };
+    const std::string all = RunCli("--help").out;
+    for (const auto& [command, start] : commands) {
+        const CliRun run = RunCli(std::string(command) + " --help");
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_EQ(run.out.rfind(start, 0), 0U) << run.out;
+        // Its lines are those of the whole help; the map options come with every command but
+        // minimize.
+        const std::string block = run.out.substr(run.out.find("\n\n") + 2);
+        EXPECT_NE(all.find(block.substr(0, block.find("\n\n"))), std::string::npos) << block;
+        EXPECT_EQ(run.out.find("  --vars N") != std::string::npos,
+                  std::string(command) != "minimize")
+            << command;
+        EXPECT_EQ(run.out.find("Examples:"), std::string::npos) << command;
+    }
+    const CliRun bogus = RunCli("bogus --help");
+    EXPECT_EQ(bogus.status, 2);
+    EXPECT_EQ(bogus.out, "");
+    EXPECT_EQ(bogus.err.rfind("lorvane-cli: unknown command 'bogus'\n", 0), 0U) << bogus.err;
+    EXPECT_EQ(RunCli("--help analyze").out, RunCli("analyze --help").out);
+}
+
 } // namespace
