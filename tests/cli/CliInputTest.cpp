@@ -37,6 +37,7 @@ TEST(CliSets, ListsOfAnyLengthAreTaken) {
 }
 
 struct SetRefusal {
+    const char* name;
     const char* args;
     const char* error;
 };
@@ -54,24 +55,28 @@ TEST_P(CliSetRefusals, NameTheFieldInAUsageError) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliSetRefusals,
     testing::Values(
-        SetRefusal{"--vars 8 --ones 256",
+        SetRefusal{"BeyondEightVariables", "--vars 8 --ones 256",
                    "--ones: 256 (field 1) lies beyond the map: its minterms are 0 to 255"},
-        SetRefusal{"--vars 3 --zeros 1,2-8",
+        SetRefusal{"RangeBeyondThree", "--vars 3 --zeros 1,2-8",
                    "--zeros: 8 (field 2) lies beyond the map: its minterms are 0 to 7"},
-        SetRefusal{"--vars 8 --dc 99999999999999999999999",
+        SetRefusal{"HugeNumber", "--vars 8 --dc 99999999999999999999999",
                    "--dc: 1048576 (field 1) lies beyond the map: its minterms are 0 to 255"},
-        SetRefusal{"--ones 5-2",
+        SetRefusal{"DownwardRange", "--ones 5-2",
                    "--ones: field 1, \"5-2\", is no minterm number and no range LOW-HIGH with "
                    "LOW <= HIGH"},
-        SetRefusal{"--ones 1,2-", "--ones: field 2, \"2-\", is no minterm number and no range "
-                                  "LOW-HIGH with LOW <= HIGH"},
-        SetRefusal{"--ones -", "--ones: field 1, \"-\", is no minterm number and no range "
-                               "LOW-HIGH with LOW <= HIGH"},
-        SetRefusal{"--ones 1-2-3", "--ones: field 1, \"1-2-3\", is no minterm number and no "
-                                   "range LOW-HIGH with LOW <= HIGH"},
-        SetRefusal{"--ones 1,,3", "--ones: field 2 is empty"},
-        SetRefusal{"--ones 1,3,", "--ones: field 3 is empty"},
-        SetRefusal{"--ones ' '", "--ones: field 1 is empty"}));
+        SetRefusal{"OpenRange", "--ones 1,2-",
+                   "--ones: field 2, \"2-\", is no minterm number and no range "
+                   "LOW-HIGH with LOW <= HIGH"},
+        SetRefusal{"BareDash", "--ones -",
+                   "--ones: field 1, \"-\", is no minterm number and no range "
+                   "LOW-HIGH with LOW <= HIGH"},
+        SetRefusal{"TwoDashes", "--ones 1-2-3",
+                   "--ones: field 1, \"1-2-3\", is no minterm number and no "
+                   "range LOW-HIGH with LOW <= HIGH"},
+        SetRefusal{"EmptyField", "--ones 1,,3", "--ones: field 2 is empty"},
+        SetRefusal{"TrailingComma", "--ones 1,3,", "--ones: field 3 is empty"},
+        SetRefusal{"OnlySpace", "--ones ' '", "--ones: field 1 is empty"}),
+    [](const testing::TestParamInfo<SetRefusal>& info) { return std::string(info.param.name); });
 
 // --- names ----------------------------------------------------------------------------------
 
