@@ -13,9 +13,10 @@ namespace {
 // Any number above this lies beyond every map; longer digit runs saturate here.
 constexpr long kBeyondAnyMap = 1L << 20;
 
-/// The number a run of digits gives, saturated at kBeyondAnyMap; nothing for an empty run.
+/// The number a run of digits gives, saturated at kBeyondAnyMap; nothing for an empty run or
+/// one with anything but digits.
 std::optional<long> numberOf(std::string_view digits) {
-    if (digits.empty())
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     long value = 0;
     for (char ch : digits)
@@ -37,7 +38,7 @@ std::optional<SetListProblem> readField(const std::string& field, std::size_t pl
     const auto low = numberOf(std::string_view(field).substr(0, dash));
     const auto high =
         dash == std::string::npos ? low : numberOf(std::string_view(field).substr(dash + 1));
-    if (!low || !high || field.find('-', dash + 1) != std::string::npos || *high < *low)
+    if (!low || !high || *high < *low)
         return problem(where + ", \"" + field + "\", is no minterm number and no range LOW-HIGH " +
                        "with LOW <= HIGH");
     if (*high > highest)

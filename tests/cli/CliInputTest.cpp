@@ -73,6 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         SetRefusal{"TwoDashes", "--ones 1-2-3",
                    "--ones: field 1, \"1-2-3\", is no minterm number and no "
                    "range LOW-HIGH with LOW <= HIGH"},
+        SetRefusal{"TwoDashesAndALongRun", "--ones 0-0-99999999999999999999",
+                   "--ones: field 1, \"0-0-99999999999999999999\", is no minterm number and no "
+                   "range LOW-HIGH with LOW <= HIGH"},
         SetRefusal{"EmptyField", "--ones 1,,3", "--ones: field 2 is empty"},
         SetRefusal{"TrailingComma", "--ones 1,3,", "--ones: field 3 is empty"},
         SetRefusal{"OnlySpace", "--ones ' '", "--ones: field 1 is empty"}),
