@@ -124,7 +124,7 @@ public:
         for (m_at = 0; m_at < m_args.size(); ++m_at)
             if (auto error = argument(m_args[m_at]))
                 return error;
-        return m_out.help ? std::nullopt : checkCommand();
+        return m_out.help ? checkHelpCommand() : checkCommand();
     }
 
 private:
@@ -166,6 +166,8 @@ private:
                 return "--" + name + " expects a value";
             value = m_args[++m_at];
         }
+        if (value->empty())
+            return "--" + name + " expects a value; it is empty";
         if (auto error = remember(name, *rule))
             return error;
         return rule->store(m_out, *value);
@@ -187,6 +189,13 @@ private:
             m_out.flags.insert(name);
         m_out.help = m_out.help || name == "help";
         return std::nullopt;
+    }
+
+    /// With --help, a command is optional, but one that is given must exist.
+    [[nodiscard]] std::optional<std::string> checkHelpCommand() const {
+        if (m_out.command.empty() || commandNamed(m_commands, m_out.command))
+            return std::nullopt;
+        return "unknown command '" + m_out.command + "'";
     }
 
     [[nodiscard]] std::optional<std::string> checkCommand() const {

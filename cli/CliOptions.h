@@ -64,7 +64,8 @@ struct CommandEntry {
 
 /// Parses `args` (without the program name) against the commands. Returns an error text for
 /// a usage error: an unknown command or option, an option the command does not take, a
-/// missing or surplus argument, an option that takes one value given twice.
+/// missing or surplus argument, an option that takes one value given twice, an empty value.
+/// With --help only the options themselves and the command's name are checked.
 [[nodiscard]] std::optional<std::string> parseCommandLine(const std::vector<std::string>& args,
                                                           std::span<const CommandEntry> commands,
                                                           CliOptions& out);

@@ -8,6 +8,7 @@
 #include "cli/MinimizeCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/StandardOutput.h"
+#include "support/TextUtil.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -86,6 +87,43 @@ constexpr CommandEntry kCommands[] = {
     {"minimize", FileArgument::Optional, "exact pos output stats", minimizeCommand, false},
 };
 
+/// The part of `text` from where `first` stands up to where `next` stands after it (or the
+/// end).
+std::string_view sectionOf(std::string_view text, std::string_view first, std::string_view next) {
+    const std::size_t start = std::min(text.find(first), text.size());
+    const std::size_t end = std::min(text.find(next, start), text.size());
+    return text.substr(start, end - start);
+}
+
+/// True for the first line of a command's help: two spaces, then the command's name.
+bool startsHelpOf(std::string_view line, std::string_view name) {
+    const std::string_view rest = line.substr(std::min<std::size_t>(2, line.size()));
+    return line.starts_with("  ") && rest.starts_with(name) &&
+           (rest.size() == name.size() || rest[name.size()] == ' ');
+}
+
+/// The help on `name` in the list of commands, as --help prints it: its synopsis line and the
+/// lines indented under it.
+std::string commandHelpOf(std::string_view commands, std::string_view name) {
+    std::string help;
+    bool inside = false;
+    for (const std::string& line : splitLines(commands)) {
+        if (inside && !line.starts_with("   "))
+            break;
+        inside = inside || startsHelpOf(line, name);
+        if (inside)
+            help += line + '\n';
+    }
+    return help;
+}
+
+/// The synopsis of a command from the first line of its help: up to the two spaces that set
+/// off the explanation on the same line.
+std::string synopsisOf(std::string_view help) {
+    const std::string_view line = help.substr(2, help.find('\n') - 2);
+    return std::string(line.substr(0, line.find("  ")));
+}
+
 } // namespace
 
 bool outputReached(std::ostream& out) {
@@ -116,6 +154,19 @@ int runCommand(CliContext& ctx, const CliOptions& options) {
     return status;
 }
 
+std::string commandUsage(std::string_view name) {
+    const CommandEntry* command = commandNamed(kCommands, name);
+    if (!command)
+        return {};
+    const std::string_view text = usageText();
+    const std::string help = commandHelpOf(sectionOf(text, "\nCommands:\n", "\n\n"), name);
+    std::string usage = "usage: lorvane-cli " + synopsisOf(help) +
+                        (command->buildsMap ? " [MAP OPTIONS]" : "") + "\n\n" + help;
+    if (command->buildsMap)
+        usage += '\n' + std::string(sectionOf(text, "The map is built", "\nCommands:\n"));
+    return usage;
+}
+
 const char* usageText() {
     return R"(lorvane-cli - minimize Boolean functions of 2 to 8 variables with a Karnaugh map
 
@@ -130,8 +181,12 @@ takes them):
   --pla-output NAME|K  the output --pla loads: an .ob name, else its number from 1
                        (default: the first, with a note when the file has more)
   --names A,B,...      variable names (upper-cased, at most 10 characters each; no empty
-                       name, no name twice, no control characters)
+                       name, no name twice, no control characters, no "+", "*", "|" or
+                       space, not only digits); a variable beyond the map whose name is
+                       given to another one is renamed
   --ones SET           set cells to "1"; SET lists minterm numbers and ranges: 0,2,5-7
+                       (any length; an empty field, a range such as 5-2 or 2-, or a number
+                       beyond the map is a usage error)
   --zeros SET          set cells to "0"
   --dc SET             set cells to "*" (don't care)
   --formula TEXT       fill from a formula such as "A*|B+C" ("|" negates)
@@ -163,7 +218,8 @@ Each command takes the map options and the options shown with it, no others.
   save FILE [--bit-save]
                        write the map file (byte per cell, or two bit planes with --bit-save);
                        exit status 1, and FILE left as it was, if it could not be written or
-                       a cell could not be stored ("error: File write error")
+                       a cell could not be stored: "error: File write error" names FILE and
+                       the cell's minterm
   html FILE            write the map as an HTML page
   pla FILE [--output NAME] [--result [--pos] [--exact]]
                        write the map as a PLA file (.type fd: one line per "1" and "*" cell);
@@ -221,8 +277,10 @@ Messages go to standard error as "information: ...", "warning: ..." or "error: .
 questions are answered OK/Yes. Exit status: 0 done; 1 refused input, a file that could not
 be read or written, or output that could not be written (a full disk, a closed standard
 output); 2 usage errors: an unknown command or option, an option the command does not take,
-a missing or extra argument, an option that takes one value given twice, an empty name in
---names.
+a missing or extra argument, an option that takes one value given twice, an empty value, an
+empty name in --names, a refused SET.
+
+COMMAND --help prints the usage of that command.
 
 Examples:
   lorvane-cli analyze --vars 3 --ones 2,3,5,7

@@ -5,6 +5,8 @@
 
 #include <iosfwd>
 #include <span>
+#include <string>
+#include <string_view>
 
 /// Every command with what it takes: the table parseCommandLine checks against.
 [[nodiscard]] std::span<const CommandEntry> commandTable();
@@ -21,3 +23,7 @@
 
 /// The text printed by --help.
 [[nodiscard]] const char* usageText();
+
+/// The text printed by `COMMAND --help`: the command's usage line, its part of usageText and,
+/// for a command that builds a map, the map options. Empty for a name that is no command.
+[[nodiscard]] std::string commandUsage(std::string_view name);

@@ -3,19 +3,20 @@
 
 #include "engine/Ports.h"
 
-#include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-/// Prints every message as "kind: text" on standard error and answers OK or Yes.
+/// A message's text as a terminal should get it: the window's line breaks ("\r\n") become
+/// plain newlines, and every other control character, and every byte that is not UTF-8, is
+/// written as an escape ("\x1B").
+[[nodiscard]] std::string consoleText(std::string_view text);
+
+/// Prints every message as "kind: text" on standard error (through consoleText) and answers
+/// OK or Yes.
 class ConsoleMessageBox : public IMessageBox {
 public:
-    MsgAnswer Show(const std::string& text, MsgKind kind, MsgButtons buttons) override {
-        static const char* const kKinds[] = {"information", "warning", "error"};
-        std::cerr << kKinds[static_cast<int>(kind)] << ": " << text << '\n';
-        ++m_shown;
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
-    }
+    MsgAnswer Show(const std::string& text, MsgKind kind, MsgButtons buttons) override;
     [[nodiscard]] int Shown() const { return m_shown; }
 
 private:

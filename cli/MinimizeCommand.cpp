@@ -4,6 +4,7 @@
 #include "cli/CommandContext.h"
 #include "engine/FileMessages.h"
 #include "engine/MultiOutput.h"
+#include "input/VariableNames.h"
 #include "interchange/MultiPla.h"
 #include "interchange/Pla.h"
 #include "support/FileWriter.h"
@@ -17,7 +18,7 @@ void warnUnproven(const TCarnoGrid& grid, const BooleanFunction& function,
                   const std::vector<OutputResult>& results) {
     for (std::size_t output = 0; output < results.size(); ++output)
         if (!results[output].proven)
-            grid.Message("The search for " + function.OutputLabel(output) +
+            grid.Message("The search for " + escapedText(function.OutputLabel(output)) +
                              " was stopped after one second: its result is not proven minimal.",
                          MsgKind::Warning, MsgButtons::Ok);
 }
@@ -25,7 +26,7 @@ void warnUnproven(const TCarnoGrid& grid, const BooleanFunction& function,
 void printStats(const BooleanFunction& function, const std::vector<OutputResult>& results) {
     for (std::size_t output = 0; output < results.size(); ++output) {
         const OutputResult& result = results[output];
-        std::cerr << function.OutputLabel(output) << ": terms " << result.cubes.size()
+        std::cerr << escapedText(function.OutputLabel(output)) << ": terms " << result.cubes.size()
                   << ", literals " << result.literals << ", minimum "
                   << (result.proven ? "proven" : "not proven") << '\n';
     }
@@ -59,7 +60,8 @@ int minimizeCommand(CliContext& ctx, const CliOptions& options) {
         printStats(function, results);
     const std::string text = outputsPlaText(function, method, results);
     if (const std::string output = differingOutput(function, text); !output.empty()) {
-        ctx.grid.Message("The result of " + output + " differs from its function in the file.",
+        ctx.grid.Message("The result of " + escapedText(output) +
+                             " differs from its function in the file.",
                          MsgKind::Error, MsgButtons::Ok);
         return 1;
     }

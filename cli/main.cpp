@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     if (const auto error = parseCommandLine(args, commandTable(), options))
         return usageError(*error);
     if (options.help) {
-        out << usageText();
+        out << (options.command.empty() ? usageText() : commandUsage(options.command));
         return outputReached(out) ? 0 : 1;
     }
     CliContext ctx(out);

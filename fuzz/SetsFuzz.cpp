@@ -1,5 +1,7 @@
-// Fuzz target: set texts ("0,2,5-7") written into maps of every size with all three values.
+// Fuzz target: set texts ("0,2,5-7") written into maps of every size with all three values, and
+// read strictly as the command line reads them.
 #include "FuzzSupport.h"
+#include "input/Sets.h"
 
 #include <cstdint>
 
@@ -36,5 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         before.swap(after);
     }
+    const auto strict = readSetList(text, grid.GetVariableCount());
+    if (const auto* problem = std::get_if<SetListProblem>(&strict)) {
+        Require(problem->invalidSymbol == foreign, "only other characters are invalid symbols");
+        Require(foreign || !problem->text.empty(), "a refused set list says why");
+        return 0;
+    }
+    const auto& minterms = std::get<MintermBits>(strict);
+    Require(!foreign, "a set list with other characters is refused");
+    Require((minterms >> (1 << grid.GetVariableCount())).none(), "a set list stays on the map");
     return 0;
 }

@@ -167,12 +167,20 @@ bool allWithin(std::string_view name, char low, char high) {
     return std::all_of(name.begin(), name.end(), [&](char ch) { return ch >= low && ch <= high; });
 }
 
+/// True when a Verilog preprocessor would take part of `name` for a compiler directive or a
+/// macro: a backtick starts one anywhere, also inside an escaped identifier.
+bool holdsVerilogDirective(std::string_view name) {
+    return name.find('`') != std::string_view::npos;
+}
+
 /// An escaped identifier for a name that is none: Verilog's "\name " holds printable ASCII
-/// without spaces, VHDL's "\name\" also spaces, with its own backslashes doubled.
+/// without spaces and backticks, VHDL's "\name\" also spaces, with its own backslashes
+/// doubled.
 std::optional<std::string> escapedIdentifier(Notation notation, const std::string& name) {
     if (name.empty())
         return std::nullopt;
-    if (language(notation) == Notation::Verilog && allWithin(name, '!', '~'))
+    if (language(notation) == Notation::Verilog && allWithin(name, '!', '~') &&
+        !holdsVerilogDirective(name))
         return "\\" + name + " ";
     if (language(notation) != Notation::Vhdl || !allWithin(name, ' ', '~'))
         return std::nullopt;
@@ -304,6 +312,12 @@ std::string vhdlEntity(const TCarnoGrid& grid, const std::string& output,
            output + " <= " + expression + ";\nend architecture " + architecture + ";";
 }
 
+std::string unwritableReason(Notation notation, std::string_view name) {
+    if (language(notation) == Notation::Verilog && holdsVerilogDirective(name))
+        return "a backtick starts a compiler directive, also in an escaped identifier";
+    return "it is no identifier there";
+}
+
 /// Refuses a name the notation cannot hold and notes each name it writes escaped; false after
 /// a refusal.
 bool checkNames(const TCarnoGrid& grid, Notation notation) {
@@ -316,8 +330,8 @@ bool checkNames(const TCarnoGrid& grid, Notation notation) {
         const auto identifier = identifierIn(notation, name);
         if (!identifier) {
             grid.Message("The variable name \"" + visibleText(name) + "\" cannot be written in " +
-                             std::string(languageName(notation)) +
-                             ": it is no identifier there. Rename the variable.",
+                             std::string(languageName(notation)) + ": " +
+                             unwritableReason(notation, name) + ". Rename the variable.",
                          MsgKind::Error, MsgButtons::Ok);
             return false;
         }

@@ -63,7 +63,8 @@ enum class Notation { Plain, Verilog, Vhdl, Latex, C, VerilogModule, VhdlEntity 
 
 /// How `name` is written in `notation`: itself when it is an identifier there that is no
 /// reserved word; otherwise, in Verilog and VHDL, an escaped identifier ("\1 ", "\1\");
-/// nothing when the notation cannot hold it (C; characters outside printable ASCII).
+/// nothing when the notation cannot hold it (C; characters outside printable ASCII; in
+/// Verilog a backtick, which starts a compiler directive even inside an escaped identifier).
 [[nodiscard]] std::optional<std::string> identifierIn(Notation notation, const std::string& name);
 
 /// The output's name: "F", unless a variable in use is named so (in any letter case); then

@@ -72,6 +72,11 @@ std::string inQuotes(std::string_view text) {
     return quoted += '"';
 }
 
+/// Text of the file in quotes, for a message: what could act on a terminal is escaped.
+std::string quotedFileText(std::string_view text) {
+    return inQuotes(escapedText(text));
+}
+
 std::string countsDiffer(std::string_view what, std::size_t count, std::string_view keyword,
                          int expected) {
     return "the number of " + std::string(what) + " (" + std::to_string(count) + ") differs from " +
@@ -134,7 +139,7 @@ private:
                 return inQuotes(key) + " expects one value.";
             return (this->*handler)(words[1]);
         }
-        return "the keyword " + inQuotes(key) + " is not understood.";
+        return "the keyword " + quotedFileText(key) + " is not understood.";
     }
 
     Error inputCount(const std::string& value) {
@@ -142,7 +147,7 @@ private:
             return ".i is given twice.";
         int count = 0;
         if (!parseCount(value, count))
-            return ".i expects a number, not " + inQuotes(value) + ".";
+            return ".i expects a number, not " + quotedFileText(value) + ".";
         if (count < kMinInputs || count > kMaxInputs)
             return ".i " + value + ": a map holds 2 to 8 inputs.";
         m_inputs = count;
@@ -155,7 +160,7 @@ private:
         if (m_cubes > 0)
             return ".o comes after the first cube; it must come before.";
         if (!parseCount(value, m_outputs) || m_outputs < 1)
-            return ".o expects a number of at least 1, not " + inQuotes(value) + ".";
+            return ".o expects a number of at least 1, not " + quotedFileText(value) + ".";
         if (m_outputs > kMaxOutputs)
             return ".o " + value + ": at most " + std::to_string(kMaxOutputs) +
                    " outputs are read.";
@@ -167,7 +172,7 @@ private:
         if (m_announcedLine)
             return ".p is given twice.";
         if (!parseCount(value, m_announced))
-            return ".p expects a number, not " + inQuotes(value) + ".";
+            return ".p expects a number, not " + quotedFileText(value) + ".";
         m_announcedLine = m_line;
         return std::nullopt;
     }
@@ -179,7 +184,7 @@ private:
             return ".type comes after the first cube; it must come before.";
         const auto known = typeNamed(value);
         if (!known)
-            return "the type " + inQuotes(value) +
+            return "the type " + quotedFileText(value) +
                    " is not understood; f, fd, fr, fdr, r or dr are.";
         m_type = *known;
         m_typeGiven = true;
@@ -202,15 +207,17 @@ private:
         const std::string chars = cubeCharacters(words);
         const auto width = static_cast<std::size_t>(m_inputs) + static_cast<std::size_t>(m_outputs);
         if (chars.size() != width)
-            return "the cube " + inQuotes(chars) + " has " + std::to_string(chars.size()) +
+            return "the cube " + quotedFileText(chars) + " has " + std::to_string(chars.size()) +
                    " characters; .i and .o ask for " + std::to_string(width) + ".";
         const auto inputCount = static_cast<std::size_t>(m_inputs);
         if (const auto bad = chars.find_first_not_of("01-2"); bad < inputCount)
-            return "the cube " + inQuotes(chars) + " holds " + inQuotes(chars.substr(bad, 1)) +
+            return "the cube " + quotedFileText(chars) + " holds " +
+                   quotedFileText(chars.substr(bad, 1)) +
                    " among its inputs; inputs are 0, 1 or - (also written 2).";
         if (const auto bad = chars.find_first_not_of("01-~234", inputCount);
             bad != std::string::npos)
-            return "the cube " + inQuotes(chars) + " holds " + inQuotes(chars.substr(bad, 1)) +
+            return "the cube " + quotedFileText(chars) + " holds " +
+                   quotedFileText(chars.substr(bad, 1)) +
                    " among its outputs; outputs are 0, 1, - or ~ (also written 3, 4, 2).";
         ++m_cubes;
         const std::string plain = plainSpelling(chars, inputCount);
@@ -403,19 +410,21 @@ PlaFunction firstOutput(const BooleanFunction& function) {
     PlaFunction first = plaOutput(function, 0);
     const std::size_t outputs = function.outputs.size();
     if (outputs > 1)
-        first.notes.push_back("The PLA file has " + std::to_string(outputs) +
-                              " outputs; the map holds the first one" +
-                              (function.outputNames.empty() ? "" : ", " + function.outputNames[0]) +
-                              ".");
+        first.notes.push_back(
+            "The PLA file has " + std::to_string(outputs) +
+            " outputs; the map holds the first one" +
+            (function.outputNames.empty() ? "" : ", " + escapedText(function.outputNames[0])) +
+            ".");
     return first;
 }
 
 std::string noSuchOutput(const BooleanFunction& function, const std::string& selector) {
-    std::string text = "The PLA file has no output " + inQuotes(selector) + "; its outputs are ";
+    std::string text =
+        "The PLA file has no output " + quotedFileText(selector) + "; its outputs are ";
     if (function.outputNames.empty())
         return text + "numbered 1 to " + std::to_string(function.outputs.size()) + ".";
     for (std::size_t i = 0; i < function.outputNames.size(); ++i)
-        text += (i > 0 ? ", " : "") + function.outputNames[i];
+        text += (i > 0 ? ", " : "") + escapedText(function.outputNames[i]);
     return text + ".";
 }
 
@@ -474,6 +483,8 @@ std::string variableNamesProblem(const std::vector<std::string>& names) {
         for (char ch : name)
             if (ch == '+' || ch == '*' || ch == '|' || ch == '#' || isBlank(ch) || ch == '\n')
                 return inQuotes(name) + " holds " + inQuotes(std::string(1, ch)) + ".";
+        if (const auto problem = formulaNameProblem(name))
+            return inQuotes(name) + " " + *problem;
         if (!seen.insert(name).second)
             return inQuotes(name) + " is named twice.";
     }

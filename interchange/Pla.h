@@ -74,8 +74,8 @@ inline constexpr std::size_t kPlaFileLimit = std::size_t{4} << 20;
 [[nodiscard]] std::variant<BooleanFunction, std::string> plaFromRead(const FileRead& read);
 
 /// Why `names` cannot be variable names (empty, longer than 10 characters, holding "+", "*",
-/// "|", "#", white space, a control character or text that is not UTF-8, or named twice);
-/// empty when they can.
+/// "|", "#", white space, a control character or text that is not UTF-8, only digits, or
+/// named twice); empty when they can.
 [[nodiscard]] std::string variableNamesProblem(const std::vector<std::string>& names);
 
 /// Puts a read function into the map as a load does: asks before dropping a shown result,

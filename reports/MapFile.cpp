@@ -2,7 +2,9 @@
 #include "reports/MapFile.h"
 
 #include "engine/CarnoGrid.h"
+#include "input/VariableNames.h"
 #include "support/FileWriter.h"
+#include "support/Utf8.h"
 
 #include <optional>
 #include <vector>
@@ -38,26 +40,45 @@ std::size_t planeBytes(int variables) {
     return ((std::size_t{1} << variables) + 7) / 8;
 }
 
-std::string damaged(const std::string& reason) {
-    return "Invalid map file: " + reason;
-}
-
-/// Checks a whole file against its header; returns the reason it cannot be loaded, if any.
-std::optional<std::string> checkBody(const std::vector<unsigned char>& data) {
+/// The reason a whole file cannot be loaded, if any, checked against its header.
+std::optional<std::string> bodyProblem(const std::vector<unsigned char>& data) {
     if (data.size() < kHeaderSize)
-        return damaged("the header is incomplete.");
+        return "the header is incomplete.";
     const int n = data[kVariables];
     if (n < 2 || n > 8)
-        return damaged("the variable count " + std::to_string(n) + " is outside 2..8.");
+        return "the variable count " + std::to_string(n) + " is outside 2..8.";
     const int rows = data[kRows];
     const int cols = data[kCols];
     if (rows != 1 << (n / 2) || cols != 1 << (n - n / 2))
-        return damaged(std::to_string(rows) + " rows and " + std::to_string(cols) +
-                       " columns do not fit " + std::to_string(n) + " variables.");
+        return std::to_string(rows) + " rows and " + std::to_string(cols) + " columns do not fit " +
+               std::to_string(n) + " variables.";
     const std::size_t body = data[kBitSave] ? 2 * planeBytes(n) : std::size_t(rows * cols);
     if (data.size() < kHeaderSize + body)
-        return damaged("the file ends before its last cell.");
+        return std::string("the file ends before its last cell.");
     return std::nullopt;
+}
+
+/// Checks a whole file against its header; returns the message naming the file and why it
+/// cannot be loaded, if it cannot.
+std::optional<std::string> checkBody(const std::string& path,
+                                     const std::vector<unsigned char>& data) {
+    if (const auto problem = bodyProblem(data))
+        return "Invalid map file \"" + path + "\": " + *problem;
+    return std::nullopt;
+}
+
+/// The message for a cell the file's body cannot hold: the file, the cell's minterm and text,
+/// and what the body holds.
+std::string lostCellMessage(const std::string& path, int minterm, const std::string& text,
+                            bool bitSave) {
+    constexpr std::size_t kShownCharacters = 20;
+    std::string shown = escapedText(cutToCharacters(text, kShownCharacters));
+    if (characterCount(text) > kShownCharacters)
+        shown += "...";
+    const char* holds = bitSave ? "a map file in bit form stores empty, 0, 1 and *"
+                                : "a map file stores empty, 0, 1, * and the numbers 3 to 255";
+    return "File write error (\"" + path + "\": minterm " + std::to_string(minterm) + " holds \"" +
+           shown + "\"; " + holds + ")";
 }
 
 bool planeBit(const unsigned char* plane, int k) {
@@ -85,7 +106,12 @@ bool TCarnoGrid::SaveToFile(const std::string& path, TLossyCells lossy) {
                          0,
                          0,
                          0};
-    int lost = 0;
+    std::vector<std::string> lost;
+    auto lose = [&](int k) {
+        const int col = k / rows + 1;
+        const int row = k % rows + 1;
+        lost.push_back(lostCellMessage(path, MintermOf(col, row), Cells(col, row), BitSave));
+    };
     if (BitSave) {
         const std::size_t bytesPerPlane = planeBytes(m_variableCount);
         std::string ones(bytesPerPlane, '\0');
@@ -98,7 +124,7 @@ bool TCarnoGrid::SaveToFile(const std::string& path, TLossyCells lossy) {
             else if (text == "*")
                 stars[static_cast<std::size_t>(k / 8)] |= bit;
             else if (!text.empty() && text != "0")
-                ++lost;
+                lose(k);
         }
         bytes += ones + stars;
     } else {
@@ -106,19 +132,20 @@ bool TCarnoGrid::SaveToFile(const std::string& path, TLossyCells lossy) {
             const auto byte = cellByte(Cells(k / rows + 1, k % rows + 1));
             // A cell the file cannot hold still takes its place, so the cells after it keep
             // theirs.
-            lost += byte ? 0 : 1;
+            if (!byte)
+                lose(k);
             bytes += static_cast<char>(byte.value_or(0));
         }
     }
-    for (int i = 0; i < lost; ++i)
-        Message("File write error", MsgKind::Error, MsgButtons::Ok);
-    if (lost > 0 && lossy == TLossyCells::WriteNothing)
+    for (const std::string& message : lost)
+        Message(message, MsgKind::Error, MsgButtons::Ok);
+    if (!lost.empty() && lossy == TLossyCells::WriteNothing)
         return false;
     if (const auto error = writeFileAtomically(path, bytes)) {
         Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    return lost == 0;
+    return lost.empty();
 }
 
 bool TCarnoGrid::LoadFromFile(const std::string& path) {
@@ -132,10 +159,11 @@ bool TCarnoGrid::LoadFromFile(const std::string& path) {
     const std::vector<unsigned char> data(read.bytes.begin(), read.bytes.end());
 
     if (!looksLikeMapFile(read.bytes)) {
-        Message("File type mistmatch.", MsgKind::Error, MsgButtons::Ok);
+        Message("File type mistmatch. (\"" + path + "\" is no map file)", MsgKind::Error,
+                MsgButtons::Ok);
         return false;
     }
-    if (const auto error = checkBody(data)) {
+    if (const auto error = checkBody(path, data)) {
         Message(*error, MsgKind::Error, MsgButtons::Ok);
         return false;
     }

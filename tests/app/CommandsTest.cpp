@@ -362,7 +362,9 @@ private slots:
         ui.writeFile(QStringLiteral("text.lvn"), "hello");
         ui.dialogs.openAnswers = {FileChoice{ui.path(QStringLiteral("text.lvn")), 1}};
         ui.form()->N18Click();
-        QCOMPARE(shownTexts(ui.messages), QStringList{"File type mistmatch."});
+        QCOMPARE(shownTexts(ui.messages),
+                 QStringList{"File type mistmatch. (\"" + ui.path(QStringLiteral("text.lvn")) +
+                             "\" is no map file)"});
         QCOMPARE(ui.at(3), std::string("1"));
         ui.dialogs.openAnswers = {std::nullopt};
         ui.form()->N18Click();

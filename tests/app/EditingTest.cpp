@@ -738,7 +738,9 @@ private slots:
         ui.form()->N18Click();
         ui.form()->N18Click();
         QCOMPARE(ui.messages.shown.size(), std::size_t{2});
-        QCOMPARE(ui.messages.shown[0].text, std::string("File type mistmatch."));
+        QCOMPARE(ui.messages.shown[0].text, "File type mistmatch. (\"" +
+                                                ui.path(QStringLiteral("notes.lvn")).toStdString() +
+                                                "\" is no map file)");
         QVERIFY(ui.messages.shown[1].text.rfind("Invalid PLA file", 0) == 0);
         QVERIFY(ui.cells() == std::vector<std::string>(16));
     }

@@ -44,7 +44,7 @@ TEST(Cli, RefusedInputExitsWithStatusOne) {
 
     const CliRun formula = RunCli("analyze --vars 3 --formula 'A+ Q'");
     EXPECT_EQ(formula.status, 1);
-    EXPECT_EQ(formula.err, "error: Unknown variable in line.\r\nPosition: 3.\n");
+    EXPECT_EQ(formula.err, "error: Unknown variable in line.\nPosition: 3.\n");
 }
 
 TEST(Cli, UsageErrorsExitWithStatusTwo) {
@@ -107,7 +107,9 @@ TEST_F(CliFiles, SaveReportsWhatItCannotWrite) {
                              "--cell 1,1=7 --bit-save", "--cell 2,2=255 --bit-save"}) {
         const CliRun lossy = RunCli("save '" + Path("l.lvn") + "' --vars 2 " + args);
         EXPECT_EQ(lossy.status, 1) << args;
-        EXPECT_EQ(lossy.err, "error: File write error\n") << args;
+        EXPECT_EQ(
+            lossy.err.rfind("error: File write error (\"" + Path("l.lvn") + "\": minterm ", 0), 0U)
+            << args;
         EXPECT_EQ(Read("l.lvn"), "old") << args;
     }
 
@@ -145,7 +147,8 @@ TEST_F(CliFiles, DamagedMapFilesAreRefused) {
     EXPECT_NE(RunCli("analyze --map '" + Path("nine.lvn") + "'").err.find("9"), std::string::npos);
     const CliRun missing = RunCli("analyze --map '" + Path("missing.lvn") + "'");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "error: Cannot open map file \"" + Path("missing.lvn") + "\".\n");
+    EXPECT_EQ(missing.err, "error: Cannot open map file \"" + Path("missing.lvn") +
+                               "\": No such file or directory\n");
 }
 
 TEST_F(CliFiles, ReportWritesACompleteReportWithTermMaps) {
@@ -363,10 +366,10 @@ TEST(CliStrict, ExactAndPosMeanTheSameForEveryCommandThatAnalyzes) {
 TEST(CliStrict, NamesAreRefusedAsTheOptionsDialogRefusesThem) {
     const CliRun twice = RunCli("show --vars 2 --names x,x");
     EXPECT_EQ(twice.status, 1);
-    EXPECT_EQ(twice.err, "error: Variable: \"X\"\r\nis redeclarated.\n");
+    EXPECT_EQ(twice.err, "error: Variable: \"X\"\nis redeclarated.\n");
     const CliRun control = RunCli("show --vars 2 --names \"$(printf 'a\\nb')\",q");
     EXPECT_EQ(control.status, 1);
-    EXPECT_EQ(control.err, "error: Variable: \"A?B\"\r\nholds a character that is not allowed.\n");
+    EXPECT_EQ(control.err, "error: Variable: \"A?B\"\nholds a character that is not allowed.\n");
     // Ten characters, not ten bytes: twelve two-byte letters keep ten.
     const CliRun cut =
         RunCli("show --vars 2 --names "

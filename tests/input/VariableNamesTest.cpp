@@ -35,4 +35,32 @@ TEST(VariableNames, MessagesFollowTheOptionsDialogsOrder) {
     EXPECT_FALSE(nameCharactersAllowed("a\xC2\x85"));
 }
 
+TEST(VariableNames, NamesAFormulaCannotUseAreRefusedBeforeTheRedeclarations) {
+    const std::array<std::string, 8> names = {"A+B", "|C", "12", "D E", "A*", "F", "F", "X1"};
+    EXPECT_EQ(
+        variableNameMessages(names),
+        (std::vector<std::string>{"Variable: \"A+B\"\r\nholds \"+\", an operator of formulas.",
+                                  "Variable: \"|C\"\r\nholds \"|\", an operator of formulas.",
+                                  "Variable: \"12\"\r\nis only digits: it would read as a number.",
+                                  "Variable: \"D E\"\r\nholds a space, which formulas leave out.",
+                                  "Variable: \"A*\"\r\nholds \"*\", an operator of formulas.",
+                                  "Variable: \"F\"\r\nis redeclarated."}));
+}
+
+TEST(VariableNames, HiddenNamesGiveWayToGivenOnes) {
+    const std::array<std::string, 8> defaults = {"A", "B", "C", "D", "E", "F", "G", "H"};
+    EXPECT_EQ(namesWithGiven({"X", "C"}, defaults, 2),
+              (std::array<std::string, 8>{"X", "C", "A", "D", "E", "F", "G", "H"}));
+    EXPECT_EQ(namesWithGiven({"H", "G", "B"}, defaults, 3),
+              (std::array<std::string, 8>{"H", "G", "B", "D", "E", "F", "A", "C"}));
+    // Names of variables in use stay as they are, clash or not.
+    EXPECT_EQ(namesWithGiven({"X", "C"}, defaults, 4),
+              (std::array<std::string, 8>{"X", "C", "C", "D", "E", "F", "G", "H"}));
+}
+
+TEST(VariableNames, EscapedTextShowsWhatWouldActOnATerminal) {
+    EXPECT_EQ(escapedText("a\x1B[1m\\\xC2\x85\xFF\xC3\xA4"), "a\\x1B[1m\\\\\\u0085\\xFF\xC3\xA4");
+    EXPECT_EQ(escapedText("a\\b\t", Backslash::Kept), "a\\b\\x09");
+}
+
 } // namespace

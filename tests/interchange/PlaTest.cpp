@@ -146,6 +146,7 @@ TEST(Pla, InputNamesBecomeVariableNamesWhenTheyAreValid) {
         {".i 2\n.ilb a |c\n", "\"|C\" holds \"|\"."},
         {".i 2\n.ilb abcdefghijk c\n", "\"ABCDEFGHIJK\" is longer than 10 characters."},
         {".i 2\n.ilb sel SEL\n", "\"SEL\" is named twice."},
+        {".i 2\n.ilb 1 c\n", "\"1\" is only digits: it would read as a number."},
     };
     for (const auto& [text, problem] : refused) {
         const PlaFunction f = Parsed(text);

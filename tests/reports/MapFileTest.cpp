@@ -124,8 +124,11 @@ TEST_F(MapFile, CellsTheByteBodyCannotHoldAreReportedAndKeepTheirPlaces) {
     map.grid.SetCells(2, 1, "200");
     map.grid.SetCells(2, 2, "1");
     EXPECT_FALSE(map.grid.SaveToFile(Path("m.lvn")));
+    const std::string bytes = "; a map file stores empty, 0, 1, * and the numbers 3 to 255)";
     EXPECT_EQ(map.messages.Texts(),
-              (std::vector<std::string>{"File write error", "File write error"}));
+              (std::vector<std::string>{
+                  "File write error (\"" + Path("m.lvn") + "\": minterm 0 holds \"2\"" + bytes,
+                  "File write error (\"" + Path("m.lvn") + "\": minterm 2 holds \"abc\"" + bytes}));
     EXPECT_EQ(Bytes(Path("m.lvn")), (Header(2, 0, 2, 2) + std::string{0, 0, '\xC8', 1}));
 }
 
@@ -137,8 +140,12 @@ TEST_F(MapFile, CellsTheBitPlanesCannotHoldAreReportedOrWriteNothing) {
     map.grid.SetCells(2, 1, "<x>");
     map.grid.SetCells(2, 2, "1");
     EXPECT_FALSE(map.grid.SaveToFile(Path("m.lvn")));
-    EXPECT_EQ(map.messages.Texts(),
-              (std::vector<std::string>{"File write error", "File write error"}));
+    const std::string planes = "; a map file in bit form stores empty, 0, 1 and *)";
+    EXPECT_EQ(
+        map.messages.Texts(),
+        (std::vector<std::string>{
+            "File write error (\"" + Path("m.lvn") + "\": minterm 0 holds \"7\"" + planes,
+            "File write error (\"" + Path("m.lvn") + "\": minterm 1 holds \"<x>\"" + planes}));
     EXPECT_EQ(Bytes(Path("m.lvn")), (Header(2, 1, 2, 2) + std::string{'\x10', '\x40'}));
 
     Write(Path("kept.lvn"), "kept");
@@ -170,7 +177,9 @@ TEST_F(MapFile, DamagedFilesAreRefusedAndLeaveEverythingAsItWas) {
         EXPECT_EQ(map.tree.lines, std::vector<std::string>{"root"}) << name;
         ASSERT_EQ(map.messages.shown.size(), 1U) << name;
         EXPECT_EQ(map.messages.shown[0].kind, MsgKind::Error) << name;
-        EXPECT_EQ(map.messages.shown[0].text.rfind("Invalid map file: ", 0), 0U) << name;
+        EXPECT_EQ(map.messages.shown[0].text.rfind("Invalid map file \"" + Path(name) + "\": ", 0),
+                  0U)
+            << name;
     }
 }
 
@@ -181,7 +190,9 @@ TEST_F(MapFile, SignatureMissingFileAndResultsQuestion) {
     EXPECT_FALSE(map.grid.LoadFromFile(Path("other.lvn")));
     EXPECT_FALSE(map.grid.LoadFromFile(Path("tiny.lvn")));
     EXPECT_EQ(map.messages.Texts(),
-              (std::vector<std::string>{"File type mistmatch.", "File type mistmatch."}));
+              (std::vector<std::string>{
+                  "File type mistmatch. (\"" + Path("other.lvn") + "\" is no map file)",
+                  "File type mistmatch. (\"" + Path("tiny.lvn") + "\" is no map file)"}));
     EXPECT_FALSE(map.grid.LoadFromFile(Path("missing.lvn")));
     EXPECT_EQ(map.messages.shown.size(), 2U);
 
